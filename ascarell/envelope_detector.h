@@ -1,0 +1,100 @@
+// The level detector of one channel: attack, manual or automatic two-speed
+// release, and knee shaping of the detected level.
+#pragma once
+
+#include "sample_guards.h"
+
+#include <cstdint>
+
+namespace fendwick {
+
+// Setters run on any thread and store coefficients at once; detect runs on
+// the audio thread. reset clears the envelopes and keeps the coefficients.
+// The coefficients are undefined until the first set of each parameter.
+class EnvelopeDetector {
+public:
+    // What a processing loop reads once per block.
+    struct Coefficients {
+        float attackCoef;
+        float releaseCoef;
+        float fastReleaseCoef;
+        float slowReleaseCoef;
+        float knee;
+        bool automaticRelease;
+    };
+
+    // What a processing loop carries from sample to sample.
+    struct Envelope {
+        float env1 = 0.0f;  // main envelope, or the fast one with automatic release
+        float env2 = 0.0f;  // slow envelope of the automatic release; 0 otherwise
+        float lastInput = 0.0f;
+        float lastMagnitude = 0.0f;
+    };
+
+    float detect(float x) { return step(coefficients(), envelope, x); }
+
+    // One sample: follows |x| up with the attack, lets it fall by the release
+    // factor, and returns the knee-shaped level.
+    static float step(const Coefficients& k, Envelope& e, float x)
+    {
+        e.lastInput = x;
+        const float a = x < 0.0f ? -x : x;
+        e.lastMagnitude = a;
+        float c;
+        if (!k.automaticRelease) {
+            e.env1 = flushToZero(a >= e.env1 ? a + (e.env1 - a) * k.attackCoef : e.env1 * k.releaseCoef);
+            e.env2 = 0.0f;
+            c = e.env1;
+        } else {
+            e.env1 = flushToZero(a >= e.env1 ? a + (e.env1 - a) * k.attackCoef : e.env1 * k.fastReleaseCoef);
+            e.env2 = flushToZero(a >= e.env2 ? a + (e.env2 - a) * k.attackCoef : e.env2 * k.slowReleaseCoef);
+            c = (e.env1 + e.env2) * 0.5f;
+        }
+        return kneeShape(c, k.knee);
+    }
+
+    // Blends the level c with its soft-knee curve 1.75c - 0.75c^2 (below 1).
+    static float kneeShape(float c, float knee)
+    {
+        const float shaped = c < 1.0f ? 1.75f * c - 0.75f * c * c : c;
+        return c * (1.0f - knee) + shaped * knee;
+    }
+
+    Coefficients coefficients() const
+    {
+        return {attackCoef, releaseCoef, fastReleaseCoef, slowReleaseCoef, knee, arc >= 0.5f};
+    }
+
+    void setSampleRate(float rateHz);
+    void setAttack(float x);
+    void setRelease(float x);
+    void setKnee(float value) { knee = value; }
+    void setReleaseMode(float value) { arc = value; }
+    void reset() { envelope = Envelope{}; }
+
+    const Envelope& state() const { return envelope; }
+    void setState(const Envelope& e) { envelope = e; }
+    int32_t attackUnits() const { return attackUnitsCount; }
+    int32_t releaseMs() const { return releaseTimeMs; }
+    float attackCoefficient() const { return attackCoef; }
+    float releaseCoefficient() const { return releaseCoef; }
+    float fastReleaseCoefficient() const { return fastReleaseCoef; }
+    float slowReleaseCoefficient() const { return slowReleaseCoef; }
+
+private:
+    void recomputeAttack();
+    void recomputeRelease();
+
+    Envelope envelope;
+    float sampleRate = 44100.0f;
+    float releaseCoef = 0.0f;
+    float attackCoef = 0.0f;
+    float knee = 0.0f;
+    int32_t attackUnitsCount = 20;  // units of 0.05 ms
+    int32_t releaseTimeMs = 75;
+    float fastReleaseCoef = 0.0f;   // 10 ms half-life
+    float slowReleaseCoef = 0.0f;   // 100 ms half-life
+    float arc = 1.0f;               // below 0.5 manual release, else automatic
+};
+
+}  // namespace fendwick

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds every plug-in, tool and test on a fresh machine, then runs the demo.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-dependencies.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j "$(nproc)"
+echo
+echo "Plug-ins built in build/plugins:"
+ls -1 build/plugins
+build/tests/host/host_tests --gtest_brief=1 --gtest_filter='*RecordCarriesTheIdentity*'

@@ -1,0 +1,17 @@
+# fendwick_add_plugin(NAME SOURCES... LIBRARIES...): one self-contained plug-in
+# library NAME.so in FENDWICK_PLUGIN_DIR that exports VSTPluginMain and main
+# only, with the C++ runtime linked in so a host's own runtime cannot clash.
+function(fendwick_add_plugin name)
+  cmake_parse_arguments(PLUGIN "" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_library(${name} MODULE ${PLUGIN_SOURCES})
+  target_link_libraries(${name} PRIVATE fendwick_options ${PLUGIN_LIBRARIES})
+  set(exports ${PROJECT_SOURCE_DIR}/cmake/plugin_exports.map)
+  if(NOT FENDWICK_SANITIZE)
+    target_link_options(${name} PRIVATE -static-libstdc++ -static-libgcc)
+  endif()
+  target_link_options(${name} PRIVATE -Wl,--version-script=${exports} -Wl,--no-undefined -Wl,-z,defs)
+  set_target_properties(${name} PROPERTIES
+    PREFIX ""
+    LIBRARY_OUTPUT_DIRECTORY ${FENDWICK_PLUGIN_DIR}
+    LINK_DEPENDS ${exports})
+endfunction()

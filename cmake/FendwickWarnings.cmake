@@ -1,0 +1,12 @@
+# Strict warnings and strict IEEE arithmetic for every target of ours.
+add_library(fendwick_options INTERFACE)
+target_compile_options(fendwick_options INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
+  -Wcast-align -Wnull-dereference -Wformat=2
+  # One maths on every platform: no contraction into fused multiply-adds.
+  -ffp-contract=off -fno-fast-math
+  $<$<BOOL:${FENDWICK_WERROR}>:-Werror>)
+if(FENDWICK_SANITIZE)
+  target_compile_options(fendwick_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
+  target_link_options(fendwick_options INTERFACE -fsanitize=address,undefined)
+endif()

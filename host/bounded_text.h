@@ -1,0 +1,23 @@
+// Copies texts into the host's buffers without ever writing past a bound.
+#pragma once
+
+#include <cstddef>
+
+namespace fendwick {
+
+// Writes at most size - 1 characters of source and a terminator.
+inline void copyBoundedText(char* destination, const char* source, size_t size)
+{
+    if (destination == nullptr || size == 0) {
+        return;
+    }
+    size_t i = 0;
+    if (source != nullptr) {
+        for (; i + 1 < size && source[i] != '\0'; ++i) {
+            destination[i] = source[i];
+        }
+    }
+    destination[i] = '\0';
+}
+
+}  // namespace fendwick

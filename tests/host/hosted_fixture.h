@@ -1,0 +1,38 @@
+// Loads one of the built plug-in libraries the way a host loads it.
+#pragma once
+
+#include "hosting/hosted_plugin.h"
+#include "hosting/plugin_library.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace fendwick {
+
+inline std::string builtPlugin(const std::string& name)
+{
+    return std::string(FENDWICK_TEST_PLUGIN_DIR) + "/" + name + ".so";
+}
+
+// One instance of a built plug-in with the recording host of the hosting library.
+class HostedAscarell : public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override
+    {
+        library = std::make_unique<PluginLibrary>(builtPlugin(GetParam()));
+        plugin = std::make_unique<HostedPlugin>(*library);
+    }
+    void TearDown() override
+    {
+        plugin.reset();
+        library.reset();
+    }
+    bool stereo() const { return GetParam() == "ascarell"; }
+
+    std::unique_ptr<PluginLibrary> library;
+    std::unique_ptr<HostedPlugin> plugin;
+};
+
+}  // namespace fendwick

@@ -1,0 +1,26 @@
+// Turns what a user types ("ascarell" or a path) into the shared object to load.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace fendwick {
+
+// The folder our plug-ins are looked up in: `explicitDir` when not empty, else
+// the environment variable FENDWICK_PLUGIN_DIR when set and not empty, else
+// the build's own plug-in folder.
+std::string pluginDirectory(const std::string& explicitDir = {});
+
+// A deliverable name of ours ("ascarell") becomes `<plugin dir>/<name>.so`;
+// anything holding a slash or ending in ".so" is a path and stays one (a bare
+// "x.so" becomes "./x.so" so that the loader does not search its own paths).
+std::string resolvePluginPath(const std::string& nameOrPath, const std::string& explicitDir = {});
+
+// Every "*.so" directly in `directory`, sorted by name; empty when the folder
+// does not exist.
+std::vector<std::string> listPluginFiles(const std::string& directory);
+
+// The deliverable name of a plug-in file: "/x/ascarell_mono.so" gives "ascarell_mono".
+std::string pluginNameOfPath(const std::string& path);
+
+}  // namespace fendwick
