@@ -2,6 +2,7 @@
 #include "ascarell_texts.h"
 
 #include "ascarell_parameters.h"
+#include "value_text.h"
 
 #include <cmath>
 
@@ -12,84 +13,82 @@ namespace {
 constexpr float kThresholdFloor = 0.003162277f;  // -50 dB
 constexpr float kRatioInfinity = 50.0f;
 
-void gainText(const char* prefix, float x, char* text)
+void gainText(const char* prefix, float x, char* text, size_t capacity)
 {
-    text[0] = '\0';
-    appendText(text, prefix);
+    TextBuilder out(text, capacity);
+    out.text(prefix);
     if (x <= 0.0f) {
-        appendText(text, "-oo dB");
+        out.text("-oo dB");
         return;
     }
-    appendFixed(text, 20.0 * std::log10(2.0 * static_cast<double>(x)), 1);
-    appendText(text, " dB");
+    out.fixed(20.0 * std::log10(2.0 * static_cast<double>(x)), 1).text(" dB");
 }
 
-void millisecondsText(const char* prefix, float x, double scale, double offset, char* text)
+void millisecondsText(const char* prefix, float x, double scale, double offset, char* text, size_t capacity)
 {
-    text[0] = '\0';
-    appendText(text, prefix);
-    appendInteger(text, static_cast<int64_t>(std::pow(static_cast<double>(x), 2.0) * scale + offset));
-    appendText(text, " ms");
+    const auto ms = static_cast<int64_t>(std::pow(static_cast<double>(x), 2.0) * scale + offset);
+    TextBuilder(text, capacity).text(prefix).integer(ms).text(" ms");
 }
 
 }  // namespace
 
-void idleDisplayText(float, char* text)
-{
-    text[0] = '\0';
-    appendText(text, "- - - - - - - - -");
-}
+void idleDisplayText(float, char* text, size_t capacity) { TextBuilder(text, capacity).text("- - - - - - - - -"); }
+void inputGainText(float x, char* text, size_t capacity) { gainText("Input Gain  :  ", x, text, capacity); }
+void outputGainText(float x, char* text, size_t capacity) { gainText("Output Gain  :  ", x, text, capacity); }
 
-void inputGainText(float x, char* text) { gainText("Input Gain  :  ", x, text); }
-void outputGainText(float x, char* text) { gainText("Output Gain  :  ", x, text); }
-
-void ratioText(float x, char* text)
+void ratioText(float x, char* text, size_t capacity)
 {
-    text[0] = '\0';
-    appendText(text, "Ratio  :  ");
+    TextBuilder out(text, capacity);
+    out.text("Ratio  :  ");
     const float r = 1.0f / (1.0f - x);
     if (r < kRatioInfinity && r > 0.0f) {
-        appendFixed(text, r, 1);
+        out.fixed(r, 1);
     } else {
-        appendText(text, "oo");
+        out.text("oo");
     }
-    appendText(text, " : 1");
+    out.text(" : 1");
 }
 
-void kneeText(float x, char* text)
+void kneeText(float x, char* text, size_t capacity)
 {
-    text[0] = '\0';
-    appendText(text, "Knee  :  ");
+    TextBuilder out(text, capacity);
+    out.text("Knee  :  ");
     const float percent = x * 100.0f;
     if (percent <= 0.0f) {
-        appendText(text, "Hard");
+        out.text("Hard");
     } else if (percent >= 100.0f) {
-        appendText(text, "Soft");
+        out.text("Soft");
     } else {
-        appendInteger(text, static_cast<int64_t>(percent));
-        appendText(text, " %");
+        out.integer(static_cast<int64_t>(percent)).text(" %");
     }
 }
 
 // The attack shown runs 1 to 500 ms, apart from the 0.4 to 75 ms the
 // detector uses; both mappings are part of the product.
-void attackTimeText(float x, char* text) { millisecondsText("Attack time  :  ", x, 499.0, 1.0, text); }
-void releaseTimeText(float x, char* text) { millisecondsText("Release time  :  ", x, 495.0, 5.0, text); }
-
-void thresholdLevelText(float x, char* text)
+void attackTimeText(float x, char* text, size_t capacity)
 {
-    text[0] = '\0';
-    appendText(text, "Threshold Level  :  ");
-    const float level = x * 0.999f;
-    if (level <= kThresholdFloor) {
-        appendText(text, "-50.0");
-    } else {
-        appendFixed(text, 20.0 * std::log10(static_cast<double>(level)), 1);
-    }
-    appendText(text, " dB");
+    millisecondsText("Attack time  :  ", x, 499.0, 1.0, text, capacity);
 }
 
-ValueToText ascarellValueText(int32_t index)
+void releaseTimeText(float x, char* text, size_t capacity)
+{
+    millisecondsText("Release time  :  ", x, 495.0, 5.0, text, capacity);
+}
+
+void thresholdLevelText(float x, char* text, size_t capacity)
+{
+    TextBuilder out(text, capacity);
+    out.text("Threshold Level  :  ");
+    const float level = x * 0.999f;
+    if (level <= kThresholdFloor) {
+        out.text("-50.0");
+    } else {
+        out.fixed(20.0 * std::log10(static_cast<double>(level)), 1);
+    }
+    out.text(" dB");
+}
+
+ParameterText ascarellValueText(int32_t index)
 {
     switch (index) {
     case AscarellParam::input: return inputGainText;

@@ -1,21 +1,25 @@
 // The editor's texts of the single-band parameters, in words and units.
 #pragma once
 
-#include "value_text.h"
+#include <cstddef>
+#include <cstdint>
 
 namespace fendwick {
 
-// Each writes the text of normalized value x into text (kValueTextCapacity).
-void idleDisplayText(float x, char* text);
-void inputGainText(float x, char* text);
-void ratioText(float x, char* text);
-void kneeText(float x, char* text);
-void attackTimeText(float x, char* text);
-void releaseTimeText(float x, char* text);
-void thresholdLevelText(float x, char* text);
-void outputGainText(float x, char* text);
+// Writes the text of the normalized value x into text, at most capacity
+// bytes with the terminator; the shape of a text display's text function.
+using ParameterText = void (*)(float x, char* text, size_t capacity);
+
+void idleDisplayText(float x, char* text, size_t capacity);
+void inputGainText(float x, char* text, size_t capacity);
+void ratioText(float x, char* text, size_t capacity);
+void kneeText(float x, char* text, size_t capacity);
+void attackTimeText(float x, char* text, size_t capacity);
+void releaseTimeText(float x, char* text, size_t capacity);
+void thresholdLevelText(float x, char* text, size_t capacity);
+void outputGainText(float x, char* text, size_t capacity);
 
 // The text function of a parameter index; null for ARC and unknown indexes.
-ValueToText ascarellValueText(int32_t index);
+ParameterText ascarellValueText(int32_t index);
 
 }  // namespace fendwick

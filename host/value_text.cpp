@@ -76,26 +76,36 @@ void formatIntegerText(int32_t value, char* text)
     copyBoundedText(text, wide, kTextLength + 1);
 }
 
-void appendText(char* text, const char* tail)
+TextBuilder::TextBuilder(char* text, size_t size) : buffer(text), capacity(size)
 {
-    const size_t used = std::strlen(text);
-    copyBoundedText(text + used, tail, static_cast<size_t>(kValueTextCapacity) - used);
+    if (buffer != nullptr && capacity > 0) {
+        buffer[0] = '\0';
+    }
 }
 
-void appendFixed(char* text, double value, int decimals)
+TextBuilder& TextBuilder::text(const char* tail)
 {
-    char number[kValueTextCapacity];
+    if (buffer != nullptr && used < capacity) {
+        copyBoundedText(buffer + used, tail, capacity - used);
+        used += std::strlen(buffer + used);
+    }
+    return *this;
+}
+
+TextBuilder& TextBuilder::fixed(double value, int decimals)
+{
+    char number[64];
     const auto result = std::to_chars(number, number + sizeof number - 1, value, std::chars_format::fixed, decimals);
     *result.ptr = '\0';
-    appendText(text, number);
+    return text(number);
 }
 
-void appendInteger(char* text, int64_t value)
+TextBuilder& TextBuilder::integer(int64_t value)
 {
     char number[24];
     const auto result = std::to_chars(number, number + sizeof number - 1, value);
     *result.ptr = '\0';
-    appendText(text, number);
+    return text(number);
 }
 
 }  // namespace fendwick

@@ -1,6 +1,7 @@
 // Eight-character texts of numbers for the host's parameter displays.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace fendwick {
@@ -14,21 +15,22 @@ void formatValueText(float value, char* text);
 // "Huge!" from 100000000 up, else "%7d" cut after 8 characters.
 void formatIntegerText(int32_t value, char* text);
 
-// Room for every editor text of a value, terminator included.
-constexpr int32_t kValueTextCapacity = 64;
+// Builds an editor text of a value in a caller's buffer of `capacity` bytes,
+// never writing past it; numbers always with a point, whatever the locale.
+class TextBuilder {
+public:
+    TextBuilder(char* text, size_t capacity);
 
-// A text of a value as an editor's text display shows it.
-using ValueToText = void (*)(float value, char* text);
+    TextBuilder& text(const char* tail);
+    // Fixed decimals, rounded to nearest; a negative value that rounds to
+    // zero keeps its minus sign ("-0.0").
+    TextBuilder& fixed(double value, int decimals);
+    TextBuilder& integer(int64_t value);
 
-// Appends value with a fixed number of decimals (rounded to nearest, a minus
-// sign kept on a negative value that rounds to zero) to text, which holds
-// kValueTextCapacity bytes; always a point, whatever the process's locale.
-void appendFixed(char* text, double value, int decimals);
-
-// Appends value as a decimal integer.
-void appendInteger(char* text, int64_t value);
-
-// Appends a plain text.
-void appendText(char* text, const char* tail);
+private:
+    char* buffer;
+    size_t capacity;
+    size_t used = 0;
+};
 
 }  // namespace fendwick

@@ -3,7 +3,7 @@
 # when any is missing.
 set -euo pipefail
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ g++-multilib make pkg-config
   libgtest-dev libbenchmark-dev
   libsndfile1-dev libpng-dev
   libx11-dev libxtst-dev xvfb xauth

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstring>
 #include <string>
 
 namespace fendwick {
@@ -13,10 +14,10 @@ namespace {
 
 using P = AscarellParam::Index;
 
-std::string text(ValueToText f, float x)
+std::string text(ParameterText f, float x)
 {
-    char buffer[kValueTextCapacity] = "garbage";
-    f(x, buffer);
+    char buffer[64] = "garbage";
+    f(x, buffer, sizeof buffer);
     return buffer;
 }
 
@@ -42,6 +43,15 @@ TEST(AscarellTexts, EndsAndEdgesOfEveryText)
     EXPECT_EQ(text(releaseTimeText, 1.0f), "Release time  :  500 ms");
     EXPECT_EQ(text(thresholdLevelText, 0.0f), "Threshold Level  :  -50.0 dB");
     EXPECT_EQ(text(thresholdLevelText, 1.0f), "Threshold Level  :  -0.0 dB");
+}
+
+TEST(AscarellTexts, NeverWritePastTheCapacity)
+{
+    char buffer[12];
+    std::memset(buffer, 'x', sizeof buffer);
+    thresholdLevelText(0.5f, buffer, 8);
+    EXPECT_STREQ(buffer, "Thresho");
+    EXPECT_EQ(buffer[8], 'x');
 }
 
 TEST(AscarellTexts, DecimalPointIgnoresTheProcessLocale)
