@@ -2,7 +2,7 @@
 add_library(fendwick_options INTERFACE)
 target_compile_options(fendwick_options INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
-  -Wcast-align -Wnull-dereference -Wformat=2
+  -Wcast-align -Wformat=2
   # One maths on every platform: no contraction into fused multiply-adds.
   -ffp-contract=off -fno-fast-math
   $<$<BOOL:${FENDWICK_WERROR}>:-Werror>)

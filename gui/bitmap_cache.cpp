@@ -1,0 +1,51 @@
+// Decodes each embedded picture once per module and shares the result.
+#include "gui/bitmap_cache.h"
+
+#include "resources/embedded_bitmap.h"
+
+#include <map>
+#include <mutex>
+
+namespace fendwick {
+namespace {
+
+std::shared_ptr<const PixelSurface> decode(const EmbeddedBitmap& source)
+{
+    if (source.width <= 0 || source.height <= 0 || source.pixels == nullptr)
+        return nullptr;
+    const bool palettised = source.bitsPerPixel == 8 && source.palette != nullptr;
+    if (!palettised && source.bitsPerPixel != 24)
+        return nullptr;
+    auto picture = std::make_shared<PixelSurface>();
+    picture->resize(source.width, source.height);
+    const uint8_t* in = source.pixels;
+    for (uint32_t& out : picture->pixels) {
+        const uint8_t* rgb = palettised ? source.palette + 3 * static_cast<size_t>(*in++) : in;
+        if (!palettised)
+            in += 3;
+        out = (static_cast<uint32_t>(rgb[0]) << 16) | (static_cast<uint32_t>(rgb[1]) << 8) | rgb[2];
+    }
+    return picture;
+}
+
+}  // namespace
+
+std::shared_ptr<const PixelSurface> decodedBitmap(int32_t resourceId)
+{
+    // Editors of several instances may load pictures on different threads.
+    static std::mutex mutex;
+    static std::map<int32_t, std::shared_ptr<const PixelSurface>> decoded;
+    const std::lock_guard<std::mutex> lock(mutex);
+    const auto found = decoded.find(resourceId);
+    if (found != decoded.end())
+        return found->second;
+    const EmbeddedBitmap* source = findEmbeddedBitmap(resourceId);
+    if (source == nullptr)
+        return nullptr;
+    auto picture = decode(*source);
+    if (picture)
+        decoded.emplace(resourceId, picture);
+    return picture;
+}
+
+}  // namespace fendwick

@@ -1,0 +1,15 @@
+// The module-wide knob mode the host sets through any editor.
+#include "gui/knob_mode.h"
+
+namespace fendwick {
+namespace {
+
+int32_t currentKnobMode = KnobMode::circular;
+
+}  // namespace
+
+void setKnobMode(int32_t mode) { currentKnobMode = mode; }
+
+int32_t knobMode() { return currentKnobMode; }
+
+}  // namespace fendwick
