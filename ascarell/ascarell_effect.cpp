@@ -1,7 +1,10 @@
 // The single-band plug-in object the library entry creates.
 #include "ascarell_effect.h"
 
-#include "editor_base.h"
+#include "ascarell_editor.h"
+#include "plugin_entry.h"
+
+#include <new>
 
 namespace fendwick {
 
@@ -9,6 +12,10 @@ AscarellEffect::AscarellEffect(HostCallback callback, AscarellChannels channels)
     : AscarellCompressor(callback, channels)
 {
     setUniqueId(fourCharCode(channels == AscarellChannels::stereo ? "qk21" : "qk22"));
+    // The editor registers itself with the effect as it is made.
+    if (new (std::nothrow) AscarellEditor(this) == nullptr) {
+        editorCreationFailed = true;
+    }
 }
 
 void AscarellEffect::setParameter(int32_t index, float value)

@@ -4,7 +4,10 @@
 function(fendwick_add_plugin name)
   cmake_parse_arguments(PLUGIN "" "" "SOURCES;LIBRARIES" ${ARGN})
   add_library(${name} MODULE ${PLUGIN_SOURCES})
-  target_link_libraries(${name} PRIVATE fendwick_options ${PLUGIN_LIBRARIES})
+  # The toolkit calls into the window backend and the artwork the plug-in
+  # chooses, so the archives are searched as one group.
+  list(JOIN PLUGIN_LIBRARIES "," group)
+  target_link_libraries(${name} PRIVATE fendwick_options "$<LINK_GROUP:RESCAN,${group}>")
   set(exports ${PROJECT_SOURCE_DIR}/cmake/plugin_exports.map)
   if(NOT FENDWICK_SANITIZE)
     target_link_options(${name} PRIVATE -static-libstdc++ -static-libgcc)

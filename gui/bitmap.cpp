@@ -4,14 +4,18 @@
 
 #include "gui/bitmap_cache.h"
 #include "gui/draw_context.h"
+#include "resources/embedded_bitmap.h"
 
 namespace fendwick {
 
-Bitmap::Bitmap(int32_t resourceId) : resourceId_(resourceId), shared_(decodedBitmap(resourceId))
+// Only the size is read here: plug-ins load their background when they are
+// created, and a host scanning its plug-ins should not wait for pixels.
+Bitmap::Bitmap(int32_t resourceId) : resourceId_(resourceId)
 {
-    if (shared_) {
-        width_ = shared_->width;
-        height_ = shared_->height;
+    const EmbeddedBitmap* source = findEmbeddedBitmap(resourceId);
+    if (source != nullptr && canDecode(*source)) {
+        width_ = source->width;
+        height_ = source->height;
     }
 }
 
@@ -21,11 +25,18 @@ void Bitmap::release()
         delete this;
 }
 
-const PixelSurface* Bitmap::pixels() const { return own_ ? own_.get() : shared_.get(); }
+const PixelSurface* Bitmap::pixels() const
+{
+    if (own_)
+        return own_.get();
+    if (!shared_ && width_ > 0)
+        shared_ = decodedBitmap(resourceId_);
+    return shared_.get();
+}
 
 PixelSurface* Bitmap::writablePixels()
 {
-    if (!own_ && shared_)
+    if (!own_ && pixels() != nullptr)
         own_ = std::make_unique<PixelSurface>(*shared_);
     return own_.get();
 }

@@ -16,7 +16,8 @@ class DrawContext;
 
 // Loaded by resource id; the decoded pixels are shared by every Bitmap of
 // that id in the module. The count starts at 1; the last release deletes it.
-// A missing id gives a picture of size 0 that draws nothing. Used on the
+// A missing id gives a picture of size 0 that draws nothing. The size is
+// known at once; the pixels are decoded when first drawn. Used on the
 // thread that draws; the count is a plain integer.
 class Bitmap {
 public:
@@ -55,7 +56,8 @@ private:
     int32_t width_ = 0;
     int32_t height_ = 0;
     Color transparentColor_ = blackColor;
-    std::shared_ptr<const PixelSurface> shared_;
+    // Decoded on first use, by the drawing thread.
+    mutable std::shared_ptr<const PixelSurface> shared_;
     std::unique_ptr<PixelSurface> own_;
 };
 

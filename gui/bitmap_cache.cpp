@@ -11,11 +11,9 @@ namespace {
 
 std::shared_ptr<const PixelSurface> decode(const EmbeddedBitmap& source)
 {
-    if (source.width <= 0 || source.height <= 0 || source.pixels == nullptr)
+    if (!canDecode(source))
         return nullptr;
-    const bool palettised = source.bitsPerPixel == 8 && source.palette != nullptr;
-    if (!palettised && source.bitsPerPixel != 24)
-        return nullptr;
+    const bool palettised = source.bitsPerPixel == 8;
     auto picture = std::make_shared<PixelSurface>();
     picture->resize(source.width, source.height);
     const uint8_t* in = source.pixels;
@@ -29,6 +27,13 @@ std::shared_ptr<const PixelSurface> decode(const EmbeddedBitmap& source)
 }
 
 }  // namespace
+
+bool canDecode(const EmbeddedBitmap& source)
+{
+    if (source.width <= 0 || source.height <= 0 || source.pixels == nullptr)
+        return false;
+    return (source.bitsPerPixel == 8 && source.palette != nullptr) || source.bitsPerPixel == 24;
+}
 
 std::shared_ptr<const PixelSurface> decodedBitmap(int32_t resourceId)
 {

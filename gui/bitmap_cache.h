@@ -8,6 +8,11 @@
 
 namespace fendwick {
 
+struct EmbeddedBitmap;
+
+// Whether the picture has a size and a pixel format the toolkit reads.
+bool canDecode(const EmbeddedBitmap& source);
+
 // The picture of a resource id as 0x00RRGGBB pixels, decoded on first use
 // and kept for the module's life; null when the library carries no such id
 // or its format is unknown. Safe to call from any thread.

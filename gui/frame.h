@@ -63,6 +63,8 @@ public:
     // Handles the window's waiting events (not while a control tracks the
     // mouse), then redraws what is dirty.
     void idle();
+    // Whether a control is following the mouse inside the frame right now.
+    bool isTracking() const { return tracking_; }
     // Handles one waiting paint request of the window, if any.
     bool dispatchOnePaint();
     // Presents what was drawn, then runs the editor's idle wait; controls

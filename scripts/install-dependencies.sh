@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   libsndfile1-dev libpng-dev
   libx11-dev libxtst-dev xvfb xauth
+  libfreetype-dev fonts-dejavu-core valgrind
 )
 missing=()
 for p in "${packages[@]}"; do

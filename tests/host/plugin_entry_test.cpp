@@ -51,7 +51,7 @@ TEST_P(HostedAscarell, RecordCarriesTheIdentityAndCounts)
     EXPECT_EQ(r.ioRatio, 1.0f);
     EXPECT_EQ(r.initialDelay, 0);
     EXPECT_EQ(r.reservedPointer, nullptr);
-    EXPECT_EQ(r.flags & ~EffectFlag::hasEditor, EffectFlag::canMono | EffectFlag::canReplace);
+    EXPECT_EQ(r.flags, 0x19);  // has editor, can mono, can replace
     EXPECT_EQ(plugin->effectName(), stereo() ? "Ascarell" : "Ascarell_mono");
     EXPECT_EQ(plugin->productString(), plugin->effectName());
     EXPECT_EQ(plugin->vendorString(), "Fendwick");

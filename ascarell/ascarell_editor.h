@@ -1,0 +1,49 @@
+// The single-band plug-ins' editor: seven film-strip knobs, the ARC switch,
+// a text display of the parameter moved last, and the product strip.
+#pragma once
+
+#include "editor_base.h"
+#include "gui/control_listener.h"
+
+#include <cstdint>
+
+namespace fendwick {
+
+class AscarellCompressor;
+class Bitmap;
+class FilmStripKnob;
+class OnOffButton;
+class ParamTextDisplay;
+
+// Lives as long as the plug-in; open builds the frame and its controls,
+// close deletes them. Controls report changes through valueChanged on the
+// user-interface thread; setParameter follows every parameter change from
+// any thread (a change off the window's thread is drawn at the next idle).
+class AscarellEditor : public EditorBase, public ControlListener {
+public:
+    explicit AscarellEditor(AscarellCompressor* owner);
+    ~AscarellEditor() override;
+
+    int32_t open(void* parent) override;
+    void close() override;
+    void setParameter(int32_t index, float value) override;
+    void valueChanged(DrawContext* context, Control* control) override;
+
+private:
+    FilmStripKnob* addKnob(int32_t tag, int32_t left, int32_t top, int32_t bitmapId);
+    OnOffButton* addButton(int32_t tag, int32_t left, int32_t top, int32_t bitmapId);
+    FilmStripKnob* knobOf(int32_t index) const;
+    void clearControls();
+
+    AscarellCompressor* compressor;
+    OnOffButton* arcSwitch = nullptr;
+    FilmStripKnob* smallKnobs[5] = {};  // Input, Ratio, Knee, Attack, Release
+    FilmStripKnob* threshKnob = nullptr;
+    FilmStripKnob* outLevelKnob = nullptr;
+    ParamTextDisplay* textDisplay = nullptr;
+    OnOffButton* stripButton = nullptr;
+    Bitmap* background;
+    bool opened = false;
+};
+
+}  // namespace fendwick

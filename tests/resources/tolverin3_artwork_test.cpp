@@ -1,0 +1,69 @@
+// The bitmaps of the Tolverin three-band editor, as tolverin3_mono carries them.
+#include "artwork_checks.h"
+
+#include <vector>
+
+namespace fendwick::artwork_test {
+namespace {
+
+const ExpectedBitmap bitmaps[] = {
+    {10001, 474, 502, 1, 8}, {10002, 9, 82, 1, 8},  {10003, 13, 82, 1, 8},  {10004, 15, 82, 1, 8},
+    {10005, 462, 31, 2, 8},  {10006, 51, 51, 81, 8}, {10007, 32, 32, 81, 8}, {10008, 32, 32, 81, 8},
+    {10009, 50, 11, 1, 8},   {10010, 66, 11, 1, 8}, {10011, 50, 11, 1, 8},  {10012, 29, 11, 2, 8},
+    {10013, 31, 11, 2, 8},   {10014, 31, 11, 2, 8}, {10015, 31, 11, 2, 8},  {10016, 156, 11, 3, 8},
+    {10017, 31, 11, 2, 8},   {10018, 55, 11, 2, 8}, {10019, 69, 15, 2, 8},  {10020, 39, 11, 2, 8},
+    {10021, 35, 11, 2, 8},   {10022, 72, 11, 2, 8}};
+
+TEST(Tolverin3Artwork, CarriesEveryBitmapAtItsSizeAndNothingElse)
+{
+    for (const ExpectedBitmap& b : bitmaps) {
+        EXPECT_TRUE(hasShape(b));
+    }
+    EXPECT_TRUE(knowsNothingBut(10001, 10022));
+}
+
+TEST(Tolverin3Artwork, KnobsTurnClockwiseFromLowerLeftToLowerRight)
+{
+    for (const int32_t id : {10006, 10007, 10008}) {
+        EXPECT_TRUE(turnsClockwise(id));
+    }
+}
+
+TEST(Tolverin3Artwork, KnobsBlendIntoTheBackgroundWhereTheEditorPutsThem)
+{
+    std::vector<Placement> knobs = {{10007, 33, 404}, {10007, 103, 404}, {10006, 205, 392}, {10008, 331, 412}};
+    for (const int dy : {0, 103, 206}) {
+        knobs.push_back({10007, 42, 59 + dy});
+        knobs.push_back({10007, 104, 59 + dy});
+        knobs.push_back({10007, 166, 59 + dy});
+        knobs.push_back({10007, 258, 60 + dy});
+        knobs.push_back({10006, 340, 41 + dy});
+    }
+    for (const Placement& k : knobs) {
+        EXPECT_TRUE(blendsIntoBackground(k));
+    }
+}
+
+TEST(Tolverin3Artwork, SwitchesAreLitBelowAndMultiPositionSwitchesLightTheirZone)
+{
+    for (const int32_t id : {10012, 10013, 10014, 10015, 10017, 10018, 10019, 10020, 10021}) {
+        EXPECT_TRUE(imagesDiffer(id, 2));
+        EXPECT_TRUE(lowerImageIsLit(id));
+    }
+    EXPECT_TRUE(zonesLightInOrder(10016, 3));
+    EXPECT_TRUE(zonesLightInOrder(10022, 2));
+    EXPECT_TRUE(imagesDiffer(10005, 2));
+}
+
+TEST(Tolverin3Artwork, FieldsAndMetersShowWhatIsDrawnOverThem)
+{
+    EXPECT_TRUE(carriesReadableText(10009, {91, 107, 115}));
+    EXPECT_TRUE(carriesReadableText(10010, {0, 255, 255}));
+    EXPECT_TRUE(carriesReadableText(10011, {91, 107, 115}));
+    for (const int32_t id : {10002, 10003, 10004}) {
+        EXPECT_TRUE(showsMeterBar(id));
+    }
+}
+
+}  // namespace
+}  // namespace fendwick::artwork_test
