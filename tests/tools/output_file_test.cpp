@@ -1,0 +1,61 @@
+// Output files that appear only when complete, and the formats they are written in.
+#include "fendwick/pending_output_file.h"
+#include "fendwick/sound_format.h"
+#include "fendwick/tool_error.h"
+#include "fendwick/usage_error.h"
+#include "tool_process.h"
+
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fendwick {
+namespace {
+
+off_t sizeOf(const std::string& path)
+{
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 ? status.st_size : -1;
+}
+
+TEST(PendingOutputFile, ReplacesTheTargetOnlyOnCommitWithUsualPermissions)
+{
+    const test::ScratchFolder folder("pending");
+    const std::string target = folder.file("result.wav");
+    {
+        PendingOutputFile first(target);
+        ASSERT_EQ(write(first.descriptor(), "old", 3), 3);
+        EXPECT_EQ(folder.entries()[0].rfind(".result.wav.fendwick-", 0), 0u) << folder.entries()[0];
+        first.commit();
+    }
+    {
+        PendingOutputFile abandoned(target);
+        ASSERT_EQ(write(abandoned.descriptor(), "half", 4), 4);
+    }
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"result.wav"});
+    EXPECT_EQ(sizeOf(target), 3);
+    struct stat status {};
+    ASSERT_EQ(stat(target.c_str(), &status), 0);
+    const mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(status.st_mode & 0777, 0666 & ~mask);
+}
+
+TEST(SoundFormat, KeepsTheInputFormatElseTheContainersUsualEncoding)
+{
+    const int wav16 = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    EXPECT_EQ(chooseOutputFormat(wav16, std::nullopt, std::nullopt, 2, 44100), wav16);
+    EXPECT_EQ(chooseOutputFormat(wav16, std::string("flac"), std::nullopt, 2, 44100), SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+    // Float samples do not fit FLAC, nor Vorbis WAV.
+    EXPECT_EQ(chooseOutputFormat(SF_FORMAT_WAV | SF_FORMAT_FLOAT, std::string("flac"), std::nullopt, 2, 44100),
+              SF_FORMAT_FLAC | SF_FORMAT_PCM_24);
+    EXPECT_EQ(chooseOutputFormat(SF_FORMAT_OGG | SF_FORMAT_VORBIS, std::string("wav"), std::nullopt, 1, 48000),
+              SF_FORMAT_WAV | SF_FORMAT_PCM_24);
+    EXPECT_THROW(chooseOutputFormat(wav16, std::string("mp4"), std::nullopt, 2, 44100), UsageError);
+    EXPECT_THROW(chooseOutputFormat(wav16, std::string("aiff"), std::string("vorbis"), 2, 44100), ToolError);
+}
+
+}  // namespace
+}  // namespace fendwick

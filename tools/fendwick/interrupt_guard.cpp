@@ -1,0 +1,38 @@
+// The interrupt flag and its signal handler.
+#include "fendwick/interrupt_guard.h"
+
+namespace fendwick {
+namespace {
+
+// A signal handler may only store to a volatile sig_atomic_t.
+volatile std::sig_atomic_t interruptRaised = 0;
+
+extern "C" void raiseInterrupt(int)
+{
+    interruptRaised = 1;
+}
+
+}  // namespace
+
+InterruptGuard::InterruptGuard()
+{
+    interruptRaised = 0;
+    struct sigaction action {};
+    action.sa_handler = raiseInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &previousInterrupt_);
+    sigaction(SIGTERM, &action, &previousTerminate_);
+}
+
+InterruptGuard::~InterruptGuard()
+{
+    sigaction(SIGINT, &previousInterrupt_, nullptr);
+    sigaction(SIGTERM, &previousTerminate_, nullptr);
+}
+
+bool InterruptGuard::interrupted()
+{
+    return interruptRaised != 0;
+}
+
+}  // namespace fendwick

@@ -1,0 +1,93 @@
+// Help texts.
+#include "fendwick/usage_text.h"
+
+namespace fendwick {
+
+std::string usageText()
+{
+    return "usage: fendwick COMMAND [ARGUMENTS]\n"
+           "\n"
+           "Loads VST 2 plug-ins for Linux and drives them as a host does.\n"
+           "PLUGIN is a path to a shared object, or the name of one of ours\n"
+           "(\"ascarell\") looked up in the plug-in folder: --plugin-dir DIR, else\n"
+           "$FENDWICK_PLUGIN_DIR, else the build's plug-in folder.\n"
+           "\n"
+           "commands:\n"
+           "  info PLUGIN [--json]                 identity, parameters and programs\n"
+           "  render PLUGIN IN OUT [options]       process an audio file\n"
+           "  bench [PLUGIN ...] [options]         time plug-ins against each other\n"
+           "  demo [OUTDIR]                        render a test signal through ours\n"
+           "  help [COMMAND]                       this text, or a command's help\n"
+           "\n"
+           "Exit codes: 0 done, 1 failed, 2 bad command line.\n";
+}
+
+std::optional<std::string> commandUsageText(const std::string& command)
+{
+    if (command == "info") {
+        return "usage: fendwick info PLUGIN [--json] [--plugin-dir DIR]\n"
+               "\n"
+               "Prints the plug-in's name, vendor, product, unique ID, version,\n"
+               "inputs and outputs, flags, and every parameter (index, name,\n"
+               "label, value, display text) and program name.\n"
+               "\n"
+               "  --json   print the same as one JSON object\n";
+    }
+    if (command == "render") {
+        return "usage: fendwick render PLUGIN IN OUT [options]\n"
+               "\n"
+               "Processes IN (anything libsndfile reads: WAV, FLAC, AIFF, OGG, ...)\n"
+               "at its own sample rate through the plug-in's replacing process and\n"
+               "writes OUT in IN's format. OUT appears only when the render\n"
+               "succeeded; IN is never overwritten.\n"
+               "\n"
+               "  --program N|NAME      select a program by number or name first\n"
+               "  --set NAME=VALUE      set a parameter to a value from 0 to 1\n"
+               "                        (repeatable; applied after the program)\n"
+               "  --block N             frames per process call (default 512)\n"
+               "  --channel N           feed only channel N of IN (1 = left)\n"
+               "  --mix                 feed the mix of all channels of IN\n"
+               "  --format NAME         write wav, aiff, flac, ogg, caf or w64\n"
+               "  --encoding NAME       write pcm16, pcm24, pcm32, float, double or vorbis\n"
+               "  --plugin-dir DIR      where names of ours are looked up\n"
+               "\n"
+               "A mono plug-in takes a file of more channels only with --channel or\n"
+               "--mix; a mono file feeds every input of a plug-in with more.\n";
+    }
+    if (command == "bench") {
+        return "usage: fendwick bench [PLUGIN ...] [options]\n"
+               "\n"
+               "Times the replacing process of each plug-in on the same signal\n"
+               "(white noise under a 2 Hz envelope peaking near -3 dBFS), all\n"
+               "plug-ins taking turns in every round so that machine drift hits\n"
+               "them alike. Reports the median of the rounds: nanoseconds per\n"
+               "frame, realtime factor, instance creation time, and the ratio to\n"
+               "the baseline. Without PLUGIN: every plug-in of ours, then the\n"
+               "peers installed under /usr/lib/vst (ZamCompX2, ZaMultiCompX2,\n"
+               "LSP Compressor Stereo).\n"
+               "\n"
+               "  --rate R          sample rate in Hz (default 44100)\n"
+               "  --block N         frames per process call (default 512)\n"
+               "  --seconds S       length of the signal (default 10)\n"
+               "  --rounds N        rounds of turns (default 5)\n"
+               "  --baseline PLUGIN the plug-in the others are compared with\n"
+               "                    (default the first)\n"
+               "  --plugin-dir DIR  where ours are found\n";
+    }
+    if (command == "demo") {
+        return "usage: fendwick demo [OUTDIR] [--plugin-dir DIR]\n"
+               "\n"
+               "Makes a short stereo test signal at 44.1 kHz (drum-like hits over a\n"
+               "sustained chord), renders it through every plug-in of ours on its\n"
+               "default program and on one characteristic program, writes the\n"
+               "WAV files into OUTDIR (default fendwick-demo) and prints output\n"
+               "peak and RMS, the largest gain reduction and the realtime factor.\n"
+               "Mono plug-ins get the mix of both channels.\n";
+    }
+    if (command == "help") {
+        return "usage: fendwick help [COMMAND]\n";
+    }
+    return std::nullopt;
+}
+
+}  // namespace fendwick
