@@ -8,4 +8,6 @@ cmake --build build -j "$(nproc)"
 echo
 echo "Plug-ins built in build/plugins:"
 ls -1 build/plugins
-build/tests/host/host_tests --gtest_brief=1 --gtest_filter='*RecordCarriesTheIdentity*'
+echo
+# The main job: a drum-and-chord signal through every plug-in of ours.
+build/tools/fendwick/fendwick demo out/demo

@@ -10,5 +10,6 @@ int runInfo(const std::vector<std::string>& arguments);
 int runRender(const std::vector<std::string>& arguments);
 int runBench(const std::vector<std::string>& arguments);
 int runDemo(const std::vector<std::string>& arguments);
+int runShot(const std::vector<std::string>& arguments);
 
 }  // namespace fendwick

@@ -31,6 +31,9 @@ Command commandNamed(const std::string& name)
     if (name == "demo") {
         return fendwick::runDemo;
     }
+    if (name == "shot") {
+        return fendwick::runShot;
+    }
     return nullptr;
 }
 

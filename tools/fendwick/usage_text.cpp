@@ -17,6 +17,7 @@ std::string usageText()
            "  render PLUGIN IN OUT [options]       process an audio file\n"
            "  bench [PLUGIN ...] [options]         time plug-ins against each other\n"
            "  demo [OUTDIR]                        render a test signal through ours\n"
+           "  shot PLUGIN OUT.png [options]        draw an editor of ours into a PNG\n"
            "  help [COMMAND]                       this text, or a command's help\n"
            "\n"
            "Exit codes: 0 done, 1 failed, 2 bad command line.\n";
@@ -83,6 +84,16 @@ std::optional<std::string> commandUsageText(const std::string& command)
                "WAV files into OUTDIR (default fendwick-demo) and prints output\n"
                "peak and RMS, the largest gain reduction and the realtime factor.\n"
                "Mono plug-ins get the mix of both channels.\n";
+    }
+    if (command == "shot") {
+        return "usage: fendwick shot PLUGIN OUT.png [options]\n"
+               "\n"
+               "Draws the editor of one of ours (linked into the tool, no display\n"
+               "needed) as the host would first show it, and writes it as a PNG.\n"
+               "\n"
+               "  --program N|NAME      select a program by number or name first\n"
+               "  --set NAME=VALUE      set a parameter to a value from 0 to 1\n"
+               "                        (repeatable; applied after the program)\n";
     }
     if (command == "help") {
         return "usage: fendwick help [COMMAND]\n";

@@ -40,27 +40,32 @@ intptr_t copyHostText(void* pointer, const char* text)
 
 HostedPlugin::HostedPlugin(const PluginLibrary& library)
 {
-    create(library, &HostedPlugin::hostCallback);
+    create(library.entry(), library.path(), library.entryName(), &HostedPlugin::hostCallback);
 }
 
 HostedPlugin::HostedPlugin(const PluginLibrary& library, HostCallback callback)
 {
-    create(library, callback);
+    create(library.entry(), library.path(), library.entryName(), callback);
 }
 
-void HostedPlugin::create(const PluginLibrary& library, HostCallback callback)
+HostedPlugin::HostedPlugin(PluginEntry entry, const std::string& name)
+{
+    create(entry, name, "entry", &HostedPlugin::hostCallback);
+}
+
+void HostedPlugin::create(PluginEntry entry, const std::string& source, const std::string& entryName,
+                          HostCallback callback)
 {
     {
         const InstanceRegistry::Construction construction(this);
-        effect_ = library.entry()(callback);
+        effect_ = entry(callback);
     }
     if (effect_ == nullptr) {
-        throw HostingError(library.path() + ": the plug-in's entry " + library.entryName() +
-                           " returned no instance (null)");
+        throw HostingError(source + ": the plug-in's entry " + entryName + " returned no instance (null)");
     }
     if (effect_->magic != kEffectMagic) {
         effect_ = nullptr;
-        throw HostingError(library.path() + ": the plug-in's entry returned a record without the VST 2 magic");
+        throw HostingError(source + ": the plug-in's entry returned a record without the VST 2 magic");
     }
     InstanceRegistry::add(effect_, this);
 }

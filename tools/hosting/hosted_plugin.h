@@ -3,6 +3,7 @@
 
 #include "host/vst2_abi.h"
 #include "hosting/host_request.h"
+#include "hosting/plugin_library.h"
 
 #include <mutex>
 #include <optional>
@@ -10,8 +11,6 @@
 #include <vector>
 
 namespace fendwick {
-
-class PluginLibrary;
 
 // Creates an instance through the library's entry and owns it until
 // destruction, which suspends it if it is running and sends close. The
@@ -32,6 +31,9 @@ public:
     // the effect magic.
     explicit HostedPlugin(const PluginLibrary& library);
     HostedPlugin(const PluginLibrary& library, HostCallback callback);
+    // An instance from an entry linked into this program (named for
+    // messages), driven and recorded as any other.
+    HostedPlugin(PluginEntry entry, const std::string& name);
     ~HostedPlugin();
     HostedPlugin(const HostedPlugin&) = delete;
     HostedPlugin& operator=(const HostedPlugin&) = delete;
@@ -97,7 +99,7 @@ private:
     static intptr_t hostCallback(EffectRecord* effect, int32_t opcode, int32_t index, intptr_t value,
                                  void* pointer, float option);
     intptr_t answer(int32_t opcode, int32_t index, intptr_t value, void* pointer, float option);
-    void create(const PluginLibrary& library, HostCallback callback);
+    void create(PluginEntry entry, const std::string& source, const std::string& entryName, HostCallback callback);
     std::string text(int32_t opcode, int32_t index);
 
     EffectRecord* effect_ = nullptr;

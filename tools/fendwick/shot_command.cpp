@@ -1,0 +1,62 @@
+// fendwick shot: draws a plug-in's editor without a display and saves it as PNG.
+#include "editor_picture.h"
+#include "fendwick/command_line.h"
+#include "fendwick/commands.h"
+#include "fendwick/pending_output_file.h"
+#include "fendwick/plugin_settings.h"
+#include "fendwick/tool_error.h"
+#include "fendwick/usage_error.h"
+#include "hosting/hosted_plugin.h"
+#include "hosting/plugin_locator.h"
+#include "in_process_plugins.h"
+
+#include <iostream>
+
+namespace fendwick {
+
+namespace {
+
+std::string knownNames()
+{
+    std::string names;
+    for (const std::string& name : inProcessPluginNames()) {
+        names += (names.empty() ? "" : ", ") + name;
+    }
+    return names;
+}
+
+}  // namespace
+
+int runShot(const std::vector<std::string>& arguments)
+{
+    const CommandLine line(arguments, {{"program", true}, {"set", true}});
+    if (line.operands().size() != 2) {
+        throw UsageError("shot needs PLUGIN OUT.png");
+    }
+    const std::string name = pluginNameOfPath(line.operands()[0]);
+    const std::string& outPath = line.operands()[1];
+    const PluginEntry entry = inProcessEntry(name);
+    if (entry == nullptr) {
+        throw ToolError("shot draws the editors of ours only (" + knownNames() + "), not \"" +
+                        line.operands()[0] + "\"");
+    }
+
+    HostedPlugin plugin(entry, name);
+    plugin.open();
+    if (const std::optional<std::string> program = line.value("program")) {
+        plugin.setProgram(findProgram(plugin, *program));
+    }
+    for (const std::string& assignment : line.values("set")) {
+        applySetting(plugin, assignment);
+    }
+    const PixelSurface picture = drawEditor(plugin);
+
+    PendingOutputFile pending(outPath);
+    writePng(picture, pending.descriptor(), outPath);
+    pending.commit();
+    std::cout << outPath << ": " << plugin.effectName() << " editor, " << picture.width << " x " << picture.height
+              << ", program " << plugin.program() << " \"" << plugin.programName() << "\"\n";
+    return 0;
+}
+
+}  // namespace fendwick
