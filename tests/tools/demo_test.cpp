@@ -78,5 +78,16 @@ TEST(Demo, CoversAPluginNotInItsTableOnProgramOne)
     EXPECT_NEAR(reductionOf(run.out, "tolverin9", 0), 0.0, 0.01) << run.out;
 }
 
+TEST(Demo, MakesMissingParentFolders)
+{
+    const test::ScratchFolder folder("demo_nested");
+    const test::ScratchFolder plugins("demo_nested_plugins");
+    ASSERT_EQ(symlink(GAIN_FIXTURE_PATH, plugins.file("gain.so").c_str()), 0);
+    const ToolRun run =
+        runTool({"demo", folder.file("takes/first")}, {{"FENDWICK_PLUGIN_DIR", plugins.path()}});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(readAudioFile(folder.file("takes/first/input.wav")).audio.channels(), 2);
+}
+
 }  // namespace
 }  // namespace fendwick

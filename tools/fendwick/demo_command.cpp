@@ -34,8 +34,15 @@ constexpr int kDemoBlockSize = 512;
 // 10 ms windows: short enough to see a compressor grab a transient.
 constexpr size_t kGainReductionWindow = 441;
 
+// Makes the folder and any missing parents, as "mkdir -p" does.
 void makeFolder(const std::string& path)
 {
+    for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+        const std::string parent = path.substr(0, slash);
+        if (mkdir(parent.c_str(), 0777) != 0 && errno != EEXIST) {
+            throw ToolError("cannot make " + parent + ": " + std::strerror(errno));
+        }
+    }
     if (mkdir(path.c_str(), 0777) != 0 && errno != EEXIST) {
         throw ToolError("cannot make " + path + ": " + std::strerror(errno));
     }
