@@ -5,11 +5,11 @@
 
 namespace fendwick {
 
-// xorshift32 from a seed; each call gives a uniform value in [-1, 1).
+// xorshift32 from a starting state; each call gives a uniform value in [-1, 1).
 // Integer steps only, so the sequence never depends on the maths library.
 class NoiseGenerator {
 public:
-    explicit NoiseGenerator(uint32_t seed) : state_(seed != 0 ? seed : 0x9E3779B9u) {}
+    explicit NoiseGenerator(uint32_t start) : state_(start != 0 ? start : 0x9E3779B9u) {}
 
     float next()
     {
