@@ -15,12 +15,6 @@ namespace {
 constexpr float twoPi = 6.2831853f;
 // Pixels of linear drag for the whole range without Shift.
 constexpr float linearDragPixels = 200.0f;
-// Key codes of the plug-in interface and the Shift bit of a key's modifiers.
-constexpr uint8_t keyCodeLeft = 11;
-constexpr uint8_t keyCodeUp = 12;
-constexpr uint8_t keyCodeRight = 13;
-constexpr uint8_t keyCodeDown = 14;
-constexpr uint8_t keyShift = 1;
 // Shift makes wheel and key steps ten times finer.
 constexpr float fineStep = 0.1f;
 
@@ -212,13 +206,13 @@ bool Knob::wheel(DrawContext* context, const Point&, float distance)
 int32_t Knob::keyDown(const KeyEvent& key)
 {
     float sign = 0.0f;
-    if (key.virtualKey == keyCodeLeft || key.virtualKey == keyCodeDown)
+    if (key.virtualKey == VirtualKeyCode::left || key.virtualKey == VirtualKeyCode::down)
         sign = -1.0f;
-    else if (key.virtualKey == keyCodeUp || key.virtualKey == keyCodeRight)
+    else if (key.virtualKey == VirtualKeyCode::up || key.virtualKey == VirtualKeyCode::right)
         sign = 1.0f;
     else
         return -1;
-    const float scale = (key.modifiers & keyShift) != 0 ? fineStep : 1.0f;
+    const float scale = (key.modifiers & KeyModifierBit::shift) != 0 ? fineStep : 1.0f;
     setValue(value() + sign * wheelIncrement() * scale);
     bounceValue();
     notifyIfDirty(nullptr);

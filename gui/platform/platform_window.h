@@ -22,6 +22,22 @@ constexpr int32_t control = 16;
 constexpr int32_t alt = 32;
 }  // namespace MouseState
 
+// The plug-in interface's virtual key codes of the arrow keys, which the
+// knobs answer.
+namespace VirtualKeyCode {
+constexpr uint8_t left = 11;
+constexpr uint8_t up = 12;
+constexpr uint8_t right = 13;
+constexpr uint8_t down = 14;
+}  // namespace VirtualKeyCode
+
+// Bits of KeyEvent::modifiers, as the plug-in interface numbers them.
+namespace KeyModifierBit {
+constexpr uint8_t shift = 1;
+constexpr uint8_t alternate = 2;
+constexpr uint8_t control = 8;
+}  // namespace KeyModifierBit
+
 // A key as the host or the window reports it: the character, the plug-in
 // interface's virtual key code and its modifier bits.
 struct KeyEvent {

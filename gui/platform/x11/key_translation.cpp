@@ -8,32 +8,22 @@ namespace fendwick {
 
 namespace {
 
-// The plug-in interface's virtual key codes and modifier bits that a key
-// record carries.
-constexpr uint8_t virtualKeyLeft = 11;
-constexpr uint8_t virtualKeyUp = 12;
-constexpr uint8_t virtualKeyRight = 13;
-constexpr uint8_t virtualKeyDown = 14;
-constexpr uint8_t modifierShift = 1;
-constexpr uint8_t modifierAlternate = 2;
-constexpr uint8_t modifierControl = 8;
-
 uint8_t virtualKeyOf(KeySym keysym)
 {
     // The keypad's arrows count too when Num Lock is off.
     switch (keysym) {
     case XK_Left:
     case XK_KP_Left:
-        return virtualKeyLeft;
+        return VirtualKeyCode::left;
     case XK_Up:
     case XK_KP_Up:
-        return virtualKeyUp;
+        return VirtualKeyCode::up;
     case XK_Right:
     case XK_KP_Right:
-        return virtualKeyRight;
+        return VirtualKeyCode::right;
     case XK_Down:
     case XK_KP_Down:
-        return virtualKeyDown;
+        return VirtualKeyCode::down;
     default:
         return 0;
     }
@@ -49,13 +39,13 @@ KeyEvent keyEventFor(KeySym keysym, const char* text, int textLength, unsigned i
         key.character = static_cast<unsigned char>(text[0]);
     }
     if ((state & ShiftMask) != 0) {
-        key.modifiers |= modifierShift;
+        key.modifiers |= KeyModifierBit::shift;
     }
     if ((state & Mod1Mask) != 0) {
-        key.modifiers |= modifierAlternate;
+        key.modifiers |= KeyModifierBit::alternate;
     }
     if ((state & ControlMask) != 0) {
-        key.modifiers |= modifierControl;
+        key.modifiers |= KeyModifierBit::control;
     }
     return key;
 }
