@@ -60,6 +60,12 @@ void Control::setDirty(bool dirty)
         oldValue_ = value_;
 }
 
+void Control::markDrawn(float drawnValue)
+{
+    View::setDirty(false);
+    oldValue_ = drawnValue;
+}
+
 void Control::notifyIfDirty(DrawContext* context)
 {
     if (listener_ != nullptr && isDirty())

@@ -53,6 +53,9 @@ public:
 
 protected:
     ControlListener* listener() const { return listener_; }
+    // After a draw: the value read before drawing counts as shown, so that a
+    // value another thread set in the meantime still reads as dirty.
+    void markDrawn(float drawnValue);
     // Tells the listener when the value differs from what was drawn.
     void notifyIfDirty(DrawContext* context);
     // The host's begin-edit and end-edit notices, through the editor.

@@ -27,9 +27,10 @@ int32_t FilmStripKnob::imageTop() const
 
 void FilmStripKnob::draw(DrawContext& context)
 {
+    const float drawn = value();
     const Point& offset = backgroundOffset();
     drawBackground(context, Point{offset.x, offset.y + imageTop()});
-    setDirty(false);
+    markDrawn(drawn);
 }
 
 }  // namespace fendwick

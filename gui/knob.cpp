@@ -96,9 +96,10 @@ float Knob::pointToValue(const Point& where) const
 
 void Knob::draw(DrawContext& context)
 {
+    const float drawn = value();
     drawBackground(context, backgroundOffset());
     drawHandle(context);
-    setDirty(false);
+    markDrawn(drawn);
 }
 
 void Knob::drawHandle(DrawContext& context)

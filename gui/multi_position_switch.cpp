@@ -33,11 +33,12 @@ int32_t MultiPositionSwitch::imageIndex() const
 
 void MultiPositionSwitch::draw(DrawContext& context)
 {
+    const float drawn = value();
     if (background() != nullptr) {
         const Point& offset = backgroundOffset();
         drawBackground(context, Point{offset.x, offset.y + imageIndex() * imageHeight_});
     }
-    setDirty(false);
+    markDrawn(drawn);
 }
 
 float MultiPositionSwitch::zoneValue(int32_t x, float zoneWidth) const

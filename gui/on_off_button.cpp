@@ -15,10 +15,11 @@ OnOffButton::OnOffButton(const Rect& size, ControlListener* listener, int32_t ta
 void OnOffButton::draw(DrawContext& context)
 {
     bounceValue();
+    const float drawn = value();
     const Point& offset = backgroundOffset();
-    drawBackground(context, Point{offset.x, offset.y + (value() == 0.0f ? 0 : imageHeight_)});
-    lastDrawnValue_ = value();
-    setDirty(false);
+    drawBackground(context, Point{offset.x, offset.y + (drawn == 0.0f ? 0 : imageHeight_)});
+    lastDrawnValue_ = drawn;
+    markDrawn(drawn);
 }
 
 void OnOffButton::mouse(DrawContext& context, const Point& where)

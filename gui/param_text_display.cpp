@@ -49,9 +49,10 @@ void ParamTextDisplay::text(char* out, size_t capacity) const
 
 void ParamTextDisplay::draw(DrawContext& context)
 {
+    const float drawn = value();
     char shown[textCapacity];
     text(shown, sizeof shown);
-    setDirty(false);
+    markDrawn(drawn);
     if ((style_ & TextDisplayStyle::noDrawing) != 0)
         return;
     const Rect& size = viewSize();
