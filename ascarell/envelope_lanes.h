@@ -6,74 +6,136 @@
 
 #include <emmintrin.h>
 
+#include <cfloat>
+#include <cstdint>
+
 namespace fendwick {
+
+// One envelope step without the flush, in SSE2: both branches, then the
+// select as bitwise operations.
+struct BitwiseSelectStep {
+    static __m128 next(__m128 env, __m128 magnitude, __m128 attack, __m128 release)
+    {
+        const __m128 rising = _mm_cmpge_ps(magnitude, env);
+        const __m128 up = _mm_add_ps(magnitude, _mm_mul_ps(_mm_sub_ps(env, magnitude), attack));
+        const __m128 down = _mm_mul_ps(env, release);
+        return _mm_or_ps(_mm_and_ps(rising, up), _mm_andnot_ps(rising, down));
+    }
+};
 
 // Lanes hold {env1 left, env1 right, env2 left, env2 right}; the mono build
 // leaves the right lanes at zero. With manual release the env2 lanes see a
 // zero input and a zero release factor, so they fall to 0 and stay there.
-// Every lane stays at or above zero, so flush-to-zero is "below the smallest
-// normal float becomes 0".
+//
+// The loops follow runs of up to kRunFrames frames. The flush sits on the
+// recurrence's critical path, yet it almost never changes a value: when a
+// run starts from envelopes that are 0 or well above the denormals and no
+// input magnitude is tiny, no step can land among the denormals (see
+// flushFreeFloors), so the run skips it and still gives the same bits.
+//
+// Holds the coefficients of one block; the loops carry the envelopes in a
+// local. Made and used on the audio thread.
 class EnvelopeLanes {
 public:
-    EnvelopeLanes(const EnvelopeDetector::Coefficients& left, const EnvelopeDetector::Coefficients& right,
-                  bool stereo)
-    {
-        // Both detectors of a plug-in always share their release mode.
-        const bool automatic = left.automaticRelease;
-        const float mainL = automatic ? left.fastReleaseCoef : left.releaseCoef;
-        const float mainR = automatic ? right.fastReleaseCoef : right.releaseCoef;
-        const float slowL = automatic ? left.slowReleaseCoef : 0.0f;
-        const float slowR = automatic ? right.slowReleaseCoef : 0.0f;
-        attack = _mm_setr_ps(left.attackCoef, right.attackCoef, left.attackCoef, right.attackCoef);
-        release = _mm_setr_ps(mainL, stereo ? mainR : 0.0f, slowL, stereo ? slowR : 0.0f);
-        inputMask = _mm_castsi128_ps(
-            _mm_setr_epi32(-1, stereo ? -1 : 0, automatic ? -1 : 0, (automatic && stereo) ? -1 : 0));
-        // (env1 + env2) / 2 with automatic release; env1 alone (env2 is 0) without.
-        average = _mm_set1_ps(automatic ? 0.5f : 1.0f);
-    }
+    static constexpr int32_t kRunFrames = 4;
 
-    void load(const EnvelopeDetector::Envelope& left, const EnvelopeDetector::Envelope& right)
+    EnvelopeLanes(const EnvelopeDetector::Coefficients& left, const EnvelopeDetector::Coefficients& right,
+                  bool stereo);
+
+    static __m128 load(const EnvelopeDetector::Envelope& left, const EnvelopeDetector::Envelope& right)
     {
-        env = _mm_setr_ps(left.env1, right.env1, left.env2, right.env2);
+        return _mm_setr_ps(left.env1, right.env1, left.env2, right.env2);
     }
 
     // Writes the envelopes back, with the last detector inputs.
-    void store(EnvelopeDetector::Envelope& left, EnvelopeDetector::Envelope& right, float lastLeft,
-               float lastRight) const
+    static void store(__m128 env, EnvelopeDetector::Envelope& left, EnvelopeDetector::Envelope& right,
+                      float lastLeft, float lastRight);
+
+    // The lane inputs of four frames from their input magnitudes per channel:
+    // {|l|, |r|, |l|, |r|} per frame, with the lanes that take no input cleared.
+    void spreadInputs(__m128 left, __m128 right, __m128* frames) const
     {
-        alignas(16) float lanes[4];
-        _mm_store_ps(lanes, env);
-        left = {lanes[0], lanes[2], lastLeft, lastLeft < 0.0f ? -lastLeft : lastLeft};
-        right = {lanes[1], lanes[3], lastRight, lastRight < 0.0f ? -lastRight : lastRight};
+        const __m128 low = _mm_unpacklo_ps(left, right);
+        const __m128 high = _mm_unpackhi_ps(left, right);
+        frames[0] = _mm_and_ps(_mm_movelh_ps(low, low), inputMask);
+        frames[1] = _mm_and_ps(_mm_movehl_ps(low, low), inputMask);
+        frames[2] = _mm_and_ps(_mm_movelh_ps(high, high), inputMask);
+        frames[3] = _mm_and_ps(_mm_movehl_ps(high, high), inputMask);
     }
 
-    // Feeds one frame and returns the detected levels, before the knee, in
-    // lanes 0 (left) and 1 (right).
-    __m128 step(float left, float right)
-    {
-        const __m128 absMask = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
-        const __m128 pair = _mm_unpacklo_ps(_mm_set_ss(left), _mm_set_ss(right));
-        const __m128 magnitude = _mm_and_ps(_mm_and_ps(_mm_movelh_ps(pair, pair), absMask), inputMask);
+    // Input magnitudes that are 0 or at least this keep a run flush-free.
+    float smallestFlushFreeInput() const { return inputFloor; }
 
-        const __m128 rising = _mm_cmpge_ps(magnitude, env);
-        const __m128 up = _mm_add_ps(magnitude, _mm_mul_ps(_mm_sub_ps(env, magnitude), attack));
-        const __m128 down = _mm_mul_ps(env, release);
-        const __m128 next = _mm_or_ps(_mm_and_ps(rising, up), _mm_andnot_ps(rising, down));
-        // As integers, non-negative floats keep their order; the integer
-        // compare is the shorter step in this loop-carried chain.
-        const __m128i normal = _mm_cmpgt_epi32(_mm_castps_si128(next), _mm_set1_epi32(kLargestDenormalBits));
-        env = _mm_and_ps(next, _mm_castsi128_ps(normal));
-        return _mm_mul_ps(_mm_add_ps(env, _mm_movehl_ps(env, env)), average);
+    // Whether a run from the envelopes env, whose non-zero input magnitudes
+    // are all at least smallestFlushFreeInput(), can skip the flush.
+    bool flushFreeStart(__m128 env) const
+    {
+        const __m128 ok = _mm_or_ps(_mm_cmpeq_ps(env, _mm_setzero_ps()), _mm_cmpge_ps(env, startFloor));
+        return _mm_movemask_ps(ok) == 0xf;
+    }
+
+    // Follows count (1 to kRunFrames) frames of lane inputs from the
+    // envelopes env, writes the envelopes after each frame (the last one
+    // repeated up to kRunFrames) and answers the last. smallInputs says that
+    // an input magnitude lies below smallestFlushFreeInput().
+    template <class FlushFreeStep>
+    __m128 follow(__m128 env, const __m128* inputs, __m128* envelopes, int32_t count, bool smallInputs) const
+    {
+        if (!smallInputs && flushFreeStart(env)) {
+            // Whole runs, the common case, with a fixed count the compiler unrolls.
+            if (count == kRunFrames) {
+                for (int32_t k = 0; k < kRunFrames; ++k) {
+                    env = FlushFreeStep::next(env, inputs[k], attack, release);
+                    envelopes[k] = env;
+                }
+                return env;
+            }
+            for (int32_t k = 0; k < count; ++k) {
+                env = FlushFreeStep::next(env, inputs[k], attack, release);
+                envelopes[k] = env;
+            }
+        } else {
+            for (int32_t k = 0; k < count; ++k) {
+                env = flushed(BitwiseSelectStep::next(env, inputs[k], attack, release));
+                envelopes[k] = env;
+            }
+        }
+        for (int32_t k = count; k < kRunFrames; ++k) {
+            envelopes[k] = env;
+        }
+        return env;
+    }
+
+    // The detected levels before the knee of four frames, per channel:
+    // (env1 + env2) / 2 with automatic release; env1 alone (env2 is 0) without.
+    void levels(const __m128* envelopes, __m128& left, __m128& right) const
+    {
+        // {env1 L, env1 L', env1 R, env1 R'} + {env2 L, env2 L', env2 R, env2 R'} for frame pairs.
+        const __m128 sum01 = _mm_add_ps(_mm_unpacklo_ps(envelopes[0], envelopes[1]),
+                                        _mm_unpackhi_ps(envelopes[0], envelopes[1]));
+        const __m128 sum23 = _mm_add_ps(_mm_unpacklo_ps(envelopes[2], envelopes[3]),
+                                        _mm_unpackhi_ps(envelopes[2], envelopes[3]));
+        left = _mm_mul_ps(_mm_movelh_ps(sum01, sum23), average);
+        right = _mm_mul_ps(_mm_movehl_ps(sum23, sum01), average);
     }
 
 private:
-    static constexpr int32_t kLargestDenormalBits = 0x007fffff;
+    void flushFreeFloors(const float (&releases)[4], float attackL, float attackR, bool stereo, bool automatic);
 
-    __m128 env = _mm_setzero_ps();
+    // Zero and denormals (all exponent bits clear) become 0.0: keeps what
+    // is not below the smallest normal in magnitude, NaN of either sign too.
+    static __m128 flushed(__m128 env)
+    {
+        const __m128 magnitude = _mm_and_ps(env, _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff)));
+        return _mm_and_ps(env, _mm_cmpnlt_ps(magnitude, _mm_set1_ps(FLT_MIN)));
+    }
+
     __m128 attack;
     __m128 release;
     __m128 inputMask;
     __m128 average;
+    __m128 startFloor;  // per lane; 0 in lanes that take no input
+    float inputFloor;
 };
 
 }  // namespace fendwick

@@ -1,5 +1,8 @@
 // Speed of the single-band plug-ins through their library entry, as a host
-// runs them: 48 kHz, blocks of 512, ten seconds of the benchmark signal.
+// runs them: 48 kHz, blocks of 512, ten seconds of the benchmark signal; and
+// of their frame loop on each kind of vector lanes.
+#include "ascarell_compressor.h"
+#include "ascarell_frame_loop.h"
 #include "hosting/benchmark_signal.h"
 #include "hosting/hosted_plugin.h"
 #include "hosting/plugin_library.h"
@@ -53,6 +56,56 @@ void processSignal(benchmark::State& state, const std::string& name, int32_t pro
         benchmark::Counter(frames, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// The frame loop alone, on the lanes given, with the program's settings:
+// the plug-ins take the fastest lanes; this shows the others too.
+template <int Channels>
+void processFrameLoop(benchmark::State& state, AscarellLanes lanes, int32_t program)
+{
+    if (lanes == AscarellLanes::wide && fastestAscarellLanes() != AscarellLanes::wide) {
+        state.SkipWithError("this processor has no AVX-512VL");
+        return;
+    }
+    AscarellCompressor compressor(nullptr, Channels == 2 ? AscarellChannels::stereo : AscarellChannels::mono);
+    compressor.setSampleRate(static_cast<float>(kRateHz));
+    compressor.setProgram(program);
+    const EnvelopeDetector::Coefficients coefficients[2] = {compressor.detector(0).coefficients(),
+                                                            compressor.detector(Channels - 1).coefficients()};
+    const AscarellBlockSettings settings{compressor.getParameter(AscarellParam::input),
+                                         compressor.getParameter(AscarellParam::outLevel),
+                                         compressor.thresholdLinear(), compressor.gainBlendValue()};
+    AscarellLoopState loop{{}, 0, 0};
+    const AudioBuffer input = makeBenchmarkSignal(kRateHz, kSeconds, Channels);
+    AudioBuffer output(Channels, input.frames());
+
+    float* ins[2] = {};
+    float* outs[2] = {};
+    for (auto _ : state) {
+        for (size_t start = 0; start < input.frames(); start += kBlock) {
+            const auto frames = static_cast<int32_t>(std::min<size_t>(kBlock, input.frames() - start));
+            for (int c = 0; c < Channels; ++c) {
+                ins[c] = const_cast<float*>(input.channel(c)) + start;
+                outs[c] = output.channel(c) + start;
+            }
+            runAscarellFrames<Channels, false>(lanes, coefficients, settings, loop, ins, outs, frames);
+        }
+        benchmark::DoNotOptimize(output.channel(0));
+        benchmark::ClobberMemory();
+    }
+    const auto frames = static_cast<double>(input.frames()) * static_cast<double>(state.iterations());
+    state.counters["per_frame"] =
+        benchmark::Counter(frames, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void processFrameLoopStereo(benchmark::State& state, AscarellLanes lanes, int32_t program)
+{
+    processFrameLoop<2>(state, lanes, program);
+}
+
+void processFrameLoopMono(benchmark::State& state, AscarellLanes lanes, int32_t program)
+{
+    processFrameLoop<1>(state, lanes, program);
+}
+
 void createInstance(benchmark::State& state, const std::string& name)
 {
     PluginLibrary library(pluginPath(name));
@@ -71,6 +124,10 @@ BENCHMARK_CAPTURE(processSignal, ascarell_mono_program0, std::string("ascarell_m
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(processSignal, ascarell_mono_program8, std::string("ascarell_mono"), 8)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereo, sse2_program0, AscarellLanes::plain, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereo, avx512_program0, AscarellLanes::wide, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopMono, sse2_program0, AscarellLanes::plain, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopMono, avx512_program0, AscarellLanes::wide, 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(createInstance, ascarell, std::string("ascarell"))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(createInstance, ascarell_mono, std::string("ascarell_mono"))->Unit(benchmark::kMicrosecond);
 

@@ -116,6 +116,23 @@ TEST_P(HostedAscarell, ResumeAfterSoundStartsFromAClearedState)
     EXPECT_EQ(first.samples, second.samples);
 }
 
+TEST_P(HostedAscarell, ProcessingInPlaceGivesWhatSeparateBuffersGive)
+{
+    const int channels = stereo() ? 2 : 1;
+    const size_t frames = 3000;
+    HostedPlugin separate(*library);
+    for (HostedPlugin* p : {plugin.get(), &separate}) {
+        p->prepare(44100.0f, 512);
+        p->setProgram(12);
+    }
+    Channels in = music(channels, frames);
+    Channels out(channels, frames);
+    separate.processReplacing(in.data(), out.data(), static_cast<int32_t>(frames));
+    Channels shared = music(channels, frames);
+    plugin->processReplacing(shared.data(), shared.data(), static_cast<int32_t>(frames));
+    EXPECT_EQ(shared.samples, out.samples);
+}
+
 TEST_P(HostedAscarell, ZeroAndNegativeFrameCountsProcessNothing)
 {
     const int channels = stereo() ? 2 : 1;
