@@ -61,7 +61,7 @@ protected:
     // Runs the loop and the model through the same random blocks and
     // compares every block's output and the state after it.
     void compare(const EnvelopeDetector::Coefficients (&k)[2], const AscarellBlockSettings& settings,
-                 const std::vector<float>& left, const std::vector<float>& right, uint32_t seed,
+                 const std::vector<float>& left, const std::vector<float>& right, uint32_t signalNumber,
                  bool accumulate, const std::string& what)
     {
         const int channels = stereo() ? 2 : 1;
@@ -70,7 +70,7 @@ protected:
         std::vector<float> expected[2] = {got[0], got[1]};
         AscarellLoopState state{{}, 0, 0};
         ReferenceCompressor model(stereo());
-        SignalMaker blocks(seed);
+        SignalMaker blocks(signalNumber);
         size_t start = 0;
         while (start < left.size()) {
             const size_t n = std::min(blocks.blockSize(), left.size() - start);
@@ -110,12 +110,12 @@ protected:
     }
 
     void compareEverySetup(const std::vector<float>& left, const std::vector<float>& right,
-                           const AscarellBlockSettings& settings, uint32_t seed)
+                           const AscarellBlockSettings& settings, uint32_t signalNumber)
     {
         for (const DetectorSetup& setup : kDetectorSetups) {
             const EnvelopeDetector::Coefficients k[2] = {coefficientsOf(setup), coefficientsOf(setup)};
             for (bool accumulate : {false, true}) {
-                compare(k, settings, left, right, ++seed, accumulate,
+                compare(k, settings, left, right, ++signalNumber, accumulate,
                         std::string(setup.name) + (accumulate ? ", accumulating" : ", replacing"));
                 if (HasFatalFailure()) {
                     return;

@@ -108,12 +108,12 @@ protected:
     }
 
     void compareSignal(const Scenario& s, const std::vector<float>& left, const std::vector<float>& right,
-                       uint32_t seed)
+                       uint32_t signalNumber)
     {
         for (bool accumulate : {false, true}) {
             auto c = make(s);
             ReferenceCompressor model(stereo());
-            SignalMaker blocks(seed);
+            SignalMaker blocks(signalNumber);
             compare(*c, model, left, right, blocks, accumulate,
                     s.name + (accumulate ? " accumulating" : " replacing"));
             if (HasFatalFailure()) {
@@ -134,13 +134,13 @@ const Scenario kScenarios[] = {
 
 TEST_P(ReferenceModel, MixedSignalsInRandomBlocks)
 {
-    uint32_t seed = stereo() ? 1000u : 2000u;
+    uint32_t signalNumber = stereo() ? 1000u : 2000u;
     for (const Scenario& s : kScenarios) {
-        SignalMaker maker(++seed);
+        SignalMaker maker(++signalNumber);
         const std::vector<float> left = maker.mixture(60000);
         std::vector<float> right = maker.mixture(left.size());
         right.resize(left.size());
-        compareSignal(s, left, right, seed);
+        compareSignal(s, left, right, signalNumber);
         if (HasFatalFailure()) {
             return;
         }
@@ -157,13 +157,13 @@ TEST_P(ReferenceModel, LongDecaysIntoTheDenormals)
         {"slowest manual release", 8000.0f, 3, 0.0f, 1.0f, -1.0f},
         {"fastest manual release", 44100.0f, 3, 0.0f, 0.0f, -1.0f},
     };
-    uint32_t seed = 77;
+    uint32_t signalNumber = 77;
     for (const Scenario& s : scenarios) {
-        SignalMaker maker(++seed);
+        SignalMaker maker(++signalNumber);
         std::vector<float> left;
         std::vector<float> right;
         maker.decays(left, right, 200000);
-        compareSignal(s, left, right, seed);
+        compareSignal(s, left, right, signalNumber);
         if (HasFatalFailure()) {
             return;
         }
