@@ -200,9 +200,9 @@ void checkEdges(bool stereo, const std::string& stepName)
 // zero, inputs zero, at a few times the input floor, or equal to the
 // envelope, followed for thousands of frames.
 template <class Step>
-void checkRandomRuns(bool stereo, uint32_t seed)
+void checkRandomRuns(bool stereo, uint32_t start)
 {
-    std::mt19937 random(seed);
+    std::mt19937 random(start);
     std::uniform_real_distribution<float> spread(1.0f, 4.0f);
     std::uniform_int_distribution<int> kind(0, 5);
     for (const Setup& setup : setups()) {

@@ -100,7 +100,7 @@ private:
 // Pieces of test signal, each chosen for a corner of the loops.
 class SignalMaker {
 public:
-    explicit SignalMaker(uint32_t seed) : random(seed) {}
+    explicit SignalMaker(uint32_t start) : random(start) {}
 
     void noise(std::vector<float>& x, size_t n, float amplitude)
     {
@@ -111,7 +111,7 @@ public:
     }
     static void constant(std::vector<float>& x, size_t n, float value) { x.insert(x.end(), n, value); }
 
-    // Every kind of piece, in random order and lengths; the same seed gives
+    // Every kind of piece, in random order and lengths; the same start gives
     // the same signal.
     std::vector<float> mixture(size_t minimumFrames)
     {
