@@ -4,6 +4,7 @@
 #include "hosting/benchmark_signal.h"
 #include "hosting/block_processing.h"
 #include "hosting/loaded_plugin.h"
+#include "tool_process.h"
 
 #include <benchmark/benchmark.h>
 #include <sndfile.h>
@@ -69,27 +70,6 @@ void makeInputFile()
     });
 }
 
-int runTool(const std::vector<std::string>& arguments)
-{
-    std::vector<std::string> storage = {FENDWICK_TOOL_PATH};
-    storage.insert(storage.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& argument : storage) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    const pid_t child = fork();
-    if (child == 0) {
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDOUT_FILENO);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 void BM_RenderTenMinutesThroughTheTool(benchmark::State& state)
 {
     if (access(ascarell().c_str(), R_OK) != 0) {
@@ -98,7 +78,7 @@ void BM_RenderTenMinutesThroughTheTool(benchmark::State& state)
     }
     makeInputFile();
     for (auto _ : state) {
-        if (runTool({"render", ascarell(), inputPath(), folder() + "/out.wav"}) != 0) {
+        if (test::runTool({"render", ascarell(), inputPath(), folder() + "/out.wav"}).exitCode != 0) {
             state.SkipWithError("render failed");
             return;
         }
