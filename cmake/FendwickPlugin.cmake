@@ -17,4 +17,23 @@ function(fendwick_add_plugin name)
     PREFIX ""
     LIBRARY_OUTPUT_DIRECTORY ${FENDWICK_PLUGIN_DIR}
     LINK_DEPENDS ${exports})
+  set_property(GLOBAL APPEND PROPERTY FENDWICK_PLUGINS ${name})
+endfunction()
+
+# fendwick_install_plugins(): `cmake --install` puts every plug-in added so
+# far where hosts look for them. The folder is chosen when installing, from
+# the prefix given then: see FendwickInstallPlugins.cmake.
+function(fendwick_install_plugins)
+  get_property(plugins GLOBAL PROPERTY FENDWICK_PLUGINS)
+  set(files "")
+  foreach(plugin IN LISTS plugins)
+    string(APPEND files " \"$<TARGET_FILE:${plugin}>\"")
+  endforeach()
+  set(script ${CMAKE_BINARY_DIR}/fendwick_install_plugins.cmake)
+  file(GENERATE OUTPUT ${script} CONTENT
+"set(FENDWICK_VST_DIR \"${FENDWICK_VST_DIR}\")
+set(FENDWICK_PLUGIN_FILES${files})
+include(\"${PROJECT_SOURCE_DIR}/cmake/FendwickInstallPlugins.cmake\")
+")
+  install(SCRIPT ${script})
 endfunction()

@@ -35,6 +35,35 @@ TEST(PluginLocator, DirectoryComesFromArgumentThenEnvironmentThenBuild)
     withPluginDirVariable("", [] { EXPECT_EQ(pluginDirectory(), BUILD_PLUGIN_DIR); });
 }
 
+TEST(PluginLocator, NamesAreFoundInTheBuildFirstThenWhereAnInstallPutsThem)
+{
+    const std::string home = testing::TempDir() + "fendwick_locator_home";
+    const std::string installed = home + "/.vst/Fendwick";
+    mkdir(home.c_str(), 0755);
+    mkdir((home + "/.vst").c_str(), 0755);
+    mkdir(installed.c_str(), 0755);
+    std::ofstream(installed + "/only_installed.so") << "x";
+    const char* oldHome = std::getenv("HOME");
+    const std::string savedHome = oldHome != nullptr ? oldHome : "";
+    setenv("HOME", home.c_str(), 1);
+    withPluginDirVariable(nullptr, [&] {
+        const std::vector<std::string> folders = pluginSearchFolders();
+        EXPECT_EQ(folders.front(), BUILD_PLUGIN_DIR);
+        EXPECT_EQ(folders.back(), installed);
+        EXPECT_EQ(resolvePluginPath("only_installed"), installed + "/only_installed.so");
+        EXPECT_EQ(resolvePluginPath("ascarell"), std::string(BUILD_PLUGIN_DIR) + "/ascarell.so");
+        // A name found nowhere names the build folder, for the error message.
+        EXPECT_EQ(resolvePluginPath("nowhere"), std::string(BUILD_PLUGIN_DIR) + "/nowhere.so");
+    });
+    // A folder named by the user is the only one searched.
+    EXPECT_EQ(resolvePluginPath("only_installed", "/opt/fw"), "/opt/fw/only_installed.so");
+    oldHome != nullptr ? setenv("HOME", savedHome.c_str(), 1) : unsetenv("HOME");
+    std::remove((installed + "/only_installed.so").c_str());
+    rmdir(installed.c_str());
+    rmdir((home + "/.vst").c_str());
+    rmdir(home.c_str());
+}
+
 TEST(PluginLocator, PathsStayPathsAndBareFileNamesStayLocal)
 {
     EXPECT_EQ(resolvePluginPath("/usr/lib/vst/ZamComp-vst.so", "/opt/fw"), "/usr/lib/vst/ZamComp-vst.so");

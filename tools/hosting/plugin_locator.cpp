@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <dirent.h>
+#include <unistd.h>
 
 namespace fendwick {
 namespace {
@@ -13,18 +14,51 @@ bool endsWith(const std::string& text, const std::string& tail)
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
+// The folder of this program's executable; empty when the system cannot say.
+std::string folderOfRunningProgram()
+{
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0) {
+        return {};
+    }
+    const std::string program(path, static_cast<size_t>(length));
+    const size_t slash = program.find_last_of('/');
+    return slash == std::string::npos ? std::string{} : program.substr(0, slash);
+}
+
 }  // namespace
 
-std::string pluginDirectory(const std::string& explicitDir)
+std::vector<std::string> pluginSearchFolders(const std::string& explicitDir)
 {
     if (!explicitDir.empty()) {
-        return explicitDir;
+        return {explicitDir};
     }
     const char* fromEnvironment = std::getenv("FENDWICK_PLUGIN_DIR");
     if (fromEnvironment != nullptr && fromEnvironment[0] != '\0') {
-        return fromEnvironment;
+        return {fromEnvironment};
     }
-    return FENDWICK_DEFAULT_PLUGIN_DIR;
+    std::vector<std::string> folders{FENDWICK_DEFAULT_PLUGIN_DIR};
+    const std::string toolFolder = folderOfRunningProgram();
+    if (endsWith(toolFolder, "/bin")) {
+        folders.push_back(toolFolder.substr(0, toolFolder.size() - 4) + "/lib/vst");
+    }
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0') {
+        folders.push_back(std::string(home) + "/.vst/Fendwick");
+    }
+    return folders;
+}
+
+std::string pluginDirectory(const std::string& explicitDir)
+{
+    const std::vector<std::string> folders = pluginSearchFolders(explicitDir);
+    for (const std::string& folder : folders) {
+        if (!listPluginFiles(folder).empty()) {
+            return folder;
+        }
+    }
+    return folders.front();
 }
 
 std::string resolvePluginPath(const std::string& nameOrPath, const std::string& explicitDir)
@@ -35,7 +69,14 @@ std::string resolvePluginPath(const std::string& nameOrPath, const std::string& 
     if (endsWith(nameOrPath, ".so")) {
         return "./" + nameOrPath;
     }
-    return pluginDirectory(explicitDir) + "/" + nameOrPath + ".so";
+    const std::vector<std::string> folders = pluginSearchFolders(explicitDir);
+    for (const std::string& folder : folders) {
+        const std::string path = folder + "/" + nameOrPath + ".so";
+        if (access(path.c_str(), R_OK) == 0) {
+            return path;
+        }
+    }
+    return folders.front() + "/" + nameOrPath + ".so";
 }
 
 std::vector<std::string> listPluginFiles(const std::string& directory)

@@ -6,12 +6,18 @@
 
 namespace fendwick {
 
-// The folder our plug-ins are looked up in: `explicitDir` when not empty, else
-// the environment variable FENDWICK_PLUGIN_DIR when set and not empty, else
-// the build's own plug-in folder.
+// The folders our plug-ins are looked for in, in order. `explicitDir` alone
+// when not empty, else the environment variable FENDWICK_PLUGIN_DIR alone
+// when set and not empty; otherwise the build's own plug-in folder, then the
+// folders an install puts them in: `<prefix>/lib/vst` beside the `bin/`
+// folder this tool runs from, and `~/.vst/Fendwick`.
+std::vector<std::string> pluginSearchFolders(const std::string& explicitDir = {});
+
+// The first search folder that holds a plug-in; the first folder when none does.
 std::string pluginDirectory(const std::string& explicitDir = {});
 
-// A deliverable name of ours ("ascarell") becomes `<plugin dir>/<name>.so`;
+// A deliverable name of ours ("ascarell") becomes `<folder>/<name>.so` in the
+// first search folder that has it (the first folder when none has it);
 // anything holding a slash or ending in ".so" is a path and stays one (a bare
 // "x.so" becomes "./x.so" so that the loader does not search its own paths).
 std::string resolvePluginPath(const std::string& nameOrPath, const std::string& explicitDir = {});
