@@ -41,8 +41,8 @@ constexpr Rect kTextDisplayRect{55, 8, 55 + 190, 8 + 17};
 
 }  // namespace
 
-AscarellEditor::AscarellEditor(AscarellCompressor* owner)
-    : EditorBase(owner), compressor(owner), background(new Bitmap(AscarellArtwork::background))
+AscarellEditor::AscarellEditor(AscarellCompressor* owner, const ArtworkTable& table)
+    : EditorBase(owner), compressor(owner), artwork(table), background(new Bitmap(table, AscarellArtwork::background))
 {
     setRect(background->width(), background->height());
 }
@@ -55,7 +55,7 @@ AscarellEditor::~AscarellEditor()
 
 FilmStripKnob* AscarellEditor::addKnob(int32_t tag, int32_t left, int32_t top, int32_t bitmapId)
 {
-    auto* bitmap = new Bitmap(bitmapId);
+    auto* bitmap = new Bitmap(artwork, bitmapId);
     const int32_t imageHeight = bitmap->height() / kKnobImages;
     const Rect size{left, top, left + bitmap->width(), top + imageHeight};
     auto* knob = new FilmStripKnob(size, this, tag, kKnobImages, imageHeight, bitmap, Point{});
@@ -67,7 +67,7 @@ FilmStripKnob* AscarellEditor::addKnob(int32_t tag, int32_t left, int32_t top, i
 
 OnOffButton* AscarellEditor::addButton(int32_t tag, int32_t left, int32_t top, int32_t bitmapId)
 {
-    auto* bitmap = new Bitmap(bitmapId);
+    auto* bitmap = new Bitmap(artwork, bitmapId);
     const int32_t imageHeight = bitmap->height() / kButtonImages;
     const Rect size{left, top, left + bitmap->width(), top + imageHeight};
     auto* button = new OnOffButton(size, this, tag, imageHeight, bitmap, Point{});
@@ -101,7 +101,7 @@ int32_t AscarellEditor::open(void* parent)
     textDisplay->setFontIndex(kTextFontIndex);
     textDisplay->setTextStyle(0);
     textDisplay->setFontColor(kTextColor);
-    auto* inset = new Bitmap(AscarellArtwork::textDisplay);
+    auto* inset = new Bitmap(artwork, AscarellArtwork::textDisplay);
     textDisplay->setBackground(inset);
     inset->release();
     textDisplay->setValueToText(idleDisplayText);

@@ -11,6 +11,7 @@ namespace fendwick {
 
 class AscarellCompressor;
 class Bitmap;
+struct ArtworkTable;
 class FilmStripKnob;
 class OnOffButton;
 class ParamTextDisplay;
@@ -21,7 +22,8 @@ class ParamTextDisplay;
 // any thread (a change off the window's thread is drawn at the next idle).
 class AscarellEditor : public EditorBase, public ControlListener {
 public:
-    explicit AscarellEditor(AscarellCompressor* owner);
+    // Every picture comes from `table`, which outlives the editor.
+    AscarellEditor(AscarellCompressor* owner, const ArtworkTable& table);
     ~AscarellEditor() override;
 
     int32_t open(void* parent) override;
@@ -36,6 +38,7 @@ private:
     void clearControls();
 
     AscarellCompressor* compressor;
+    const ArtworkTable& artwork;
     OnOffButton* arcSwitch = nullptr;
     FilmStripKnob* smallKnobs[5] = {};  // Input, Ratio, Knee, Attack, Release
     FilmStripKnob* threshKnob = nullptr;

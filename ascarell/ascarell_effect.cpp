@@ -3,6 +3,7 @@
 
 #include "ascarell_editor.h"
 #include "plugin_entry.h"
+#include "resources/artwork_tables.h"
 
 #include <new>
 
@@ -12,8 +13,9 @@ AscarellEffect::AscarellEffect(HostCallback callback, AscarellChannels channels)
     : AscarellCompressor(callback, channels)
 {
     setUniqueId(fourCharCode(channels == AscarellChannels::stereo ? "qk21" : "qk22"));
-    // The editor registers itself with the effect as it is made.
-    if (new (std::nothrow) AscarellEditor(this) == nullptr) {
+    // The editor registers itself with the effect as it is made; stereo and
+    // mono show the same pictures.
+    if (new (std::nothrow) AscarellEditor(this, ascarellArtwork) == nullptr) {
         editorCreationFailed = true;
     }
 }

@@ -4,10 +4,9 @@
 function(fendwick_add_plugin name)
   cmake_parse_arguments(PLUGIN "" "" "SOURCES;LIBRARIES" ${ARGN})
   add_library(${name} MODULE ${PLUGIN_SOURCES})
-  # The toolkit calls into the window backend and the artwork the plug-in
-  # chooses, so the archives are searched as one group.
-  list(JOIN PLUGIN_LIBRARIES "," group)
-  target_link_libraries(${name} PRIVATE fendwick_options "$<LINK_GROUP:RESCAN,${group}>")
+  # The editor base and the toolkit call into the window backend the plug-in
+  # chooses, and it calls nothing back, so LIBRARIES name the backend after them.
+  target_link_libraries(${name} PRIVATE fendwick_options ${PLUGIN_LIBRARIES})
   set(exports ${PROJECT_SOURCE_DIR}/cmake/plugin_exports.map)
   if(NOT FENDWICK_SANITIZE)
     target_link_options(${name} PRIVATE -static-libstdc++ -static-libgcc)

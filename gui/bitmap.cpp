@@ -10,9 +10,9 @@ namespace fendwick {
 
 // Only the size is read here: plug-ins load their background when they are
 // created, and a host scanning its plug-ins should not wait for pixels.
-Bitmap::Bitmap(int32_t resourceId) : resourceId_(resourceId)
+Bitmap::Bitmap(const ArtworkTable& artwork, int32_t resourceId) : artwork_(artwork), resourceId_(resourceId)
 {
-    const EmbeddedBitmap* source = findEmbeddedBitmap(resourceId);
+    const EmbeddedBitmap* source = artwork.find(resourceId);
     if (source != nullptr && canDecode(*source)) {
         width_ = source->width;
         height_ = source->height;
@@ -30,7 +30,7 @@ const PixelSurface* Bitmap::pixels() const
     if (own_)
         return own_.get();
     if (!shared_ && width_ > 0)
-        shared_ = decodedBitmap(resourceId_);
+        shared_ = decodedBitmap(artwork_, resourceId_);
     return shared_.get();
 }
 

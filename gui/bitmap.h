@@ -13,15 +13,17 @@
 namespace fendwick {
 
 class DrawContext;
+struct ArtworkTable;
 
-// Loaded by resource id; the decoded pixels are shared by every Bitmap of
-// that id in the module. The count starts at 1; the last release deletes it.
+// Loaded by resource id from an artwork table, which must outlive it; the
+// decoded pixels are shared by every Bitmap of that table and id in the
+// module. The count starts at 1; the last release deletes it.
 // A missing id gives a picture of size 0 that draws nothing. The size is
 // known at once; the pixels are decoded when first drawn. Used on the
 // thread that draws; the count is a plain integer.
 class Bitmap {
 public:
-    explicit Bitmap(int32_t resourceId);
+    Bitmap(const ArtworkTable& artwork, int32_t resourceId);
     Bitmap(const Bitmap&) = delete;
     Bitmap& operator=(const Bitmap&) = delete;
 
@@ -51,6 +53,7 @@ public:
 private:
     ~Bitmap() = default;
 
+    const ArtworkTable& artwork_;
     int32_t resourceId_;
     int32_t referenceCount_ = 1;
     int32_t width_ = 0;

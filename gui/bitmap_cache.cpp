@@ -5,6 +5,7 @@
 
 #include <map>
 #include <mutex>
+#include <utility>
 
 namespace fendwick {
 namespace {
@@ -35,21 +36,22 @@ bool canDecode(const EmbeddedBitmap& source)
     return (source.bitsPerPixel == 8 && source.palette != nullptr) || source.bitsPerPixel == 24;
 }
 
-std::shared_ptr<const PixelSurface> decodedBitmap(int32_t resourceId)
+std::shared_ptr<const PixelSurface> decodedBitmap(const ArtworkTable& artwork, int32_t resourceId)
 {
     // Editors of several instances may load pictures on different threads.
     static std::mutex mutex;
-    static std::map<int32_t, std::shared_ptr<const PixelSurface>> decoded;
+    static std::map<std::pair<const ArtworkTable*, int32_t>, std::shared_ptr<const PixelSurface>> decoded;
     const std::lock_guard<std::mutex> lock(mutex);
-    const auto found = decoded.find(resourceId);
+    const auto key = std::make_pair(&artwork, resourceId);
+    const auto found = decoded.find(key);
     if (found != decoded.end())
         return found->second;
-    const EmbeddedBitmap* source = findEmbeddedBitmap(resourceId);
+    const EmbeddedBitmap* source = artwork.find(resourceId);
     if (source == nullptr)
         return nullptr;
     auto picture = decode(*source);
     if (picture)
-        decoded.emplace(resourceId, picture);
+        decoded.emplace(key, picture);
     return picture;
 }
 

@@ -1,6 +1,7 @@
-// The artwork a plug-in library carries, looked up by resource id.
+// The artwork a plug-in library carries: its pictures, looked up by resource id.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace fendwick {
@@ -18,8 +19,23 @@ struct EmbeddedBitmap {
     const uint8_t* pixels;
 };
 
-// Defined once in every plug-in library by its generated artwork table;
-// answers null for an id the library does not carry.
-const EmbeddedBitmap* findEmbeddedBitmap(int32_t id);
+// The pictures of one product line. Every line numbers its pictures from
+// 10001, so an id means something only together with its table; a program
+// may carry several tables side by side.
+struct ArtworkTable {
+    const EmbeddedBitmap* bitmaps;
+    size_t count;
+
+    // Null for an id the table does not carry.
+    const EmbeddedBitmap* find(int32_t id) const
+    {
+        for (size_t i = 0; i < count; ++i) {
+            if (bitmaps[i].id == id) {
+                return &bitmaps[i];
+            }
+        }
+        return nullptr;
+    }
+};
 
 }  // namespace fendwick

@@ -18,11 +18,10 @@ constexpr int32_t backgroundId = 10001;
 struct Artwork {
     std::vector<uint8_t> strip;
     std::vector<uint8_t> background;
-    EmbeddedBitmap stripEntry;
-    EmbeddedBitmap backgroundEntry;
+    EmbeddedBitmap entries[2];
 };
 
-const Artwork& artwork()
+const ArtworkTable& artwork()
 {
     static const Artwork art = [] {
         Artwork a{};
@@ -30,11 +29,13 @@ const Artwork& artwork()
         for (size_t i = 0; i < a.strip.size(); ++i)
             a.strip[i] = static_cast<uint8_t>(i * 7);
         a.background.resize(545 * 139 * 3, 0x40);
-        a.stripEntry = EmbeddedBitmap{knobStripId, 51, 51 * 81, 24, nullptr, a.strip.data()};
-        a.backgroundEntry = EmbeddedBitmap{backgroundId, 545, 139, 24, nullptr, a.background.data()};
+        a.entries[0] = EmbeddedBitmap{knobStripId, 51, 51 * 81, 24, nullptr, a.strip.data()};
+        a.entries[1] = EmbeddedBitmap{backgroundId, 545, 139, 24, nullptr, a.background.data()};
         return a;
     }();
-    return art;
+    // Made apart from the pictures, so that it points at their final place.
+    static const ArtworkTable table{art.entries, 2};
+    return table;
 }
 
 // A frame the size of the single-band editor with its ten controls' worth
@@ -42,10 +43,10 @@ const Artwork& artwork()
 struct EditorLikeFrame {
     EditorLikeFrame() : frame(Frame::create(Rect{0, 0, 545, 139}, nullptr, nullptr))
     {
-        Bitmap* background = new Bitmap(backgroundId);
+        Bitmap* background = new Bitmap(artwork(), backgroundId);
         frame->setBackground(background);
         background->release();
-        Bitmap* strip = new Bitmap(knobStripId);
+        Bitmap* strip = new Bitmap(artwork(), knobStripId);
         for (int32_t i = 0; i < 10; ++i) {
             auto* knob = new FilmStripKnob(Rect{i * 53, 25, i * 53 + 51, 76}, nullptr, i, 81, 51, strip, Point{});
             frame->addView(knob);
@@ -81,15 +82,4 @@ void idleWithNothingDirty(benchmark::State& state)
 BENCHMARK(idleWithNothingDirty);
 
 }  // namespace
-
-const EmbeddedBitmap* findEmbeddedBitmap(int32_t id)
-{
-    const Artwork& art = artwork();
-    if (id == knobStripId)
-        return &art.stripEntry;
-    if (id == backgroundId)
-        return &art.backgroundEntry;
-    return nullptr;
-}
-
 }  // namespace fendwick

@@ -25,11 +25,14 @@ using namespace fendwick::artwork;
 struct Line {
     const char* name;
     ProductArtwork (*make)(const Typefaces&);
+    const char* tableName;  // as resources/artwork_tables.h declares it
 };
 
-constexpr Line lines[] = {{"ascarell", makeAscarellArtwork},     {"ascarell3", makeAscarell3Artwork},
-                          {"tolverin", makeTolverinArtwork},     {"tolverin_mono", makeTolverinMonoArtwork},
-                          {"tolverin3", makeTolverin3Artwork}};
+constexpr Line lines[] = {{"ascarell", makeAscarellArtwork, "ascarellArtwork"},
+                          {"ascarell3", makeAscarell3Artwork, "ascarell3Artwork"},
+                          {"tolverin", makeTolverinArtwork, "tolverinArtwork"},
+                          {"tolverin_mono", makeTolverinMonoArtwork, "tolverinMonoArtwork"},
+                          {"tolverin3", makeTolverin3Artwork, "tolverin3Artwork"}};
 
 struct Options {
     std::string fonts;
@@ -89,7 +92,7 @@ int run(const Options& options, const Typefaces& type)
         for (const ArtworkBitmap& bitmap : product.bitmaps) {
             encoded.push_back(encode(bitmap));
         }
-        if (!options.source.empty() && !writeFile(options.source, generateSource(product.description, encoded))) {
+        if (!options.source.empty() && !writeFile(options.source, generateSource(line.tableName, product.description, encoded))) {
             std::fprintf(stderr, "fendwick_artwork: cannot write %s\n", options.source.c_str());
             return 3;
         }

@@ -40,12 +40,13 @@ std::string arrayName(const char* kind, int32_t id)
 
 }  // namespace
 
-std::string generateSource(const std::string& description, const std::vector<EncodedBitmap>& bitmaps)
+std::string generateSource(const std::string& tableName, const std::string& description,
+                           const std::vector<EncodedBitmap>& bitmaps)
 {
     std::string out;
     out += "// The bitmaps of " + description + ", as the artwork program painted them.\n";
     out += "// Generated at build time; edit the artwork program instead.\n";
-    out += "#include \"resources/embedded_bitmap.h\"\n\n";
+    out += "#include \"resources/artwork_tables.h\"\n\n";
     out += "namespace fendwick {\n\nnamespace {\n\n";
     for (const EncodedBitmap& b : bitmaps) {
         if (!b.palette.empty()) {
@@ -70,10 +71,9 @@ std::string generateSource(const std::string& description, const std::vector<Enc
         out += "},\n";
     }
     out += "};\n\n}  // namespace\n\n";
-    out += "const EmbeddedBitmap* findEmbeddedBitmap(int32_t id)\n{\n";
-    out += "    for (const EmbeddedBitmap& bitmap : bitmaps) {\n";
-    out += "        if (bitmap.id == id) {\n            return &bitmap;\n        }\n    }\n";
-    out += "    return nullptr;\n}\n\n}  // namespace fendwick\n";
+    out += "const ArtworkTable " + tableName + "{bitmaps, ";
+    appendNumber(out, static_cast<long>(bitmaps.size()));
+    out += "};\n\n}  // namespace fendwick\n";
     return out;
 }
 

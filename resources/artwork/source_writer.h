@@ -8,9 +8,11 @@
 
 namespace fendwick::artwork {
 
-// The source defines fendwick::findEmbeddedBitmap for exactly these bitmaps;
-// the data arrays stay private to it. Numbers are written without any
-// locale, so the text depends on the bitmaps alone.
-std::string generateSource(const std::string& description, const std::vector<EncodedBitmap>& bitmaps);
+// The source defines the artwork table fendwick::`tableName`, one of those
+// resources/artwork_tables.h declares, for exactly these bitmaps; the data
+// arrays stay private to it. Numbers are written without any locale, so the
+// text depends on the bitmaps alone.
+std::string generateSource(const std::string& tableName, const std::string& description,
+                           const std::vector<EncodedBitmap>& bitmaps);
 
 }  // namespace fendwick::artwork

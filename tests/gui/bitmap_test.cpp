@@ -18,7 +18,7 @@ protected:
 
 TEST_F(BitmapTest, DecodesPalettisedAndRgbPictures)
 {
-    Bitmap* indexed = new Bitmap(testart::palettised);
+    Bitmap* indexed = new Bitmap(testart::artwork(), testart::palettised);
     ASSERT_EQ(indexed->width(), 3);
     ASSERT_EQ(indexed->height(), 2);
     const PixelSurface& p = *indexed->pixels();
@@ -29,7 +29,7 @@ TEST_F(BitmapTest, DecodesPalettisedAndRgbPictures)
     EXPECT_EQ(p.row(1)[2], 0xff0000u);
     indexed->release();
 
-    Bitmap* rgb = new Bitmap(testart::background);
+    Bitmap* rgb = new Bitmap(testart::artwork(), testart::background);
     EXPECT_EQ(rgb->pixels()->row(7)[5], testart::backgroundPixel(5, 7));
     EXPECT_EQ(rgb->resourceId(), testart::background);
     rgb->release();
@@ -38,7 +38,7 @@ TEST_F(BitmapTest, DecodesPalettisedAndRgbPictures)
 TEST_F(BitmapTest, MissingOrUnknownPicturesHaveNoSizeAndDrawNothing)
 {
     for (int32_t id : {4242, testart::unknownFormat}) {
-        Bitmap* none = new Bitmap(id);
+        Bitmap* none = new Bitmap(testart::artwork(), id);
         EXPECT_EQ(none->width(), 0);
         EXPECT_EQ(none->height(), 0);
         EXPECT_EQ(none->pixels(), nullptr);
@@ -54,20 +54,41 @@ TEST_F(BitmapTest, MissingOrUnknownPicturesHaveNoSizeAndDrawNothing)
 
 TEST_F(BitmapTest, EveryBitmapOfAnIdSharesOneDecodedPicture)
 {
-    Bitmap* a = new Bitmap(testart::knobStrip);
-    Bitmap* b = new Bitmap(testart::knobStrip);
+    Bitmap* a = new Bitmap(testart::artwork(), testart::knobStrip);
+    Bitmap* b = new Bitmap(testart::artwork(), testart::knobStrip);
     EXPECT_EQ(a->pixels(), b->pixels());
     a->release();
-    Bitmap* c = new Bitmap(testart::knobStrip);
+    Bitmap* c = new Bitmap(testart::artwork(), testart::knobStrip);
     EXPECT_EQ(c->pixels(), b->pixels());
     b->release();
     c->release();
 }
 
+TEST_F(BitmapTest, TheSameIdInTwoTablesKeepsEachTablesPicture)
+{
+    // Whichever table's picture is decoded first, the other must not get it.
+    Bitmap* other = new Bitmap(testart::otherArtwork(), testart::background);
+    Bitmap* own = new Bitmap(testart::artwork(), testart::background);
+    for (Bitmap* b : {own, other}) {
+        const bool isOther = b == other;
+        EXPECT_EQ(b->width(), isOther ? 60 : 120);
+        ASSERT_NE(b->pixels(), nullptr);
+        EXPECT_EQ(b->pixels()->width, b->width());
+        EXPECT_EQ(b->pixels()->row(7)[5],
+                  isOther ? testart::otherBackgroundPixel(5, 7) : testart::backgroundPixel(5, 7));
+    }
+    Bitmap* again = new Bitmap(testart::otherArtwork(), testart::background);
+    EXPECT_EQ(again->pixels(), other->pixels());
+    EXPECT_NE(again->pixels(), own->pixels());
+    for (Bitmap* b : {own, other, again}) {
+        b->release();
+    }
+}
+
 
 TEST_F(BitmapTest, DrawCopiesFromTheOffsetIntoTheRectangle)
 {
-    Bitmap* b = new Bitmap(testart::background);
+    Bitmap* b = new Bitmap(testart::artwork(), testart::background);
     {
         DrawContext c(*f.frame);
         b->draw(c, Rect{2, 3, 6, 5}, Point{10, 20});
@@ -82,7 +103,7 @@ TEST_F(BitmapTest, DrawCopiesFromTheOffsetIntoTheRectangle)
 
 TEST_F(BitmapTest, TransparentDrawLeavesOutTheTransparentColour)
 {
-    Bitmap* b = new Bitmap(testart::holes);  // white, black, red, black
+    Bitmap* b = new Bitmap(testart::artwork(), testart::holes);  // white, black, red, black
     {
         DrawContext c(*f.frame);
         c.setFillColor(Color{0, 0, 99, 0});

@@ -141,7 +141,7 @@ TEST_F(DrawContextTest, DrawingOffTheSurfaceIsHarmless)
     c.moveTo(Point{-50, -50});
     c.lineTo(Point{500, 400});
     c.drawString("far away", Rect{-300, -300, -200, -280});
-    Bitmap* knob = new Bitmap(testart::knobStrip);
+    Bitmap* knob = new Bitmap(testart::artwork(), testart::knobStrip);
     knob->draw(c, Rect{30, 20, 200, 200}, Point{40, 4100});
     knob->release();
     EXPECT_EQ(at(39, 29), testart::knobPixel(80));
@@ -244,7 +244,7 @@ TEST_F(DrawContextTest, FontZeroIsAlwaysBoldAndBadIndexesMeanZero)
 
 TEST_F(DrawContextTest, OffscreenStartsFromItsSourceOrTheFillColourAndCopiesToTheFrame)
 {
-    Bitmap* source = new Bitmap(testart::background);
+    Bitmap* source = new Bitmap(testart::artwork(), testart::background);
     {
         DrawContext parent(*f.frame);
         OffscreenContext withSource(parent, source);
@@ -275,8 +275,8 @@ TEST_F(DrawContextTest, OffscreenStartsFromItsSourceOrTheFillColourAndCopiesToTh
 
 TEST_F(DrawContextTest, OffscreenCanDrawIntoItsSourceAlone)
 {
-    Bitmap* mine = new Bitmap(testart::background);
-    Bitmap* other = new Bitmap(testart::background);
+    Bitmap* mine = new Bitmap(testart::artwork(), testart::background);
+    Bitmap* other = new Bitmap(testart::artwork(), testart::background);
     {
         DrawContext parent(*f.frame);
         OffscreenContext into(parent, mine, true);

@@ -13,7 +13,7 @@ class FilmStripKnobTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Bitmap* strip = new Bitmap(testart::knobStrip);
+        Bitmap* strip = new Bitmap(testart::artwork(), testart::knobStrip);
         knob = f.add(new FilmStripKnob(Rect{20, 10, 71, 61}, nullptr, 0, testart::knobImages, testart::knobSide,
                                        strip, Point{}));
         strip->release();

@@ -93,15 +93,15 @@ TEST(FrameCreation, ReportsAWindowTheSystemRefuses)
 TEST(FrameRender, ASmallEditorLooksAsExpected)
 {
     HeadlessFrame f;
-    Bitmap* background = new Bitmap(testart::background);
+    Bitmap* background = new Bitmap(testart::artwork(), testart::background);
     f.frame->setBackground(background);
     background->release();
-    Bitmap* strip = new Bitmap(testart::knobStrip);
+    Bitmap* strip = new Bitmap(testart::artwork(), testart::knobStrip);
     auto* knob = new FilmStripKnob(Rect{60, 20, 111, 71}, nullptr, 0, 81, 51, strip, Point{});
     strip->release();
     knob->setValue(0.25f);
     f.frame->addView(knob);
-    Bitmap* buttonStrip = new Bitmap(testart::buttonStrip);
+    Bitmap* buttonStrip = new Bitmap(testart::artwork(), testart::buttonStrip);
     auto* button = new OnOffButton(Rect{5, 60, 25, 70}, nullptr, 1, 10, buttonStrip, Point{});
     buttonStrip->release();
     button->setValue(1.0f);
@@ -168,13 +168,13 @@ TEST(FrameViews, TheListGrowsAndAnswersItsQuestions)
 TEST(FrameViews, ClosingTheFrameReleasesViewsAndBackground)
 {
     bool deleted = false;
-    Bitmap* background = new Bitmap(testart::background);
+    Bitmap* background = new Bitmap(testart::artwork(), testart::background);
     {
         HeadlessFrame f;
         f.frame->addView(new RecordingView(Rect{0, 0, 5, 5}, 0, -1, &deleted));
         f.frame->setBackground(background);
         EXPECT_EQ(background->referenceCount(), 2);
-        Bitmap* other = new Bitmap(testart::holes);
+        Bitmap* other = new Bitmap(testart::artwork(), testart::holes);
         f.frame->setBackground(other);
         other->release();
         EXPECT_EQ(background->referenceCount(), 1);

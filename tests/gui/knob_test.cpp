@@ -25,7 +25,7 @@ class KnobTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Bitmap* strip = new Bitmap(testart::knobStrip);
+        Bitmap* strip = new Bitmap(testart::artwork(), testart::knobStrip);
         knob = f.add(new FilmStripKnob(knobRect, &listener, knobTag, testart::knobImages, testart::knobSide, strip,
                                        Point{}));
         strip->release();
@@ -173,7 +173,7 @@ TEST_F(KnobTest, ADragShowsTheKnobMovingBeforeTheButtonIsReleased)
     } peek;
     peek.window = f.window;
     auto frame = Frame::create(Rect{0, 0, 120, 80}, nullptr, &peek);
-    Bitmap* strip = new Bitmap(testart::knobStrip);
+    Bitmap* strip = new Bitmap(testart::artwork(), testart::knobStrip);
     frame->addView(new FilmStripKnob(knobRect, &listener, knobTag, 81, 51, strip, Point{}));
     strip->release();
     peek.window = HeadlessWindow::of(frame->platformWindow());
@@ -239,7 +239,7 @@ TEST_F(KnobTest, ListenerHearsOnlyChangesAndAKnobWithoutOneStillMoves)
     f.click(Point{30, 60}, {{primary, {30, 60}}, {primary, {30, 60}}, {0, {30, 60}}});
     EXPECT_TRUE(listener.values.empty());
 
-    Bitmap* strip = new Bitmap(testart::knobStrip);
+    Bitmap* strip = new Bitmap(testart::artwork(), testart::knobStrip);
     auto* silent = f.add(new FilmStripKnob(Rect{65, 10, 116, 61}, nullptr, 9, 81, 51, strip, Point{}));
     strip->release();
     f.click(Point{80, 60}, {{primary, {80, 60}}, {primary, {80, 10}}, {0, {80, 10}}});

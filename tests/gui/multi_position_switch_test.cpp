@@ -18,7 +18,7 @@ class MultiPositionSwitchTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Bitmap* strip = new Bitmap(testart::switchStrip);
+        Bitmap* strip = new Bitmap(testart::artwork(), testart::switchStrip);
         three = f.add(new MultiPositionSwitch(Rect{10, 20, 166, 32}, &listener, 7, 3, 12, 3, strip, Point{}));
         strip->release();
         f.frame->idle();
@@ -63,7 +63,7 @@ TEST_F(MultiPositionSwitchTest, OnlyTheHorizontalPositionCounts)
 
 TEST_F(MultiPositionSwitchTest, TwoPositionsSplitTheWidthInHalves)
 {
-    Bitmap* strip = new Bitmap(testart::twoWaySwitchStrip);
+    Bitmap* strip = new Bitmap(testart::artwork(), testart::twoWaySwitchStrip);
     auto* two = f.add(new MultiPositionSwitch(Rect{10, 50, 110, 60}, &listener, 8, 2, 10, 2, strip, Point{}));
     strip->release();
     f.click(Point{59, 55}, {{primary, {59, 55}}, {0, {59, 55}}});

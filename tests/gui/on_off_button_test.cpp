@@ -19,7 +19,7 @@ class OnOffButtonTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Bitmap* strip = new Bitmap(testart::buttonStrip);
+        Bitmap* strip = new Bitmap(testart::artwork(), testart::buttonStrip);
         button = f.add(new OnOffButton(Rect{20, 20, 40, 30}, &listener, 5, 10, strip, Point{}));
         strip->release();
         f.frame->idle();
@@ -87,7 +87,7 @@ TEST_F(OnOffButtonTest, AnyValueOtherThanZeroShowsTheOnImage)
 
 TEST_F(OnOffButtonTest, WithoutAListenerItStillFlipsAndRedrawsAtIdle)
 {
-    Bitmap* strip = new Bitmap(testart::buttonStrip);
+    Bitmap* strip = new Bitmap(testart::artwork(), testart::buttonStrip);
     auto* lone = f.add(new OnOffButton(Rect{60, 20, 80, 30}, nullptr, 6, 10, strip, Point{}));
     strip->release();
     f.frame->idle();

@@ -134,7 +134,7 @@ TEST_F(ParamTextDisplayTest, ShadowTextIsDrawnOnePixelRightAndDownInTheShadowCol
 
 TEST_F(ParamTextDisplayTest, BackgroundPictureReplacesTheBox)
 {
-    Bitmap* picture = new Bitmap(testart::background);
+    Bitmap* picture = new Bitmap(testart::artwork(), testart::background);
     display->setBackground(picture);
     picture->release();
     display->setValue(0.5f);

@@ -1,8 +1,9 @@
-// The artwork table of the toolkit tests, built on first use.
+// The artwork tables of the toolkit tests, built on first use.
 #include "test_bitmaps.h"
 
 #include "resources/embedded_bitmap.h"
 
+#include <utility>
 #include <vector>
 
 namespace fendwick {
@@ -55,23 +56,43 @@ std::vector<Picture> makePictures()
     odd.entry = EmbeddedBitmap{unknownFormat, 2, 2, 16, nullptr, nullptr};
     all.push_back(odd);
     all.push_back(rgbPicture(twoWaySwitchStrip, 100, 20, [](int32_t, int32_t y) { return switchPixel(y / 10); }));
-    for (Picture& p : all) {
-        p.entry.pixels = p.pixels.data();
-        p.entry.palette = p.palette.empty() ? nullptr : p.palette.data();
-    }
     return all;
 }
 
+// The pictures with their table; neither moves once made.
+class TestTable {
+public:
+    explicit TestTable(std::vector<Picture> made) : pictures(std::move(made))
+    {
+        for (Picture& p : pictures) {
+            p.entry.pixels = p.pixels.data();
+            p.entry.palette = p.palette.empty() ? nullptr : p.palette.data();
+            entries.push_back(p.entry);
+        }
+        table = ArtworkTable{entries.data(), entries.size()};
+    }
+    TestTable(const TestTable&) = delete;
+    TestTable& operator=(const TestTable&) = delete;
+
+    ArtworkTable table{};
+
+private:
+    std::vector<Picture> pictures;
+    std::vector<EmbeddedBitmap> entries;
+};
+
 }  // namespace
 
-const EmbeddedBitmap* findEmbeddedBitmap(int32_t id)
+const ArtworkTable& testart::artwork()
 {
-    static const std::vector<Picture> pictures = makePictures();
-    for (const Picture& p : pictures) {
-        if (p.entry.id == id)
-            return &p.entry;
-    }
-    return nullptr;
+    static const TestTable made(makePictures());
+    return made.table;
+}
+
+const ArtworkTable& testart::otherArtwork()
+{
+    static const TestTable made({rgbPicture(testart::background, 60, 40, testart::otherBackgroundPixel)});
+    return made.table;
 }
 
 }  // namespace fendwick

@@ -4,7 +4,13 @@
 #include <cstdint>
 
 namespace fendwick {
+
+struct ArtworkTable;
+
 namespace testart {
+
+// The table that carries every picture below.
+const ArtworkTable& artwork();
 
 // A 51 x 51 film strip of 81 images; image k is filled with knobPixel(k).
 constexpr int32_t knobStrip = 100;
@@ -33,6 +39,11 @@ constexpr int32_t holes = 105;
 constexpr int32_t unknownFormat = 106;
 // A two-image switch strip, 100 x 10 per image; image k is switchPixel(k).
 constexpr int32_t twoWaySwitchStrip = 107;
+
+// A second table, as another product line's: its `background` is 60 x 40 and
+// pixel (x, y) is otherBackgroundPixel(x, y); it carries no other id.
+const ArtworkTable& otherArtwork();
+constexpr uint32_t otherBackgroundPixel(int32_t x, int32_t y) { return backgroundPixel(x, y) ^ 0xffffffu; }
 
 }  // namespace testart
 }  // namespace fendwick

@@ -41,9 +41,9 @@ double meanLuminance(const EmbeddedBitmap& b, int left, int top, int width, int 
     return sum / (width * height);
 }
 
-::testing::AssertionResult lookUp(int32_t id, const EmbeddedBitmap*& bitmap)
+::testing::AssertionResult lookUp(const ArtworkTable& table, int32_t id, const EmbeddedBitmap*& bitmap)
 {
-    bitmap = findEmbeddedBitmap(id);
+    bitmap = table.find(id);
     if (bitmap == nullptr) {
         return ::testing::AssertionFailure() << "bitmap " << id << " is missing";
     }
@@ -110,10 +110,10 @@ Rgb pixelAt(const EmbeddedBitmap& bitmap, int x, int y)
     return {p[0], p[1], p[2]};
 }
 
-::testing::AssertionResult hasShape(const ExpectedBitmap& expected)
+::testing::AssertionResult hasShape(const ArtworkTable& table, const ExpectedBitmap& expected)
 {
     const EmbeddedBitmap* b = nullptr;
-    if (auto found = lookUp(expected.id, b); !found) {
+    if (auto found = lookUp(table, expected.id, b); !found) {
         return found;
     }
     if (b->id != expected.id || b->width != expected.width || b->height != expected.imageHeight * expected.images) {
@@ -129,10 +129,10 @@ Rgb pixelAt(const EmbeddedBitmap& bitmap, int x, int y)
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult turnsClockwise(int32_t knobId)
+::testing::AssertionResult turnsClockwise(const ArtworkTable& table, int32_t knobId)
 {
     const EmbeddedBitmap* b = nullptr;
-    if (auto found = lookUp(knobId, b); !found) {
+    if (auto found = lookUp(table, knobId, b); !found) {
         return found;
     }
     const struct {
@@ -160,10 +160,10 @@ Rgb pixelAt(const EmbeddedBitmap& bitmap, int x, int y)
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult imagesDiffer(int32_t id, int images)
+::testing::AssertionResult imagesDiffer(const ArtworkTable& table, int32_t id, int images)
 {
     const EmbeddedBitmap* b = nullptr;
-    if (auto found = lookUp(id, b); !found) {
+    if (auto found = lookUp(table, id, b); !found) {
         return found;
     }
     const int h = b->height / images;
@@ -186,10 +186,10 @@ Rgb pixelAt(const EmbeddedBitmap& bitmap, int x, int y)
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult lowerImageIsLit(int32_t id)
+::testing::AssertionResult lowerImageIsLit(const ArtworkTable& table, int32_t id)
 {
     const EmbeddedBitmap* b = nullptr;
-    if (auto found = lookUp(id, b); !found) {
+    if (auto found = lookUp(table, id, b); !found) {
         return found;
     }
     const int h = b->height / 2;
@@ -202,10 +202,10 @@ Rgb pixelAt(const EmbeddedBitmap& bitmap, int x, int y)
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult zonesLightInOrder(int32_t id, int images)
+::testing::AssertionResult zonesLightInOrder(const ArtworkTable& table, int32_t id, int images)
 {
     const EmbeddedBitmap* b = nullptr;
-    if (auto found = lookUp(id, b); !found) {
+    if (auto found = lookUp(table, id, b); !found) {
         return found;
     }
     const int h = b->height / images;
@@ -228,14 +228,14 @@ Rgb pixelAt(const EmbeddedBitmap& bitmap, int x, int y)
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult blendsIntoBackground(const Placement& knob)
+::testing::AssertionResult blendsIntoBackground(const ArtworkTable& table, const Placement& knob)
 {
     const EmbeddedBitmap* background = nullptr;
     const EmbeddedBitmap* strip = nullptr;
-    if (auto found = lookUp(10001, background); !found) {
+    if (auto found = lookUp(table, 10001, background); !found) {
         return found;
     }
-    if (auto found = lookUp(knob.id, strip); !found) {
+    if (auto found = lookUp(table, knob.id, strip); !found) {
         return found;
     }
     const int size = strip->width;
@@ -255,10 +255,10 @@ Rgb pixelAt(const EmbeddedBitmap& bitmap, int x, int y)
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult carriesReadableText(int32_t id, const Rgb& textColour)
+::testing::AssertionResult carriesReadableText(const ArtworkTable& table, int32_t id, const Rgb& textColour)
 {
     const EmbeddedBitmap* b = nullptr;
-    if (auto found = lookUp(id, b); !found) {
+    if (auto found = lookUp(table, id, b); !found) {
         return found;
     }
     const double ratio = contrast(meanLuminance(*b, 0, 0, b->width, b->height), luminance(textColour));
@@ -268,10 +268,10 @@ Rgb pixelAt(const EmbeddedBitmap& bitmap, int x, int y)
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult showsMeterBar(int32_t id)
+::testing::AssertionResult showsMeterBar(const ArtworkTable& table, int32_t id)
 {
     const EmbeddedBitmap* b = nullptr;
-    if (auto found = lookUp(id, b); !found) {
+    if (auto found = lookUp(table, id, b); !found) {
         return found;
     }
     const double face = meanLuminance(*b, 0, 0, b->width, b->height);
@@ -283,15 +283,15 @@ Rgb pixelAt(const EmbeddedBitmap& bitmap, int x, int y)
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult knowsNothingBut(int32_t firstId, int32_t lastId)
+::testing::AssertionResult knowsNothingBut(const ArtworkTable& table, int32_t firstId, int32_t lastId)
 {
     for (const int32_t id : {0, -1, 1, firstId - 1, lastId + 1, lastId + 100, 20001}) {
-        if (findEmbeddedBitmap(id) != nullptr) {
+        if (table.find(id) != nullptr) {
             return ::testing::AssertionFailure() << "an unknown id " << id << " answers a bitmap";
         }
     }
     for (int32_t id = firstId; id <= lastId; ++id) {
-        const EmbeddedBitmap* b = findEmbeddedBitmap(id);
+        const EmbeddedBitmap* b = table.find(id);
         if (b == nullptr || b->id != id) {
             return ::testing::AssertionFailure() << "id " << id << " answers the wrong bitmap";
         }

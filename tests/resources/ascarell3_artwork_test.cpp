@@ -6,6 +6,8 @@
 namespace fendwick::artwork_test {
 namespace {
 
+const ArtworkTable& table = ascarell3Artwork;
+
 const ExpectedBitmap bitmaps[] = {{10001, 719, 307, 1, 8}, {10002, 344, 56, 2, 8}, {10003, 51, 51, 81, 8},
                                   {10004, 32, 32, 81, 8},  {10005, 56, 11, 1, 8},  {10006, 112, 17, 1, 8},
                                   {10007, 29, 11, 2, 8},   {10008, 31, 11, 2, 8},  {10009, 31, 11, 2, 8},
@@ -16,15 +18,15 @@ constexpr int bandRows[] = {0, 102, 204};
 TEST(Ascarell3Artwork, CarriesEveryBitmapAtItsSizeAndNothingElse)
 {
     for (const ExpectedBitmap& b : bitmaps) {
-        EXPECT_TRUE(hasShape(b));
+        EXPECT_TRUE(hasShape(table, b));
     }
-    EXPECT_TRUE(knowsNothingBut(10001, 10011));
+    EXPECT_TRUE(knowsNothingBut(table, 10001, 10011));
 }
 
 TEST(Ascarell3Artwork, KnobsTurnClockwiseFromLowerLeftToLowerRight)
 {
-    EXPECT_TRUE(turnsClockwise(10003));
-    EXPECT_TRUE(turnsClockwise(10004));
+    EXPECT_TRUE(turnsClockwise(table, 10003));
+    EXPECT_TRUE(turnsClockwise(table, 10004));
 }
 
 TEST(Ascarell3Artwork, KnobsBlendIntoTheBackgroundWhereTheEditorPutsThem)
@@ -38,24 +40,24 @@ TEST(Ascarell3Artwork, KnobsBlendIntoTheBackgroundWhereTheEditorPutsThem)
         knobs.push_back({10003, 274, 25 + dy});
     }
     for (const Placement& k : knobs) {
-        EXPECT_TRUE(blendsIntoBackground(k));
+        EXPECT_TRUE(blendsIntoBackground(table, k));
     }
 }
 
 TEST(Ascarell3Artwork, SwitchesAreLitBelowAndThePanelButtonShowsTwoPictures)
 {
     for (const int32_t id : {10007, 10008, 10009, 10010, 10011}) {
-        EXPECT_TRUE(imagesDiffer(id, 2));
-        EXPECT_TRUE(lowerImageIsLit(id));
+        EXPECT_TRUE(imagesDiffer(table, id, 2));
+        EXPECT_TRUE(lowerImageIsLit(table, id));
     }
-    EXPECT_TRUE(imagesDiffer(10002, 2));
+    EXPECT_TRUE(imagesDiffer(table, 10002, 2));
 }
 
 TEST(Ascarell3Artwork, PowerSwitchesTellTheBandsApart)
 {
-    const EmbeddedBitmap* hi = findEmbeddedBitmap(10009);
-    const EmbeddedBitmap* lo = findEmbeddedBitmap(10010);
-    const EmbeddedBitmap* mid = findEmbeddedBitmap(10011);
+    const EmbeddedBitmap* hi = table.find(10009);
+    const EmbeddedBitmap* lo = table.find(10010);
+    const EmbeddedBitmap* mid = table.find(10011);
     ASSERT_TRUE(hi != nullptr && lo != nullptr && mid != nullptr);
     int hiLo = 0;
     int hiMid = 0;
@@ -71,8 +73,8 @@ TEST(Ascarell3Artwork, PowerSwitchesTellTheBandsApart)
 
 TEST(Ascarell3Artwork, DisplaysCarryTheirTextColoursReadably)
 {
-    EXPECT_TRUE(carriesReadableText(10006, {102, 255, 255}));
-    EXPECT_TRUE(carriesReadableText(10005, {91, 107, 115}));
+    EXPECT_TRUE(carriesReadableText(table, 10006, {102, 255, 255}));
+    EXPECT_TRUE(carriesReadableText(table, 10005, {91, 107, 115}));
 }
 
 }  // namespace

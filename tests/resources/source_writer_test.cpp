@@ -7,30 +7,31 @@
 namespace fendwick::artwork {
 namespace {
 
-TEST(SourceWriter, WritesThePaletteThePixelsAndTheLookup)
+TEST(SourceWriter, WritesThePaletteThePixelsAndTheNamedTable)
 {
     EncodedBitmap indexed{10001, 2, 1, 8, std::vector<uint8_t>(768, 0), {0, 255}};
     indexed.palette[3] = 9;
     EncodedBitmap rgbBitmap{10007, 1, 1, 24, {}, {1, 2, 3}};
-    const std::string source = generateSource("a test line", {indexed, rgbBitmap});
+    const std::string source = generateSource("testArtwork", "a test line", {indexed, rgbBitmap});
 
     EXPECT_NE(source.find("// The bitmaps of a test line"), std::string::npos);
-    EXPECT_NE(source.find("#include \"resources/embedded_bitmap.h\""), std::string::npos);
+    EXPECT_NE(source.find("#include \"resources/artwork_tables.h\""), std::string::npos);
     EXPECT_NE(source.find("const uint8_t palette10001[768] = {\n0,0,0,9,0,"), std::string::npos);
     EXPECT_NE(source.find("const uint8_t pixels10001[2] = {\n0,255,\n};"), std::string::npos);
     EXPECT_NE(source.find("const uint8_t pixels10007[3] = {\n1,2,3,\n};"), std::string::npos);
     EXPECT_EQ(source.find("palette10007"), std::string::npos);
     EXPECT_NE(source.find("{10001, 2, 1, 8, palette10001, pixels10001},"), std::string::npos);
     EXPECT_NE(source.find("{10007, 1, 1, 24, nullptr, pixels10007},"), std::string::npos);
-    EXPECT_NE(source.find("const EmbeddedBitmap* findEmbeddedBitmap(int32_t id)"), std::string::npos);
-    // Data stays private to the generated file.
+    EXPECT_NE(source.find("const ArtworkTable testArtwork{bitmaps, 2};"), std::string::npos);
+    // Data stays private to the generated file; only the table is seen outside.
     EXPECT_LT(source.find("namespace {"), source.find("palette10001"));
+    EXPECT_LT(source.find("}  // namespace\n"), source.find("const ArtworkTable"));
 }
 
 TEST(SourceWriter, BreaksLongArraysIntoShortLines)
 {
     EncodedBitmap big{10002, 100, 10, 24, {}, std::vector<uint8_t>(3000, 200)};
-    const std::string source = generateSource("x", {big});
+    const std::string source = generateSource("bigArtwork", "x", {big});
     size_t longest = 0;
     size_t start = 0;
     for (size_t end = source.find('\n'); end != std::string::npos; end = source.find('\n', start)) {

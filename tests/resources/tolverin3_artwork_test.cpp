@@ -6,6 +6,8 @@
 namespace fendwick::artwork_test {
 namespace {
 
+const ArtworkTable& table = tolverin3Artwork;
+
 const ExpectedBitmap bitmaps[] = {
     {10001, 474, 502, 1, 8}, {10002, 9, 82, 1, 8},  {10003, 13, 82, 1, 8},  {10004, 15, 82, 1, 8},
     {10005, 462, 31, 2, 8},  {10006, 51, 51, 81, 8}, {10007, 32, 32, 81, 8}, {10008, 32, 32, 81, 8},
@@ -17,15 +19,15 @@ const ExpectedBitmap bitmaps[] = {
 TEST(Tolverin3Artwork, CarriesEveryBitmapAtItsSizeAndNothingElse)
 {
     for (const ExpectedBitmap& b : bitmaps) {
-        EXPECT_TRUE(hasShape(b));
+        EXPECT_TRUE(hasShape(table, b));
     }
-    EXPECT_TRUE(knowsNothingBut(10001, 10022));
+    EXPECT_TRUE(knowsNothingBut(table, 10001, 10022));
 }
 
 TEST(Tolverin3Artwork, KnobsTurnClockwiseFromLowerLeftToLowerRight)
 {
     for (const int32_t id : {10006, 10007, 10008}) {
-        EXPECT_TRUE(turnsClockwise(id));
+        EXPECT_TRUE(turnsClockwise(table, id));
     }
 }
 
@@ -40,28 +42,28 @@ TEST(Tolverin3Artwork, KnobsBlendIntoTheBackgroundWhereTheEditorPutsThem)
         knobs.push_back({10006, 340, 41 + dy});
     }
     for (const Placement& k : knobs) {
-        EXPECT_TRUE(blendsIntoBackground(k));
+        EXPECT_TRUE(blendsIntoBackground(table, k));
     }
 }
 
 TEST(Tolverin3Artwork, SwitchesAreLitBelowAndMultiPositionSwitchesLightTheirZone)
 {
     for (const int32_t id : {10012, 10013, 10014, 10015, 10017, 10018, 10019, 10020, 10021}) {
-        EXPECT_TRUE(imagesDiffer(id, 2));
-        EXPECT_TRUE(lowerImageIsLit(id));
+        EXPECT_TRUE(imagesDiffer(table, id, 2));
+        EXPECT_TRUE(lowerImageIsLit(table, id));
     }
-    EXPECT_TRUE(zonesLightInOrder(10016, 3));
-    EXPECT_TRUE(zonesLightInOrder(10022, 2));
-    EXPECT_TRUE(imagesDiffer(10005, 2));
+    EXPECT_TRUE(zonesLightInOrder(table, 10016, 3));
+    EXPECT_TRUE(zonesLightInOrder(table, 10022, 2));
+    EXPECT_TRUE(imagesDiffer(table, 10005, 2));
 }
 
 TEST(Tolverin3Artwork, FieldsAndMetersShowWhatIsDrawnOverThem)
 {
-    EXPECT_TRUE(carriesReadableText(10009, {91, 107, 115}));
-    EXPECT_TRUE(carriesReadableText(10010, {0, 255, 255}));
-    EXPECT_TRUE(carriesReadableText(10011, {91, 107, 115}));
+    EXPECT_TRUE(carriesReadableText(table, 10009, {91, 107, 115}));
+    EXPECT_TRUE(carriesReadableText(table, 10010, {0, 255, 255}));
+    EXPECT_TRUE(carriesReadableText(table, 10011, {91, 107, 115}));
     for (const int32_t id : {10002, 10003, 10004}) {
-        EXPECT_TRUE(showsMeterBar(id));
+        EXPECT_TRUE(showsMeterBar(table, id));
     }
 }
 

@@ -4,6 +4,8 @@
 namespace fendwick::artwork_test {
 namespace {
 
+const ArtworkTable& table = tolverinArtwork;
+
 const ExpectedBitmap bitmaps[] = {
     {10001, 728, 150, 1, 8}, {10002, 9, 82, 1, 8},   {10003, 13, 82, 1, 8},  {10004, 278, 25, 2, 8},
     {10005, 51, 51, 81, 8},  {10006, 32, 32, 81, 8}, {10007, 32, 32, 81, 8}, {10008, 50, 11, 1, 8},
@@ -14,15 +16,15 @@ const ExpectedBitmap bitmaps[] = {
 TEST(TolverinArtwork, CarriesEveryBitmapAtItsSizeAndNothingElse)
 {
     for (const ExpectedBitmap& b : bitmaps) {
-        EXPECT_TRUE(hasShape(b));
+        EXPECT_TRUE(hasShape(table, b));
     }
-    EXPECT_TRUE(knowsNothingBut(10001, 10017));
+    EXPECT_TRUE(knowsNothingBut(table, 10001, 10017));
 }
 
 TEST(TolverinArtwork, KnobsTurnClockwiseFromLowerLeftToLowerRight)
 {
     for (const int32_t id : {10005, 10006, 10007}) {
-        EXPECT_TRUE(turnsClockwise(id));
+        EXPECT_TRUE(turnsClockwise(table, id));
     }
 }
 
@@ -31,27 +33,27 @@ TEST(TolverinArtwork, KnobsBlendIntoTheBackgroundWhereTheEditorPutsThem)
     const Placement knobs[] = {{10006, 38, 65},  {10006, 88, 65},  {10006, 138, 65}, {10006, 219, 66},
                                {10005, 302, 47}, {10005, 475, 47}, {10007, 590, 61}};
     for (const Placement& k : knobs) {
-        EXPECT_TRUE(blendsIntoBackground(k));
+        EXPECT_TRUE(blendsIntoBackground(table, k));
     }
 }
 
 TEST(TolverinArtwork, SwitchesAreLitBelowAndMultiPositionSwitchesLightTheirZone)
 {
     for (const int32_t id : {10010, 10012, 10013, 10014, 10015, 10017}) {
-        EXPECT_TRUE(imagesDiffer(id, 2));
-        EXPECT_TRUE(lowerImageIsLit(id));
+        EXPECT_TRUE(imagesDiffer(table, id, 2));
+        EXPECT_TRUE(lowerImageIsLit(table, id));
     }
-    EXPECT_TRUE(zonesLightInOrder(10011, 3));
-    EXPECT_TRUE(zonesLightInOrder(10016, 2));
-    EXPECT_TRUE(imagesDiffer(10004, 2));
+    EXPECT_TRUE(zonesLightInOrder(table, 10011, 3));
+    EXPECT_TRUE(zonesLightInOrder(table, 10016, 2));
+    EXPECT_TRUE(imagesDiffer(table, 10004, 2));
 }
 
 TEST(TolverinArtwork, FieldsAndMetersShowWhatIsDrawnOverThem)
 {
-    EXPECT_TRUE(carriesReadableText(10008, {91, 107, 115}));
-    EXPECT_TRUE(carriesReadableText(10009, {91, 107, 115}));
-    EXPECT_TRUE(showsMeterBar(10002));
-    EXPECT_TRUE(showsMeterBar(10003));
+    EXPECT_TRUE(carriesReadableText(table, 10008, {91, 107, 115}));
+    EXPECT_TRUE(carriesReadableText(table, 10009, {91, 107, 115}));
+    EXPECT_TRUE(showsMeterBar(table, 10002));
+    EXPECT_TRUE(showsMeterBar(table, 10003));
 }
 
 }  // namespace
