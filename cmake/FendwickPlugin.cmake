@@ -1,12 +1,26 @@
-# fendwick_add_plugin(NAME SOURCES... LIBRARIES...): one self-contained plug-in
-# library NAME.so in FENDWICK_PLUGIN_DIR that exports VSTPluginMain and main
-# only, with the C++ runtime linked in so a host's own runtime cannot clash.
+# fendwick_add_plugin(NAME FACTORY function FAMILY library): the plug-in
+# library NAME.so in FENDWICK_PLUGIN_DIR, self-contained, exporting
+# VSTPluginMain and main only, with the C++ runtime linked in so a host's own
+# runtime cannot clash. `function` is the family's
+# `EffectRecord* fendwick::function(HostCallback)` that makes one instance;
+# `library` is the family's static library holding it with its editor and
+# artwork. Every plug-in is recorded in the global lists FENDWICK_PLUGINS
+# (names), FENDWICK_PLUGIN_FACTORIES and FENDWICK_PLUGIN_FAMILIES, which the
+# tests, benchmarks, the in-process plug-in table and the install loop over.
 function(fendwick_add_plugin name)
-  cmake_parse_arguments(PLUGIN "" "" "SOURCES;LIBRARIES" ${ARGN})
-  add_library(${name} MODULE ${PLUGIN_SOURCES})
-  # The editor base and the toolkit call into the window backend the plug-in
-  # chooses, and it calls nothing back, so LIBRARIES name the backend after them.
-  target_link_libraries(${name} PRIVATE fendwick_options ${PLUGIN_LIBRARIES})
+  cmake_parse_arguments(PLUGIN "" "FACTORY;FAMILY" "" ${ARGN})
+  if(NOT PLUGIN_FACTORY OR NOT PLUGIN_FAMILY)
+    message(FATAL_ERROR "fendwick_add_plugin(${name}) needs FACTORY and FAMILY")
+  endif()
+  set(FENDWICK_ENTRY_PLUGIN ${name})
+  set(FENDWICK_ENTRY_FACTORY ${PLUGIN_FACTORY})
+  set(entry ${CMAKE_CURRENT_BINARY_DIR}/${name}_entry.cpp)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/plugin_entry.cpp.in ${entry} @ONLY)
+  add_library(${name} MODULE ${entry})
+  # The editor base and the toolkit call into the window backend, which calls
+  # nothing back, so the backend comes after them.
+  target_link_libraries(${name} PRIVATE fendwick_options
+    ${PLUGIN_FAMILY} fendwick_editor fendwick_gui ${FENDWICK_PLUGIN_WINDOW_BACKEND})
   set(exports ${PROJECT_SOURCE_DIR}/cmake/plugin_exports.map)
   if(NOT FENDWICK_SANITIZE)
     target_link_options(${name} PRIVATE -static-libstdc++ -static-libgcc)
@@ -17,6 +31,20 @@ function(fendwick_add_plugin name)
     LIBRARY_OUTPUT_DIRECTORY ${FENDWICK_PLUGIN_DIR}
     LINK_DEPENDS ${exports})
   set_property(GLOBAL APPEND PROPERTY FENDWICK_PLUGINS ${name})
+  set_property(GLOBAL APPEND PROPERTY FENDWICK_PLUGIN_FACTORIES ${PLUGIN_FACTORY})
+  get_property(families GLOBAL PROPERTY FENDWICK_PLUGIN_FAMILIES)
+  if(NOT PLUGIN_FAMILY IN_LIST families)
+    set_property(GLOBAL APPEND PROPERTY FENDWICK_PLUGIN_FAMILIES ${PLUGIN_FAMILY})
+  endif()
+endfunction()
+
+# fendwick_depend_on_plugins(TARGET): TARGET loads the built plug-ins, so
+# they are built first.
+function(fendwick_depend_on_plugins target)
+  get_property(plugins GLOBAL PROPERTY FENDWICK_PLUGINS)
+  if(plugins)
+    add_dependencies(${target} ${plugins})
+  endif()
 endfunction()
 
 # fendwick_install_plugins(): `cmake --install` puts every plug-in added so

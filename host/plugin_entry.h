@@ -31,18 +31,18 @@ EffectRecord* createEffect(HostCallback hostCallback, Arguments... arguments)
 
 }  // namespace fendwick
 
-// Defines the library's two exports, VSTPluginMain and main, creating
-// Effect(hostCallback, extra arguments...). `main` cannot be declared under
-// its own name in C++, so it is an assembler alias.
-#define FENDWICK_PLUGIN_ENTRY(Effect, ...)                                                                   \
+// Defines the library's two exports, VSTPluginMain and main, both answering
+// what `factory(hostCallback)` answers. `main` cannot be declared under its
+// own name in C++, so it is an assembler alias.
+#define FENDWICK_PLUGIN_ENTRY(factory)                                                                   \
     extern "C" __attribute__((visibility("default"))) fendwick::EffectRecord* VSTPluginMain(            \
         fendwick::HostCallback hostCallback)                                                             \
     {                                                                                                    \
-        return fendwick::createEffect<Effect>(hostCallback, __VA_ARGS__);                                             \
+        return factory(hostCallback);                                                                    \
     }                                                                                                    \
     extern "C" __attribute__((visibility("default"))) fendwick::EffectRecord* fendwickLegacyMain(       \
         fendwick::HostCallback hostCallback) __asm__("main");                                            \
     extern "C" fendwick::EffectRecord* fendwickLegacyMain(fendwick::HostCallback hostCallback)          \
     {                                                                                                    \
-        return fendwick::createEffect<Effect>(hostCallback, __VA_ARGS__);                                             \
+        return factory(hostCallback);                                                                    \
     }
