@@ -18,6 +18,13 @@ private:
     View* view_;
 };
 
+// A view may remove itself from the frame while it answers a key.
+int32_t offerKeyTo(View* view, int32_t (View::*handler)(const KeyEvent&), const KeyEvent& key)
+{
+    const ViewHold hold(view);
+    return (view->*handler)(key);
+}
+
 }  // namespace
 
 void Frame::mouse(DrawContext& context, const Point& where)
@@ -46,17 +53,17 @@ void Frame::mouse(DrawContext& context, const Point& where)
 int32_t Frame::offerKey(int32_t (View::*handler)(const KeyEvent&), const KeyEvent& key)
 {
     if (focusView_ != nullptr) {
-        const int32_t answer = (focusView_->*handler)(key);
+        const int32_t answer = offerKeyTo(focusView_, handler, key);
         if (answer != -1)
             return answer;
     }
     if (modalView_ != nullptr) {
-        const int32_t answer = (modalView_->*handler)(key);
+        const int32_t answer = offerKeyTo(modalView_, handler, key);
         if (answer != -1)
             return answer;
     }
     for (int32_t i = viewCount_ - 1; i >= 0; --i) {
-        const int32_t answer = (views_[i]->*handler)(key);
+        const int32_t answer = offerKeyTo(views_[i], handler, key);
         if (answer != -1)
             return answer;
     }

@@ -103,7 +103,7 @@ protected:
         return static_cast<int>(count);
     }
 
-    // Runs the host's idle until the condition holds or two seconds pass.
+    // Runs the host's idle until the condition holds.
     template <typename Condition>
     bool idleUntil(Condition condition)
     {
@@ -114,17 +114,32 @@ protected:
         });
     }
 
+    // Polls the condition; the deadline only keeps a broken run from
+    // hanging, it is far beyond what any passing run needs.
     template <typename Condition>
     static bool waitUntil(Condition condition)
     {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (!condition()) {
             if (std::chrono::steady_clock::now() > deadline) {
                 return false;
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         return true;
+    }
+
+    // Whether the plug-in has sent the host a request with this opcode for
+    // this parameter, and the request passes the check.
+    template <typename Check>
+    bool sent(int32_t opcode, int32_t index, Check check) const
+    {
+        for (const HostRequest& request : plugin->requests()) {
+            if (request.opcode == opcode && request.index == index && check(request)) {
+                return true;
+            }
+        }
+        return false;
     }
 
     Display* display = nullptr;
@@ -194,14 +209,19 @@ TEST_F(HostWindow, AKnobDraggedWithTheMouseSetsItsParameter)
     XFlush(display);
 
     // Another connection moves and releases the mouse while the knob's drag
-    // loop runs inside the editor's idle.
+    // loop runs inside the editor's idle: it moves once the drag has begun
+    // (the knob has asked the host to begin an edit) and lets go once the
+    // host has been told the new value. The button goes up in any case, so
+    // that the drag loop always ends.
+    const auto any = [](const HostRequest&) { return true; };
+    const auto reachedTarget = [](const HostRequest& request) { return request.option > 0.69f; };
     std::atomic<bool> released{false};
     std::thread hand([&] {
         Display* second = XOpenDisplay(nullptr);
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        waitUntil([&] { return sent(HostOpcode::beginEdit, 1, any); });
         XTestFakeMotionEvent(second, -1, rootX, rootY - 100, CurrentTime);
         XFlush(second);
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        waitUntil([&] { return sent(HostOpcode::automate, 1, reachedTarget); });
         XTestFakeButtonEvent(second, 1, False, CurrentTime);
         XFlush(second);
         XCloseDisplay(second);

@@ -45,6 +45,8 @@ public:
     int32_t keyDown(const KeyEvent&) override
     {
         ++keys;
+        if (onKey)
+            onKey();
         return keyAnswer_;
     }
     bool wheel(DrawContext*, const Point&, float) override
@@ -61,6 +63,7 @@ public:
     int32_t focusLosses = 0;
     Point lastClick{};
     std::function<void()> onMouse;
+    std::function<void()> onKey;
 
 protected:
     ~RecordingView() override
@@ -249,6 +252,35 @@ TEST_F(FrameInput, KeysGoToTheFocusViewThenFromTheLastAdded)
     EXPECT_EQ(f.window->keyAnswers(), (std::vector<int32_t>{-1}));
 }
 
+TEST_F(FrameInput, RemovingTheFocusViewLeavesNoFocusBehind)
+{
+    bool deleted = false;
+    auto* other = f.add(new RecordingView(Rect{0, 0, 5, 5}, 0, -1));
+    auto* focus = f.add(new RecordingView(Rect{10, 10, 20, 20}, 0, 3, &deleted));
+    f.frame->setFocusView(focus);
+    f.frame->removeView(focus);
+    ASSERT_TRUE(deleted);
+    EXPECT_EQ(f.frame->focusView(), nullptr);
+    // The next key reaches only the views still in the frame.
+    EXPECT_EQ(f.frame->keyDown(KeyEvent{'x', 0, 0}), -1);
+    EXPECT_EQ(other->keys, 1);
+}
+
+TEST_F(FrameInput, AFocusViewMayRemoveItselfWhileHandlingAKey)
+{
+    bool deleted = false;
+    auto* below = f.add(new RecordingView(Rect{0, 0, 5, 5}, 0, 4));
+    auto* leaving = f.add(new RecordingView(Rect{0, 0, 5, 5}, 0, -1, &deleted));
+    f.frame->setFocusView(leaving);
+    leaving->onKey = [&] {
+        f.frame->removeView(leaving);
+        EXPECT_FALSE(deleted);
+    };
+    EXPECT_EQ(f.frame->keyDown(KeyEvent{'x', 0, 0}), 4);
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(below->keys, 1);
+    EXPECT_EQ(f.frame->focusView(), nullptr);
+}
 
 TEST_F(FrameInput, WheelGoesToTheViewUnderTheCursorNow)
 {

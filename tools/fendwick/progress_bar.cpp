@@ -17,9 +17,9 @@ constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 
 }  // namespace
 
-ProgressBar::ProgressBar(std::string label, uint64_t total, bool enabled, std::FILE* out)
-    : label_(std::move(label)), total_(total), enabled_(enabled && total > 0), out_(out),
-      start_(std::chrono::steady_clock::now()), lastDraw_(start_)
+ProgressBar::ProgressBar(std::string label, uint64_t total, bool enabled, std::FILE* out, Clock clock)
+    : label_(std::move(label)), total_(total), enabled_(enabled && total > 0), out_(out), clock_(std::move(clock)),
+      start_(clock_()), lastDraw_(start_)
 {
 }
 
@@ -38,7 +38,7 @@ void ProgressBar::update(uint64_t done)
     if (!enabled_) {
         return;
     }
-    const auto now = std::chrono::steady_clock::now();
+    const auto now = clock_();
     if (now - lastDraw_ < kRedrawInterval) {
         return;
     }

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 namespace fendwick {
@@ -13,7 +14,11 @@ namespace fendwick {
 // at most ten times a second and clears its line when finished.
 class ProgressBar {
 public:
-    ProgressBar(std::string label, uint64_t total, bool enabled, std::FILE* out = stderr);
+    // Where the bar reads the time; tests hand in one they advance themselves.
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+
+    ProgressBar(std::string label, uint64_t total, bool enabled, std::FILE* out = stderr,
+                Clock clock = std::chrono::steady_clock::now);
     ~ProgressBar();
     ProgressBar(const ProgressBar&) = delete;
     ProgressBar& operator=(const ProgressBar&) = delete;
@@ -31,6 +36,7 @@ private:
     uint64_t total_;
     bool enabled_;
     std::FILE* out_;
+    Clock clock_;
     bool shown_ = false;
     std::chrono::steady_clock::time_point start_;
     std::chrono::steady_clock::time_point lastDraw_;
