@@ -11,7 +11,6 @@ namespace fendwick {
 AscarellEffect::AscarellEffect(HostCallback callback, AscarellChannels channels)
     : AscarellCompressor(callback, channels)
 {
-    setUniqueId(fourCharCode(channels == AscarellChannels::stereo ? "qk21" : "qk22"));
     // The editor registers itself with the effect as it is made.
     if (new (std::nothrow) AscarellEditor(this) == nullptr) {
         editorCreationFailed = true;
