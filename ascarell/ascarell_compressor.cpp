@@ -1,9 +1,7 @@
-// The single-band compressor's parameters, programs, names and reset.
+// The single-band compressor's parameter setters and reset.
 #include "ascarell_compressor.h"
 
-#include "bounded_text.h"
-#include "editor_base.h"
-#include "value_text.h"
+#include "ascarell_tables.h"
 
 #include <cmath>
 
@@ -16,33 +14,23 @@ constexpr float kThresholdFloorParam = 0.0031622769f;
 constexpr float kThresholdFloor = 0.0031591146f;  // the floor x 0.999
 constexpr float kThresholdScale = 0.999f;
 
-const char* const kParameterNames[AscarellParam::count] = {"Input", "Ratio", "Knee", "Attack",
-                                                           "Release", "ARC", "Thresh", "OutLevel"};
-const char* const kParameterLabels[AscarellParam::count] = {"dB", "", "", "ms", "ms", "", "dB", "dB"};
-
-bool isParameterIndex(int32_t index) { return index >= 0 && index < AscarellParam::count; }
+const PluginIdentity& identityOf(AscarellChannels channels)
+{
+    return channels == AscarellChannels::stereo ? kAscarellStereoIdentity : kAscarellMonoIdentity;
+}
 
 }  // namespace
 
 AscarellCompressor::AscarellCompressor(HostCallback callback, AscarellChannels channels)
-    : EffectBase(callback, kAscarellProgramCount, AscarellParam::count), channelCount(channels)
+    : EffectBase(callback, identityOf(channels), ParameterTable(kAscarellParameterRows),
+                 ProgramBank(kAscarellFactoryPrograms)),
+      channelCount(channels)
 {
-    const bool stereo = channels == AscarellChannels::stereo;
-    setNumInputs(stereo ? 2 : 1);
-    setNumOutputs(stereo ? 2 : 1);
-    setUniqueId(fourCharCode(stereo ? "qk21" : "qk22"));
-    canMono(true);
-    canProcessReplacing(true);
-    fillPrograms();
-    AscarellCompressor::setProgram(0);
+    setProgram(0);
 }
 
-void AscarellCompressor::setParameter(int32_t index, float value)
+void AscarellCompressor::applyParameter(int32_t index, float value)
 {
-    if (!isParameterIndex(index)) {
-        return;
-    }
-    programs[curProgram].value[index] = value;
     switch (index) {
     case AscarellParam::input: inputParam = value; break;
     case AscarellParam::ratio: setRatio(value); break;
@@ -54,7 +42,6 @@ void AscarellCompressor::setParameter(int32_t index, float value)
     case AscarellParam::outLevel: outParam = value; break;
     default: break;
     }
-    postEditorUpdate();
 }
 
 float AscarellCompressor::getParameter(int32_t index)
@@ -69,13 +56,6 @@ float AscarellCompressor::getParameter(int32_t index)
     case AscarellParam::thresh: return getThresh();
     case AscarellParam::outLevel: return outParam;
     default: return 0.0f;
-    }
-}
-
-void AscarellCompressor::postEditorUpdate()
-{
-    if (editor != nullptr) {
-        editor->postUpdate();
     }
 }
 
@@ -165,76 +145,5 @@ void AscarellCompressor::resetState()
         d.reset();
     }
 }
-
-// Applies every value of the program through setParameter, which writes
-// each one back unchanged and brings the processing and editor up to date.
-void AscarellCompressor::setProgram(int32_t index)
-{
-    if (index < 0 || index >= kAscarellProgramCount) {
-        return;
-    }
-    curProgram = index;
-    for (int32_t i = 0; i < AscarellParam::count; ++i) {
-        setParameter(i, programs[index].value[i]);
-    }
-}
-
-void AscarellCompressor::setProgramName(char* name)
-{
-    if (name != nullptr) {
-        copyBoundedText(programs[curProgram].name, name, kProgramNameSize);
-    }
-}
-
-void AscarellCompressor::getProgramName(char* name)
-{
-    copyBoundedText(name, programs[curProgram].name, kProgramNameSize);
-}
-
-bool AscarellCompressor::getProgramNameIndexed(int32_t, int32_t index, char* name)
-{
-    if (index < 0 || index >= kAscarellProgramCount) {
-        return false;
-    }
-    copyBoundedText(name, programs[index].name, kProgramNameSize);
-    return true;
-}
-
-void AscarellCompressor::getParameterLabel(int32_t index, char* label)
-{
-    if (isParameterIndex(index)) {
-        copyBoundedText(label, kParameterLabels[index], kParameterTextSize);
-    }
-}
-
-void AscarellCompressor::getParameterDisplay(int32_t index, char* text)
-{
-    if (isParameterIndex(index)) {
-        formatValueText(getParameter(index), text);
-    }
-}
-
-void AscarellCompressor::getParameterName(int32_t index, char* name)
-{
-    if (isParameterIndex(index)) {
-        copyBoundedText(name, kParameterNames[index], kParameterTextSize);
-    }
-}
-
-bool AscarellCompressor::getEffectName(char* name)
-{
-    copyBoundedText(name, isStereo() ? "Ascarell" : "Ascarell_mono", kIdentityTextSize);
-    return true;
-}
-
-bool AscarellCompressor::getVendorString(char* text)
-{
-    copyBoundedText(text, "Fendwick", kIdentityTextSize);
-    return true;
-}
-
-bool AscarellCompressor::getProductString(char* text) { return getEffectName(text); }
-int32_t AscarellCompressor::getVendorVersion() { return 1000; }
-int32_t AscarellCompressor::getPlugCategory() { return PlugCategory::effect; }
 
 }  // namespace fendwick

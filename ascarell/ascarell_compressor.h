@@ -6,7 +6,6 @@
 #include "ascarell_parameters.h"
 #include "effect_base.h"
 #include "envelope_detector.h"
-#include "program.h"
 
 #include <cstdint>
 
@@ -17,13 +16,11 @@ enum class AscarellChannels : int32_t { mono = 1, stereo = 2 };
 // Parameter setters run on the host's or the editor's thread and recompute
 // derived values at once; the processing reads them once per block on the
 // audio thread. Suspend and resume clear the envelopes and the silence gate.
+// Names, programs and identity are the tables' (ascarell_tables.h).
 class AscarellCompressor : public EffectBase {
 public:
-    using AscarellProgram = Program<AscarellParam::count>;
-
     AscarellCompressor(HostCallback callback, AscarellChannels channels);
 
-    void setParameter(int32_t index, float value) override;
     float getParameter(int32_t index) override;
     void setSampleRate(float sampleRateHz) override;
     void suspend() override;
@@ -31,20 +28,6 @@ public:
     void processAccumulate(float** inputs, float** outputs, int32_t sampleFrames) override;
     void processReplace(float** inputs, float** outputs, int32_t sampleFrames) override;
 
-    void setProgram(int32_t index) override;
-    void setProgramName(char* name) override;
-    void getProgramName(char* name) override;
-    bool getProgramNameIndexed(int32_t category, int32_t index, char* name) override;
-    void getParameterLabel(int32_t index, char* label) override;
-    void getParameterDisplay(int32_t index, char* text) override;
-    void getParameterName(int32_t index, char* name) override;
-    bool getEffectName(char* name) override;
-    bool getVendorString(char* text) override;
-    bool getProductString(char* text) override;
-    int32_t getVendorVersion() override;
-    int32_t getPlugCategory() override;
-
-    virtual void fillPrograms();
     virtual void resetState();
     virtual void setArc(float x);
     virtual float getArc();
@@ -65,8 +48,7 @@ public:
     bool isStereo() const { return channelCount == AscarellChannels::stereo; }
 
 protected:
-    // Marks the editor for an update after every parameter change.
-    void postEditorUpdate();
+    void applyParameter(int32_t index, float value) override;
 
 private:
     void recomputeGainBlend();
@@ -76,7 +58,6 @@ private:
     void processMono(float** inputs, float** outputs, int32_t sampleFrames);
 
     AscarellChannels channelCount;
-    AscarellProgram programs[kAscarellProgramCount];
     EnvelopeDetector detectors[2];
     float knee = 0.0f;
     float threshold = 1.0f;       // linear amplitude

@@ -12,7 +12,6 @@ namespace fendwick {
 AscarellEffect::AscarellEffect(HostCallback callback, AscarellChannels channels)
     : AscarellCompressor(callback, channels)
 {
-    setUniqueId(fourCharCode(channels == AscarellChannels::stereo ? "qk21" : "qk22"));
     // The editor registers itself with the effect as it is made; stereo and
     // mono show the same pictures.
     if (new (std::nothrow) AscarellEditor(this, ascarellArtwork) == nullptr) {

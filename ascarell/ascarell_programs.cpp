@@ -1,20 +1,10 @@
 // The 23 factory programs of the single-band plug-ins.
-#include "ascarell_compressor.h"
-
-#include "bounded_text.h"
-
-#include <iterator>
+#include "ascarell_tables.h"
 
 namespace fendwick {
 
-namespace {
-
-struct FactoryProgram {
-    const char* name;
-    float value[AscarellParam::count];  // Input, Ratio, Knee, Attack, Release, ARC, Thresh, OutLevel
-};
-
-const FactoryProgram kFactoryPrograms[] = {
+// Values in parameter order: Input, Ratio, Knee, Attack, Release, ARC, Thresh, OutLevel.
+const FactoryProgram<AscarellParam::count> kAscarellFactoryPrograms[] = {
     {"Default", {0.5f, 0.5f, 0.1f, 0.194794f, 0.484014f, 1.0f, 1.0f, 0.5f}},
     {"Classic", {0.5f, 0.666667f, 0.1f, 0.140277f, 0.276832f, 1.0f, 0.5f, 0.5f}},
     {"Master Soft", {0.5f, 0.341817f, 0.1f, 0.189316f, 0.269059f, 1.0f, 0.708555f, 0.5f}},
@@ -39,19 +29,5 @@ const FactoryProgram kFactoryPrograms[] = {
     {"Vocal", {0.5f, 0.555301f, 0.1f, 0.107609f, 0.317833f, 1.0f, 0.5f, 0.5f}},
     {"Vocal Enhance", {0.5f, 0.917902f, 0.0f, 0.105964f, 0.175503f, 1.0f, 0.268714f, 0.5f}},
 };
-
-static_assert(std::size(kFactoryPrograms) == kAscarellProgramCount);
-
-}  // namespace
-
-void AscarellCompressor::fillPrograms()
-{
-    for (int32_t p = 0; p < kAscarellProgramCount; ++p) {
-        for (int32_t i = 0; i < AscarellParam::count; ++i) {
-            programs[p].value[i] = kFactoryPrograms[p].value[i];
-        }
-        copyBoundedText(programs[p].name, kFactoryPrograms[p].name, kProgramNameSize);
-    }
-}
 
 }  // namespace fendwick

@@ -1,7 +1,8 @@
-// The editor's texts of the single-band parameters, in words and units.
+// The single-band parameters in words: host names and labels, and the
+// editor's texts in units.
 #include "ascarell_texts.h"
 
-#include "ascarell_parameters.h"
+#include "ascarell_tables.h"
 #include "value_text.h"
 
 #include <cmath>
@@ -88,18 +89,21 @@ void thresholdLevelText(float x, char* text, size_t capacity)
     out.text(" dB");
 }
 
+const ParameterRow kAscarellParameterRows[] = {
+    {"Input", "dB", inputGainText},
+    {"Ratio", "", ratioText},
+    {"Knee", "", kneeText},
+    {"Attack", "ms", attackTimeText},
+    {"Release", "ms", releaseTimeText},
+    {"ARC", "", nullptr},
+    {"Thresh", "dB", thresholdLevelText},
+    {"OutLevel", "dB", outputGainText},
+};
+
 ParameterText ascarellValueText(int32_t index)
 {
-    switch (index) {
-    case AscarellParam::input: return inputGainText;
-    case AscarellParam::ratio: return ratioText;
-    case AscarellParam::knee: return kneeText;
-    case AscarellParam::attack: return attackTimeText;
-    case AscarellParam::release: return releaseTimeText;
-    case AscarellParam::thresh: return thresholdLevelText;
-    case AscarellParam::outLevel: return outputGainText;
-    default: return nullptr;
-    }
+    const ParameterRow* row = ParameterTable(kAscarellParameterRows).find(index);
+    return row != nullptr ? row->valueText : nullptr;
 }
 
 }  // namespace fendwick

@@ -1,14 +1,12 @@
 // The editor's texts of the single-band parameters, in words and units.
 #pragma once
 
+#include "parameter_table.h"
+
 #include <cstddef>
 #include <cstdint>
 
 namespace fendwick {
-
-// Writes the text of the normalized value x into text, at most capacity
-// bytes with the terminator; the shape of a text display's text function.
-using ParameterText = void (*)(float x, char* text, size_t capacity);
 
 void idleDisplayText(float x, char* text, size_t capacity);
 void inputGainText(float x, char* text, size_t capacity);
@@ -19,7 +17,7 @@ void releaseTimeText(float x, char* text, size_t capacity);
 void thresholdLevelText(float x, char* text, size_t capacity);
 void outputGainText(float x, char* text, size_t capacity);
 
-// The text function of a parameter index; null for ARC and unknown indexes.
+// The text function of a parameter's row; null for ARC and unknown indexes.
 ParameterText ascarellValueText(int32_t index);
 
 }  // namespace fendwick

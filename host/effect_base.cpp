@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace fendwick {
 
@@ -60,6 +61,27 @@ float getParameterEntry(EffectRecord* effect, int32_t index)
     return object != nullptr ? object->getParameter(index) : 0.0f;
 }
 
+// A parameter without a row gets no text, so that the host's buffer keeps
+// what it held; a plug-in without a table answers an empty text.
+void copyRowText(const ParameterTable& table, int32_t index, const char* ParameterRow::*field, char* text)
+{
+    if (const ParameterRow* row = table.find(index)) {
+        copyBoundedText(text, row->*field, kParameterTextSize);
+    } else if (table.size() == 0) {
+        copyBoundedText(text, "", 1);
+    }
+}
+
+// Answers an identity question from the plug-in's row; false without one.
+bool copyIdentityText(char* text, const PluginIdentity* identity, const char* PluginIdentity::*field)
+{
+    if (identity == nullptr) {
+        return false;
+    }
+    copyBoundedText(text, identity->*field, kIdentityTextSize);
+    return true;
+}
+
 // A speaker record of the interface: 112 bytes each after an 8-byte header.
 constexpr size_t kArrangementHeaderBytes = 8;
 constexpr size_t kSpeakerBytes = 112;
@@ -83,6 +105,19 @@ EffectBase::EffectBase(HostCallback callback, int32_t programs, int32_t params)
     record.uniqueId = kDefaultUniqueId;
     record.version = 1;
     record.processReplacing = processReplaceEntry;
+}
+
+EffectBase::EffectBase(HostCallback callback, const PluginIdentity& identityRow, ParameterTable table,
+                       ProgramBank factoryPrograms)
+    : EffectBase(callback, identityRow.numPrograms, identityRow.numParams)
+{
+    identity = &identityRow;
+    parameterTable = table;
+    programBank = std::move(factoryPrograms);
+    record.numInputs = identityRow.numInputs;
+    record.numOutputs = identityRow.numOutputs;
+    record.uniqueId = identityRow.uniqueId;
+    record.flags |= identityRow.flags;
 }
 
 EffectBase::~EffectBase()
@@ -119,7 +154,21 @@ void EffectBase::setFlag(int32_t bit, bool state)
     }
 }
 
-void EffectBase::setParameter(int32_t, float) {}
+// Every change is written into the current program, so that a program
+// always holds what was last set while it is current.
+void EffectBase::setParameter(int32_t index, float value)
+{
+    if (!parameterTable.contains(index)) {
+        return;
+    }
+    programBank.store(curProgram, index, value);
+    applyParameter(index, value);
+    if (editor != nullptr) {
+        editor->postUpdate();
+    }
+}
+
+void EffectBase::applyParameter(int32_t, float) {}
 float EffectBase::getParameter(int32_t) { return 0.0f; }
 
 void EffectBase::setParameterAndNotify(int32_t index, float value)
@@ -133,12 +182,59 @@ void EffectBase::open() {}
 void EffectBase::close() {}
 
 int32_t EffectBase::getProgram() { return curProgram; }
-void EffectBase::setProgram(int32_t index) { curProgram = index; }
-void EffectBase::setProgramName(char* name) { copyBoundedText(name, "", 1); }
-void EffectBase::getProgramName(char* name) { copyBoundedText(name, "", 1); }
-void EffectBase::getParameterLabel(int32_t, char* label) { copyBoundedText(label, "", 1); }
-void EffectBase::getParameterDisplay(int32_t, char* text) { copyBoundedText(text, "", 1); }
-void EffectBase::getParameterName(int32_t, char* name) { copyBoundedText(name, "", 1); }
+
+// Applies every value of the program through setParameter, which writes
+// each one back unchanged and brings the processing and editor up to date.
+void EffectBase::setProgram(int32_t index)
+{
+    if (programBank.size() == 0) {
+        curProgram = index;
+        return;
+    }
+    if (!programBank.contains(index)) {
+        return;
+    }
+    curProgram = index;
+    for (int32_t i = 0; i < programBank.valueCount(); ++i) {
+        setParameter(i, programBank.value(index, i));
+    }
+}
+
+void EffectBase::setProgramName(char* name)
+{
+    if (programBank.size() == 0) {
+        copyBoundedText(name, "", 1);
+        return;
+    }
+    programBank.rename(curProgram, name);
+}
+
+void EffectBase::getProgramName(char* name)
+{
+    if (!programBank.copyName(curProgram, name)) {
+        copyBoundedText(name, "", 1);
+    }
+}
+
+void EffectBase::getParameterLabel(int32_t index, char* label)
+{
+    copyRowText(parameterTable, index, &ParameterRow::label, label);
+}
+
+void EffectBase::getParameterDisplay(int32_t index, char* text)
+{
+    if (const ParameterRow* row = parameterTable.find(index)) {
+        row->hostText(getParameter(index), text);
+    } else if (parameterTable.size() == 0) {
+        copyBoundedText(text, "", 1);
+    }
+}
+
+void EffectBase::getParameterName(int32_t index, char* name)
+{
+    copyRowText(parameterTable, index, &ParameterRow::name, name);
+}
+
 float EffectBase::getVu() { return 0.0f; }
 int32_t EffectBase::getChunk(void**, bool) { return 0; }
 int32_t EffectBase::setChunk(void*, int32_t, bool) { return 0; }
@@ -233,7 +329,7 @@ bool EffectBase::canParameterBeAutomated(int32_t) { return true; }
 bool EffectBase::stringToParameter(int32_t, char*) { return false; }
 float EffectBase::getChannelParameter(int32_t, int32_t) { return 0.0f; }
 int32_t EffectBase::getNumCategories() { return 1; }
-bool EffectBase::getProgramNameIndexed(int32_t, int32_t, char*) { return false; }
+bool EffectBase::getProgramNameIndexed(int32_t, int32_t index, char* name) { return programBank.copyName(index, name); }
 bool EffectBase::copyProgram(int32_t) { return false; }
 
 bool EffectBase::ioChanged() { return askHost(HostOpcode::ioChanged, 0, 0, nullptr, 0.0f, 0) != 0; }
@@ -286,6 +382,9 @@ bool EffectBase::getOutputProperties(int32_t, void*) { return false; }
 
 int32_t EffectBase::getPlugCategory()
 {
+    if (identity != nullptr) {
+        return identity->category;
+    }
     return (record.flags & EffectFlag::isSynth) != 0 ? PlugCategory::synth : PlugCategory::unknown;
 }
 
@@ -421,11 +520,20 @@ void EffectBase::setBlockSizeAndSampleRate(int32_t frames, float sampleRateHz)
 }
 
 bool EffectBase::setBypass(bool) { return false; }
-bool EffectBase::getEffectName(char*) { return false; }
+bool EffectBase::getEffectName(char* name) { return copyIdentityText(name, identity, &PluginIdentity::effectName); }
 bool EffectBase::getErrorText(char*) { return false; }
-bool EffectBase::getVendorString(char*) { return false; }
-bool EffectBase::getProductString(char*) { return false; }
-int32_t EffectBase::getVendorVersion() { return 0; }
+
+bool EffectBase::getVendorString(char* text)
+{
+    return copyIdentityText(text, identity, &PluginIdentity::vendorName);
+}
+
+bool EffectBase::getProductString(char* text)
+{
+    return copyIdentityText(text, identity, &PluginIdentity::productName);
+}
+
+int32_t EffectBase::getVendorVersion() { return identity != nullptr ? identity->vendorVersion : 0; }
 intptr_t EffectBase::vendorSpecific(int32_t, intptr_t, void*, float) { return 0; }
 intptr_t EffectBase::canDo(char*) { return 0; }
 void* EffectBase::getIcon() { return nullptr; }

@@ -3,6 +3,9 @@
 // host request with a default that the plug-ins override where they differ.
 #pragma once
 
+#include "parameter_table.h"
+#include "plugin_identity.h"
+#include "program_bank.h"
 #include "vst2_abi.h"
 
 #include <cstdint>
@@ -21,9 +24,16 @@ inline bool isUsableSampleRate(float sampleRateHz)
 // deleted by the host's close request. The host calls the processing entries
 // on its audio thread and everything else on its other threads; nothing here
 // takes a lock.
+//
+// A family described by tables (its identity, parameter rows and factory
+// programs) gets the whole parameter and program model from here and only
+// applies values to its processing in applyParameter; it selects its first
+// program once its processing is set up.
 class EffectBase {
 public:
     EffectBase(HostCallback hostCallback, int32_t numPrograms, int32_t numParams);
+    EffectBase(HostCallback hostCallback, const PluginIdentity& identityRow, ParameterTable table,
+               ProgramBank factoryPrograms);
     virtual ~EffectBase();
 
     EffectBase(const EffectBase&) = delete;
@@ -209,6 +219,10 @@ public:
     void setEditor(EditorBase* newEditor);
 
 protected:
+    // Runs the setter of a parameter of the table, after set parameter has
+    // written the value into the current program.
+    virtual void applyParameter(int32_t index, float value);
+
     // Asks the host with the callback; `fallback` when there is none.
     intptr_t askHost(int32_t opcode, int32_t index, intptr_t value, void* pointer, float option,
                      intptr_t fallback);
@@ -222,6 +236,9 @@ protected:
     int32_t curProgram = 0;
     int32_t blockSize = 1024;
     EffectRecord record{};
+    const PluginIdentity* identity = nullptr;  // null for a plug-in without tables
+    ParameterTable parameterTable;
+    ProgramBank programBank;
 
 private:
     intptr_t dispatchBase(int32_t opcode, int32_t index, intptr_t value, void* pointer, float option);

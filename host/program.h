@@ -1,16 +1,15 @@
-// One factory program: the normalized parameter values and a name.
+// One factory program as a family writes it down: a name and the normalized
+// value of every parameter, in parameter order.
 #pragma once
-
-#include "vst2_abi.h"
 
 #include <cstdint>
 
 namespace fendwick {
 
 template <int32_t ParameterCount>
-struct Program {
+struct FactoryProgram {
+    const char* name;  // at most 23 characters
     float value[ParameterCount];
-    char name[kProgramNameSize];  // 23 characters and the terminator
 };
 
 }  // namespace fendwick
