@@ -2,7 +2,6 @@
 #include "ascarell_compressor.h"
 
 #include "bounded_text.h"
-#include "editor_base.h"
 #include "value_text.h"
 
 #include <cmath>
@@ -54,7 +53,6 @@ void AscarellCompressor::setParameter(int32_t index, float value)
     case AscarellParam::outLevel: outParam = value; break;
     default: break;
     }
-    postEditorUpdate();
 }
 
 float AscarellCompressor::getParameter(int32_t index)
@@ -69,13 +67,6 @@ float AscarellCompressor::getParameter(int32_t index)
     case AscarellParam::thresh: return getThresh();
     case AscarellParam::outLevel: return outParam;
     default: return 0.0f;
-    }
-}
-
-void AscarellCompressor::postEditorUpdate()
-{
-    if (editor != nullptr) {
-        editor->postUpdate();
     }
 }
 

@@ -64,10 +64,6 @@ public:
     const EnvelopeDetector& detector(int32_t channel) const { return detectors[channel]; }
     bool isStereo() const { return channelCount == AscarellChannels::stereo; }
 
-protected:
-    // Marks the editor for an update after every parameter change.
-    void postEditorUpdate();
-
 private:
     void recomputeGainBlend();
     template <bool Accumulate>
