@@ -39,6 +39,8 @@ constexpr KnobPlace kSmallKnobs[] = {
 
 constexpr Rect kTextDisplayRect{55, 8, 55 + 190, 8 + 17};
 
+static_assert(AscarellParam::count <= EditorBase::kParameterLimit, "the editor follows every parameter");
+
 }  // namespace
 
 AscarellEditor::AscarellEditor(AscarellCompressor* owner, const ArtworkTable& table)
@@ -60,7 +62,7 @@ FilmStripKnob* AscarellEditor::addKnob(int32_t tag, int32_t left, int32_t top, i
     const Rect size{left, top, left + bitmap->width(), top + imageHeight};
     auto* knob = new FilmStripKnob(size, this, tag, kKnobImages, imageHeight, bitmap, Point{});
     bitmap->release();
-    knob->setValue(compressor->getParameter(tag));
+    knob->setValue(parameterValue(tag));
     frameWindow->addView(knob);
     return knob;
 }
@@ -72,7 +74,7 @@ OnOffButton* AscarellEditor::addButton(int32_t tag, int32_t left, int32_t top, i
     const Rect size{left, top, left + bitmap->width(), top + imageHeight};
     auto* button = new OnOffButton(size, this, tag, imageHeight, bitmap, Point{});
     bitmap->release();
-    button->setValue(tag < AscarellParam::count ? compressor->getParameter(tag) : 0.0f);
+    button->setValue(tag < AscarellParam::count ? parameterValue(tag) : 0.0f);
     frameWindow->addView(button);
     return button;
 }
@@ -118,7 +120,7 @@ void AscarellEditor::close()
         return;
     }
     opened = false;
-    frameWindow.reset();
+    EditorBase::close();
     clearControls();
 }
 
@@ -158,25 +160,23 @@ void AscarellEditor::valueChanged(DrawContext* context, Control* control)
     control->update(context);
 }
 
-// Follows every parameter change: the knob shows the stored value and the
-// text display says what it means; ARC only flips its switch.
-void AscarellEditor::setParameter(int32_t index, float)
+// The knob shows the value and the text display says what it means; ARC
+// only flips its switch.
+void AscarellEditor::showParameter(int32_t index, float value)
 {
     if (!opened) {
         return;
     }
     if (FilmStripKnob* knob = knobOf(index)) {
-        const float stored = compressor->getParameter(index);
-        knob->setValue(stored);
+        knob->setValue(value);
         frameWindow->redrawViewNow(knob);
-        textDisplay->setValue(stored);
+        textDisplay->setValue(value);
         textDisplay->setValueToText(ascarellValueText(index));
         frameWindow->redrawViewNow(textDisplay);
     } else if (index == AscarellParam::arc) {
-        arcSwitch->setValue(compressor->getParameter(index));
+        arcSwitch->setValue(value);
         frameWindow->redrawViewNow(arcSwitch);
     }
-    postUpdate();
 }
 
 }  // namespace fendwick

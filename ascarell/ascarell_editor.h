@@ -18,8 +18,8 @@ class ParamTextDisplay;
 
 // Lives as long as the plug-in; open builds the frame and its controls,
 // close deletes them. Controls report changes through valueChanged on the
-// user-interface thread; setParameter follows every parameter change from
-// any thread (a change off the window's thread is drawn at the next idle).
+// user-interface thread; the base shows every parameter change through
+// showParameter on that thread, at once or at the next idle.
 class AscarellEditor : public EditorBase, public ControlListener {
 public:
     // Every picture comes from `table`, which outlives the editor.
@@ -28,8 +28,10 @@ public:
 
     int32_t open(void* parent) override;
     void close() override;
-    void setParameter(int32_t index, float value) override;
     void valueChanged(DrawContext* context, Control* control) override;
+
+protected:
+    void showParameter(int32_t index, float value) override;
 
 private:
     FilmStripKnob* addKnob(int32_t tag, int32_t left, int32_t top, int32_t bitmapId);

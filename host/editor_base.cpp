@@ -23,10 +23,17 @@ KeyEvent keyEvent(const KeyRecord& key)
     return event;
 }
 
+uint32_t bitOf(int32_t index) { return 1u << (index % 32); }
+
 }  // namespace
 
 EditorBase::EditorBase(EffectBase* owner) : effect(owner), nextIdleTime(tickCountMs())
 {
+    for (int32_t i = 0; i < kParameterLimit; ++i) {
+        values[i].store(effect->getParameter(i), std::memory_order_relaxed);
+        recordedAt[i].store(0, std::memory_order_relaxed);
+    }
+    forgetRecordedChanges();
     effect->setEditor(this);
 }
 
@@ -42,21 +49,27 @@ int32_t EditorBase::getRect(EditorRect** out)
 
 int32_t EditorBase::open(void* parent)
 {
-    postUpdate();
+    editorThread.store(std::this_thread::get_id(), std::memory_order_relaxed);
+    // The controls about to be built read every value afresh.
+    forgetRecordedChanges();
     parentWindow = parent;
     return 1;
 }
 
-void EditorBase::close() {}
+void EditorBase::close()
+{
+    frameWindow.reset();
+    editorThread.store(std::thread::id{}, std::memory_order_relaxed);
+}
 
 void EditorBase::idle()
 {
     if (inIdle) {
         return;
     }
-    if (updatePending != 0) {
-        updatePending = 0;
-        update();
+    showRecordedChanges();
+    if (redrawPending.exchange(false, std::memory_order_relaxed) && frameWindow) {
+        frameWindow->setDirty(true);
     }
     if (frameWindow) {
         frameWindow->idle();
@@ -66,9 +79,6 @@ void EditorBase::idle()
         close();
     }
 }
-
-void EditorBase::update() {}
-void EditorBase::postUpdate() { updatePending = 1; }
 
 int32_t EditorBase::onKeyDown(const KeyRecord& key)
 {
@@ -91,12 +101,86 @@ bool EditorBase::onWheel(float distance)
     return frameWindow ? frameWindow->wheel(nullptr, Point{}, distance) : false;
 }
 
-void EditorBase::setParameter(int32_t, float) {}
-
-void EditorBase::redraw()
+void EditorBase::setParameter(int32_t index, float)
 {
+    if (index < 0 || index >= kParameterLimit) {
+        return;
+    }
+    values[index].store(effect->getParameter(index), std::memory_order_relaxed);
+    if (!onEditorThread()) {
+        recordChange(index);
+        return;
+    }
+    // A control dragged on the editor's thread reports through here: its
+    // text follows the drag at once, after what other threads changed before.
+    showRecordedChanges();
     if (frameWindow) {
-        frameWindow->redrawViewNow(nullptr);
+        showParameter(index, parameterValue(index));
+    }
+}
+
+void EditorBase::redraw() { redrawPending.store(true, std::memory_order_relaxed); }
+
+float EditorBase::parameterValue(int32_t index) const { return values[index].load(std::memory_order_relaxed); }
+
+// Open, close and idle all run on the editor's thread, so while a call runs
+// there the frame cannot go away beneath it. Only that thread stores its own
+// id, and close clears it, so no other thread can ever read its own id here:
+// a relaxed load suffices.
+bool EditorBase::onEditorThread() const
+{
+    return editorThread.load(std::memory_order_relaxed) == std::this_thread::get_id();
+}
+
+// The release pairs with the acquire in showRecordedChanges, so the value
+// and the time stored before it are seen by the idle that takes the bit.
+void EditorBase::recordChange(int32_t index)
+{
+    recordedAt[index].store(recordCount.fetch_add(1, std::memory_order_relaxed), std::memory_order_relaxed);
+    changed[index / 32].fetch_or(bitOf(index), std::memory_order_release);
+}
+
+void EditorBase::forgetRecordedChanges()
+{
+    for (std::atomic<uint32_t>& word : changed) {
+        word.store(0, std::memory_order_relaxed);
+    }
+}
+
+int32_t EditorBase::takeRecordedChanges(int32_t* order)
+{
+    uint32_t taken[kChangeWords];
+    for (int32_t w = 0; w < kChangeWords; ++w) {
+        taken[w] = changed[w].exchange(0, std::memory_order_acquire);
+    }
+    // Oldest first, by the time each was recorded (the counter may wrap).
+    uint32_t at[kParameterLimit];
+    int32_t count = 0;
+    for (int32_t i = 0; i < kParameterLimit; ++i) {
+        if ((taken[i / 32] & bitOf(i)) == 0) {
+            continue;
+        }
+        const uint32_t time = recordedAt[i].load(std::memory_order_relaxed);
+        int32_t slot = count++;
+        for (; slot > 0 && static_cast<int32_t>(time - at[slot - 1]) < 0; --slot) {
+            order[slot] = order[slot - 1];
+            at[slot] = at[slot - 1];
+        }
+        order[slot] = i;
+        at[slot] = time;
+    }
+    return count;
+}
+
+void EditorBase::showRecordedChanges()
+{
+    int32_t order[kParameterLimit];
+    const int32_t count = takeRecordedChanges(order);
+    if (!frameWindow) {
+        return;
+    }
+    for (int32_t k = 0; k < count; ++k) {
+        showParameter(order[k], parameterValue(order[k]));
     }
 }
 

@@ -5,8 +5,10 @@
 #include "gui/editor_link.h"
 #include "vst2_abi.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
+#include <thread>
 
 namespace fendwick {
 
@@ -15,9 +17,16 @@ class Frame;
 
 // Created by the plug-in class's constructor and deleted with the plug-in.
 // Open, close, idle, keys and the idle wait run on the host's user-interface
-// thread; postUpdate and setParameter may come from any thread.
+// thread, the editor's thread; setParameter and redraw may come from any
+// thread and never touch the frame off the editor's thread: they record what
+// changed, lock-free, and idle shows it.
 class EditorBase : public EditorLink {
 public:
+    // The most parameters an editor follows, one bit each in the change words.
+    static constexpr int32_t kParameterLimit = 64;
+
+    // Reads the plug-in's parameter values, so the plug-in must be fully
+    // set up when its editor is made.
     explicit EditorBase(EffectBase* owner);
     virtual ~EditorBase();
 
@@ -25,19 +34,24 @@ public:
     EditorBase& operator=(const EditorBase&) = delete;
 
     virtual int32_t getRect(EditorRect** out);
-    // The base keeps the parent window and posts an update; editors then
-    // build their frame and answer 1, or 0 when no window could be made.
+    // The base takes the calling thread as the editor's thread and keeps the
+    // parent window; editors then build their frame and answer 1, or 0 when
+    // no window could be made.
     virtual int32_t open(void* parent);
+    // The base deletes the frame with its controls.
     virtual void close();
+    // Shows the parameter changes recorded since the last idle, then lets
+    // the frame draw what is marked.
     virtual void idle();
-    virtual void update();
-    virtual void postUpdate();
     virtual int32_t onKeyDown(const KeyRecord& key);
     virtual int32_t onKeyUp(const KeyRecord& key);
     virtual int32_t setKnobMode(int32_t mode);
     virtual bool onWheel(float distance);
-    virtual void setParameter(int32_t index, float value);
-    virtual void redraw();
+    // Follows a change of the plug-in's parameter, which the plug-in has
+    // already stored; the stored value is shown, not the one passed.
+    void setParameter(int32_t index, float value);
+    // Marks the whole editor for drawing at the next idle.
+    void redraw();
 
     // Keeps the host running while a control tracks the mouse: idles the
     // editor at most every 100 ms (sooner within 50 ms of that), sleeping
@@ -56,15 +70,49 @@ protected:
     // drag loop still runs on the frame; the frame then goes when the drag
     // has ended. Editors call this first in close and return when it says so.
     bool closeMustWait();
+    // Shows one parameter's value in the controls; called on the editor's
+    // thread only, while the frame exists.
+    virtual void showParameter(int32_t index, float value) = 0;
+    // The value last stored for a parameter, for controls being built.
+    float parameterValue(int32_t index) const;
 
     EffectBase* effect;
     void* parentWindow = nullptr;
-    int32_t updatePending = 0;
     EditorRect rect{};
     std::unique_ptr<Frame> frameWindow;
     uint32_t nextIdleTime;
     bool inIdle = false;
     bool closePending = false;
+
+private:
+    static constexpr int32_t kChangeWords = kParameterLimit / 32;
+
+    bool onEditorThread() const;
+    void recordChange(int32_t index);
+    void forgetRecordedChanges();
+    // Clears the recorded changes and writes their indexes into order, the
+    // oldest first; answers how many.
+    int32_t takeRecordedChanges(int32_t* order);
+    void showRecordedChanges();
+
+    // The thread that opened the editor, empty while closed.
+    std::atomic<std::thread::id> editorThread{};
+    // Each parameter's stored value as read by the thread that stored it, so
+    // the editor's thread never reads the plug-in's plain fields while
+    // another thread writes them.
+    std::atomic<float> values[kParameterLimit];
+    // One bit per parameter changed off the editor's thread since the last idle.
+    std::atomic<uint32_t> changed[kChangeWords];
+    // When each parameter was last recorded, from a counter of records, so
+    // idle shows changes in the order they came and a text display names
+    // the latest.
+    std::atomic<uint32_t> recordedAt[kParameterLimit];
+    std::atomic<uint32_t> recordCount{0};
+    std::atomic<bool> redrawPending{false};
+
+    static_assert(std::atomic<std::thread::id>::is_always_lock_free, "the automation thread must not wait");
+    static_assert(std::atomic<float>::is_always_lock_free, "the automation thread must not wait");
+    static_assert(std::atomic<uint32_t>::is_always_lock_free, "the automation thread must not wait");
 };
 
 }  // namespace fendwick

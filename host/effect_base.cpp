@@ -163,9 +163,6 @@ void EffectBase::setParameter(int32_t index, float value)
     }
     programBank.store(curProgram, index, value);
     applyParameter(index, value);
-    if (editor != nullptr) {
-        editor->postUpdate();
-    }
 }
 
 void EffectBase::applyParameter(int32_t, float) {}
