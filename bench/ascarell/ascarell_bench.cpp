@@ -1,6 +1,6 @@
 // Speed of the single-band plug-ins through their library entry, as a host
 // runs them: 48 kHz, blocks of 512, ten seconds of the benchmark signal; and
-// of their frame loop on each kind of vector lanes.
+// of their frame loop on each kind of lanes: scalar, SSE2 and AVX-512.
 #include "ascarell_compressor.h"
 #include "ascarell_frame_loop.h"
 #include "hosting/benchmark_signal.h"
