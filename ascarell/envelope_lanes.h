@@ -4,7 +4,7 @@
 #pragma once
 
 #include "envelope_detector.h"
-#include "gain_lanes.h"
+#include "lane_types.h"
 
 #include <emmintrin.h>
 

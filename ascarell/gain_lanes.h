@@ -5,6 +5,7 @@
 
 #include "gain_law.h"
 #include "knee_curve.h"
+#include "lane_types.h"
 
 #include <cstdint>
 #include <cstring>
@@ -17,26 +18,6 @@ struct GainBlock {
     alignas(64) float level[2][kFrames];  // detected level before the knee, per channel
     alignas(64) float feed[2][kFrames];   // detector input per channel, 0 while muted
     alignas(64) int32_t open[kFrames];    // non-zero where the gate let the frame through
-};
-
-// The compiler's generic vectors of Width lanes. Spelled out per width: a
-// vector size that depends on a template parameter is lost when the type is
-// deduced as a template argument.
-template <int Width>
-struct LaneTypes;
-
-template <>
-struct LaneTypes<4> {
-    typedef float Floats __attribute__((vector_size(16)));
-    typedef int32_t Ints __attribute__((vector_size(16)));
-    typedef uint32_t Bits __attribute__((vector_size(16)));
-};
-
-template <>
-struct LaneTypes<16> {
-    typedef float Floats __attribute__((vector_size(64)));
-    typedef int32_t Ints __attribute__((vector_size(64)));
-    typedef uint32_t Bits __attribute__((vector_size(64)));
 };
 
 // Vectors of Width lanes, which the AVX-512 loop compiles to 512-bit
