@@ -1,205 +1,38 @@
-// The single-band compressor's frame loop, in SSE2 and in AVX-512VL.
+// The choice among the single-band compressor's frame loops; the vector
+// loops exist only where the build targets x86 with a compiler that has
+// generic vectors and per-function targets.
 #include "ascarell_frame_loop.h"
 
-#include "envelope_lanes.h"
-#include "gain_lanes.h"
-#include "masked_add_step.h"
-#include "silence_gate.h"
+#include "ascarell_scalar_frames.h"
+#include "processor_features.h"
+#include "vector_paths.h"
+
+#include <initializer_list>
+
+#if FENDWICK_X86_VECTOR_PATHS
+#include "ascarell_vector_frames.h"
+#endif
 
 namespace fendwick {
 
-namespace {
-
-// The loop takes four frames (a group) at a time: the gate and the input
-// gain, then the envelopes frame by frame (the recurrence, the only serial
-// work) and the levels. Two blocks of GainBlock::kFrames later it turns the
-// levels into gains and output, a vector's width of frames at a time, just
-// before the group that takes their place in the ring of blocks. All of it
-// in one loop, so that the processor overlaps the independent work with the
-// recurrence's chain; the delay keeps the long gain computation from
-// waiting on the chain. A frame's inputs are read before any output is
-// written at or after it, so inputs and outputs may share their buffers.
-constexpr int32_t kGroupFrames = EnvelopeLanes::kRunFrames;
-constexpr int32_t kBlockFrames = GainBlock::kFrames;
-constexpr int32_t kDelayBlocks = 2;
-
-// Loads `valid` frames (1 to 4) of one channel, zeros past them.
-inline __m128 loadFrames(const float* x, int32_t valid)
+bool canRunAscarellLanes(AscarellLanes lanes)
 {
-    if (valid == kGroupFrames) {
-        return _mm_loadu_ps(x);
+    switch (lanes) {
+    case AscarellLanes::scalar: return true;
+    case AscarellLanes::sse2: return FENDWICK_X86_VECTOR_PATHS != 0;
+    case AscarellLanes::avx512: return FENDWICK_X86_VECTOR_PATHS != 0 && processorHasAvx512vl();
     }
-    alignas(16) float part[kGroupFrames] = {};
-    for (int32_t k = 0; k < valid; ++k) {
-        part[k] = x[k];
-    }
-    return _mm_load_ps(part);
+    return false;
 }
-
-// NaN and infinities (all exponent bits set) become 0.0.
-inline __m128 finiteOrZeroLanes(__m128 x)
-{
-    const __m128i exponent = _mm_set1_epi32(static_cast<int32_t>(kFloatExponentBits));
-    const __m128i bits = _mm_castps_si128(x);
-    return _mm_castsi128_ps(_mm_andnot_si128(_mm_cmpeq_epi32(_mm_and_si128(bits, exponent), exponent), bits));
-}
-
-// -bound < x < bound, as one test of the magnitude's bits; one bit per frame.
-inline uint32_t quietFrames(__m128 x)
-{
-    const __m128i magnitude = _mm_and_si128(_mm_castps_si128(x), _mm_set1_epi32(0x7fffffff));
-    const __m128i bound = _mm_set1_epi32(static_cast<int32_t>(floatBits(SilenceGate::kSilenceBound)));
-    return static_cast<uint32_t>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmplt_epi32(magnitude, bound))));
-}
-
-// All bits set in the lanes whose frame bit is set.
-inline __m128 frameMask(uint32_t frames)
-{
-    const __m128i bit = _mm_setr_epi32(1, 2, 4, 8);
-    const __m128i set = _mm_and_si128(_mm_set1_epi32(static_cast<int32_t>(frames)), bit);
-    return _mm_castsi128_ps(_mm_cmpeq_epi32(set, bit));
-}
-
-// The gate, the input gain, the envelopes and the detected levels of the
-// group of `valid` frames at inputs + j, into the block from frame `slot` on.
-template <int Channels, class FlushFreeStep>
-inline void startGroup(float* const* inputs, int32_t j, int32_t valid, __m128 gainIn, const EnvelopeLanes& lanes,
-                       __m128& env, SilenceGate& gate, GainBlock& block, int32_t slot)
-{
-    const __m128 absMask = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
-    const __m128 zero = _mm_setzero_ps();
-    const __m128 inputFloor = _mm_set1_ps(lanes.smallestFlushFreeInput());
-    __m128 x[2] = {zero, zero};
-    uint32_t quiet = 0xf;
-#pragma GCC unroll 2
-    for (int c = 0; c < Channels; ++c) {
-        x[c] = finiteOrZeroLanes(loadFrames(inputs[c] + j, valid));
-        quiet &= quietFrames(x[c]);
-    }
-    const __m128 open = frameMask(gate.run(quiet, valid));
-    _mm_store_ps(reinterpret_cast<float*>(&block.open[slot]), open);
-    __m128 magnitude[2] = {zero, zero};
-    __m128 small = zero;  // magnitudes below the flush-free floor
-#pragma GCC unroll 2
-    for (int c = 0; c < Channels; ++c) {
-        const __m128 feed = _mm_and_ps(_mm_mul_ps(x[c], gainIn), open);
-        _mm_store_ps(&block.feed[c][slot], feed);
-        magnitude[c] = _mm_and_ps(feed, absMask);
-        small = _mm_or_ps(small, _mm_andnot_ps(_mm_cmpeq_ps(magnitude[c], zero),
-                                               _mm_cmplt_ps(magnitude[c], inputFloor)));
-    }
-    __m128 laneInputs[kGroupFrames];
-    __m128 envelopes[kGroupFrames];
-    lanes.spreadInputs(magnitude[0], magnitude[1], laneInputs);
-    env = lanes.follow<FlushFreeStep>(env, laneInputs, envelopes, valid, _mm_movemask_ps(small) != 0);
-    __m128 left;
-    __m128 right;
-    lanes.levels(envelopes, left, right);
-    _mm_store_ps(&block.level[0][slot], left);
-    _mm_store_ps(&block.level[1][slot], right);
-}
-
-// The gain law and the output of the Width frames of the block from frame
-// `slot` on, of which `valid` exist; the block starts at outputs + j.
-template <int Width, int Channels, bool Accumulate>
-inline void finishPart(float* const* outputs, int32_t j, int32_t valid, const GainLaw& law,
-                       const GainBlock& block, int32_t slot)
-{
-    float* out[2] = {outputs[0] + j, Channels == 2 ? outputs[1] + j : nullptr};
-    if (valid == Width) {
-        GainVectors<Width>::template apply<Channels, Accumulate>(block, law, out, slot);
-        return;
-    }
-    // The part's end lies past the host's buffers: work on a copy.
-    float spill[2][kBlockFrames] = {};
-    float* spilled[2] = {spill[0], spill[1]};
-    for (int c = 0; c < Channels; ++c) {
-        for (int32_t k = slot; k < slot + valid; ++k) {
-            spill[c][k] = out[c][k];
-        }
-    }
-    GainVectors<Width>::template apply<Channels, Accumulate>(block, law, spilled, slot);
-    for (int c = 0; c < Channels; ++c) {
-        for (int32_t k = slot; k < slot + valid; ++k) {
-            out[c][k] = spill[c][k];
-        }
-    }
-}
-
-// State of the loop:
-//   env       the detector envelopes (linear amplitude), see EnvelopeLanes
-//   gate      near-silent frames in a row and whether frames are processed
-//   pending   the blocks between their levels and their output
-template <int Width, int Channels, bool Accumulate, class FlushFreeStep>
-inline void processFrames(const EnvelopeLanes& lanes, float kneeBlend, const AscarellBlockSettings& settings,
-                          AscarellLoopState& state, float* const* inputs, float* const* outputs, int32_t frames)
-{
-    const __m128 gainIn = _mm_set1_ps(settings.inputParam + settings.inputParam);
-    // Both detectors of a plug-in always share their knee.
-    const GainLaw law{settings.threshold, settings.gainBlend, kneeBlend, settings.outParam + settings.outParam};
-    // The mono build keeps its right lanes at zero and leaves envelopes[1] alone.
-    EnvelopeDetector::Envelope unusedRight;
-    EnvelopeDetector::Envelope& right = Channels == 2 ? state.envelopes[1] : unusedRight;
-    __m128 env = EnvelopeLanes::load(state.envelopes[0], right);
-    SilenceGate gate(state.silenceCount, state.processingActive);
-    GainBlock pending[kDelayBlocks] = {};
-    const int32_t blocks = (frames + kBlockFrames - 1) / kBlockFrames;
-
-    for (int32_t b = 0; b < blocks + kDelayBlocks; ++b) {
-        GainBlock& block = pending[b % kDelayBlocks];
-        for (int32_t slot = 0; slot < kBlockFrames; slot += kGroupFrames) {
-            // Finish first: the group started now takes the finished frames' place.
-            const int32_t finishing = (b - kDelayBlocks) * kBlockFrames;
-            if (b >= kDelayBlocks && slot % Width == 0 && finishing + slot < frames) {
-                const int32_t valid = frames - finishing - slot < Width ? frames - finishing - slot : Width;
-                finishPart<Width, Channels, Accumulate>(outputs, finishing, valid, law, block, slot);
-            }
-            const int32_t j = b * kBlockFrames + slot;
-            if (b < blocks && j < frames) {
-                const int32_t valid = frames - j < kGroupFrames ? frames - j : kGroupFrames;
-                startGroup<Channels, FlushFreeStep>(inputs, j, valid, gainIn, lanes, env, gate, block, slot);
-            }
-        }
-    }
-
-    float last[2] = {state.envelopes[0].lastInput, right.lastInput};
-    if (frames > 0) {
-        const GainBlock& lastBlock = pending[(blocks - 1) % kDelayBlocks];
-        const int32_t slot = frames - 1 - (blocks - 1) * kBlockFrames;
-        for (int c = 0; c < Channels; ++c) {
-            last[c] = lastBlock.feed[c][slot];
-        }
-    }
-    EnvelopeLanes::store(env, state.envelopes[0], right, last[0], last[1]);
-    state.silenceCount = gate.silenceCount();
-    state.processingActive = gate.processingActive();
-}
-
-// flatten puts every helper inline, so that the AVX-512 loop is compiled
-// for AVX-512 throughout.
-template <int Channels, bool Accumulate>
-__attribute__((flatten)) void processFramesPlain(const EnvelopeLanes& lanes, float kneeBlend,
-                                                 const AscarellBlockSettings& settings, AscarellLoopState& state,
-                                                 float* const* inputs, float* const* outputs, int32_t frames)
-{
-    processFrames<4, Channels, Accumulate, BitwiseSelectStep>(lanes, kneeBlend, settings, state, inputs, outputs,
-                                                              frames);
-}
-
-template <int Channels, bool Accumulate>
-__attribute__((target("avx512f,avx512vl"), flatten)) void processFramesWide(
-    const EnvelopeLanes& lanes, float kneeBlend, const AscarellBlockSettings& settings, AscarellLoopState& state,
-    float* const* inputs, float* const* outputs, int32_t frames)
-{
-    processFrames<16, Channels, Accumulate, MaskedAddStep>(lanes, kneeBlend, settings, state, inputs, outputs,
-                                                           frames);
-}
-
-}  // namespace
 
 AscarellLanes fastestAscarellLanes()
 {
-    return MaskedAddStep::available() ? AscarellLanes::wide : AscarellLanes::plain;
+    for (AscarellLanes lanes : {AscarellLanes::avx512, AscarellLanes::sse2}) {
+        if (canRunAscarellLanes(lanes)) {
+            return lanes;
+        }
+    }
+    return AscarellLanes::scalar;
 }
 
 template <int Channels, bool Accumulate>
@@ -207,14 +40,19 @@ void runAscarellFrames(AscarellLanes lanes, const EnvelopeDetector::Coefficients
                        const AscarellBlockSettings& settings, AscarellLoopState& state, float* const* inputs,
                        float* const* outputs, int32_t frames)
 {
-    const EnvelopeLanes envelopeLanes(coefficients[0], coefficients[Channels - 1], Channels == 2);
-    if (lanes == AscarellLanes::wide) {
-        processFramesWide<Channels, Accumulate>(envelopeLanes, coefficients[0].knee, settings, state, inputs,
-                                                outputs, frames);
-    } else {
-        processFramesPlain<Channels, Accumulate>(envelopeLanes, coefficients[0].knee, settings, state, inputs,
-                                                 outputs, frames);
+#if FENDWICK_X86_VECTOR_PATHS
+    if (lanes == AscarellLanes::avx512) {
+        runAvx512AscarellFrames<Channels, Accumulate>(coefficients, settings, state, inputs, outputs, frames);
+        return;
     }
+    if (lanes == AscarellLanes::sse2) {
+        runSse2AscarellFrames<Channels, Accumulate>(coefficients, settings, state, inputs, outputs, frames);
+        return;
+    }
+#else
+    static_cast<void>(lanes);
+#endif
+    runScalarAscarellFrames<Channels, Accumulate>(coefficients, settings, state, inputs, outputs, frames);
 }
 
 template void runAscarellFrames<1, false>(AscarellLanes, const EnvelopeDetector::Coefficients (&)[2],

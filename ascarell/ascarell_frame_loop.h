@@ -23,18 +23,23 @@ struct AscarellLoopState {
     int32_t processingActive;
 };
 
-// The vector lanes a loop runs on: SSE2 on every x86-64 processor, or
-// AVX-512VL where the processor has it.
-enum class AscarellLanes { plain, wide };
+// The lanes a loop runs on: one frame at a time in standard C++ on every
+// compiler and processor; SSE2 vectors where the build targets x86; or
+// AVX-512VL where, in addition, the processor has it.
+enum class AscarellLanes { scalar, sse2, avx512 };
 
-// The fastest lanes of this processor; the processor is asked once, when the
-// library loads.
+// Whether this build and processor run the lanes; the processor is asked
+// once, when the library loads.
+bool canRunAscarellLanes(AscarellLanes lanes);
+
+// The fastest lanes this build and processor run.
 AscarellLanes fastestAscarellLanes();
 
 // Processes frames of the inputs into the outputs (replacing, or adding to
 // them when accumulating) with the detectors' coefficients, and moves the
-// state on. Every choice of lanes gives the same bits. Audio thread; no
-// allocation, no lock, no system call.
+// state on. Every choice of lanes gives the same bits; call only with lanes
+// that canRunAscarellLanes allows. Audio thread; no allocation, no lock, no
+// system call.
 template <int Channels, bool Accumulate>
 void runAscarellFrames(AscarellLanes lanes, const EnvelopeDetector::Coefficients (&coefficients)[2],
                        const AscarellBlockSettings& settings, AscarellLoopState& state, float* const* inputs,

@@ -2,6 +2,7 @@
 // release, and knee shaping of the detected level.
 #pragma once
 
+#include "knee_curve.h"
 #include "sample_guards.h"
 
 #include <cstdint>
@@ -50,14 +51,8 @@ public:
             e.env2 = flushToZero(a >= e.env2 ? a + (e.env2 - a) * k.attackCoef : e.env2 * k.slowReleaseCoef);
             c = (e.env1 + e.env2) * 0.5f;
         }
-        return kneeShape(c, k.knee);
-    }
-
-    // Blends the level c with its soft-knee curve 1.75c - 0.75c^2 (below 1).
-    static float kneeShape(float c, float knee)
-    {
-        const float shaped = c < 1.0f ? 1.75f * c - 0.75f * c * c : c;
-        return c * (1.0f - knee) + shaped * knee;
+        applyKnee(c, k.knee);
+        return c;
     }
 
     Coefficients coefficients() const

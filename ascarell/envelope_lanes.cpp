@@ -1,4 +1,8 @@
 // Coefficients, floors and state transfer of the envelope lanes.
+#include "vector_paths.h"
+
+#if FENDWICK_X86_VECTOR_PATHS
+
 #include "envelope_lanes.h"
 
 #include <cfloat>
@@ -92,3 +96,5 @@ void EnvelopeLanes::store(__m128 env, EnvelopeDetector::Envelope& left, Envelope
 }
 
 }  // namespace fendwick
+
+#endif

@@ -1,12 +1,13 @@
 // The envelope detectors of one frame in four SSE lanes, for the sample
 // loops: the same arithmetic as EnvelopeDetector::step, without branches.
+// Built only where the x86 vector paths are.
 #pragma once
 
 #include "envelope_detector.h"
+#include "lane_types.h"
 
 #include <emmintrin.h>
 
-#include <cfloat>
 #include <cstdint>
 
 namespace fendwick {
@@ -122,12 +123,10 @@ public:
 private:
     void flushFreeFloors(const float (&releases)[4], float attackL, float attackR, bool stereo, bool automatic);
 
-    // Zero and denormals (all exponent bits clear) become 0.0: keeps what
-    // is not below the smallest normal in magnitude, NaN of either sign too.
     static __m128 flushed(__m128 env)
     {
-        const __m128 magnitude = _mm_and_ps(env, _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff)));
-        return _mm_and_ps(env, _mm_cmpnlt_ps(magnitude, _mm_set1_ps(FLT_MIN)));
+        flushToZeroInPlace<LaneTypes<4>::Bits>(env);
+        return env;
     }
 
     __m128 attack;

@@ -1,5 +1,5 @@
-// The frame loop on every kind of lanes this processor has, against the
-// plain frame-by-frame model, bit for bit, with the gate's state.
+// The frame loop on every kind of lanes this build and processor run,
+// against the plain frame-by-frame model, bit for bit, with the gate's state.
 #include "ascarell_frame_loop.h"
 #include "reference_compressor.h"
 
@@ -46,12 +46,12 @@ EnvelopeDetector::Coefficients coefficientsOf(const DetectorSetup& s)
     return d.coefficients();
 }
 
-class FrameLoop : public ::testing::TestWithParam<std::tuple<AscarellLanes, bool>> {
+class FrameLoop : public ::testing::TestWithParam<testing_model::LanesAndStereo> {
 protected:
     void SetUp() override
     {
-        if (lanes() == AscarellLanes::wide && fastestAscarellLanes() != AscarellLanes::wide) {
-            GTEST_SKIP() << "this processor has no AVX-512VL";
+        if (!canRunAscarellLanes(lanes())) {
+            GTEST_SKIP() << "this build or processor lacks these lanes";
         }
     }
 
@@ -78,13 +78,7 @@ protected:
             float* in[2] = {inputs[0].data() + start, inputs[1].data() + start};
             float* out[2] = {got[0].data() + start, got[1].data() + start};
             float* ref[2] = {expected[0].data() + start, expected[1].data() + start};
-            if (stereo()) {
-                accumulate ? runAscarellFrames<2, true>(lanes(), k, settings, state, in, out, frames)
-                           : runAscarellFrames<2, false>(lanes(), k, settings, state, in, out, frames);
-            } else {
-                accumulate ? runAscarellFrames<1, true>(lanes(), k, settings, state, in, out, frames)
-                           : runAscarellFrames<1, false>(lanes(), k, settings, state, in, out, frames);
-            }
+            testing_model::runFrameLoop(lanes(), stereo(), accumulate, k, settings, state, in, out, frames);
             model.process(k, settings, in, ref, frames, accumulate);
             for (int ch = 0; ch < channels; ++ch) {
                 for (size_t i = start; i < start + n; ++i) {
@@ -178,13 +172,8 @@ TEST_P(FrameLoop, AnOverflowedDetectorLeavesTheGainToTheOther)
     compareEverySetup(left, right, {1.0f, 0.5f, 0.3f, 0.5f}, 400);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryLanes, FrameLoop,
-    ::testing::Combine(::testing::Values(AscarellLanes::plain, AscarellLanes::wide), ::testing::Bool()),
-    [](const ::testing::TestParamInfo<std::tuple<AscarellLanes, bool>>& param) {
-        return std::string(std::get<0>(param.param) == AscarellLanes::wide ? "Wide" : "Plain") +
-               (std::get<1>(param.param) ? "Stereo" : "Mono");
-    });
+INSTANTIATE_TEST_SUITE_P(EveryLanes, FrameLoop, testing_model::everyLanesMonoAndStereo(),
+                         testing_model::lanesAndStereoName);
 
 }  // namespace
 }  // namespace fendwick

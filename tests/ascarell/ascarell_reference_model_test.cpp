@@ -1,5 +1,6 @@
-// The compressor's sample loops against a plain frame-by-frame model built
-// from EnvelopeDetector::step and the gain law, bit for bit, on signals that
+// The compressor, and its frame loop on every kind of lanes this build and
+// processor run, against a plain frame-by-frame model built from
+// EnvelopeDetector::step and the gain law, bit for bit, on signals that
 // reach every corner: silence runs, decays into the denormals, tiny and
 // non-finite input, any block size.
 #include "ascarell_compressor.h"
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace fendwick {
@@ -43,12 +45,22 @@ struct Scenario {
     float attack;   // < 0: the program's own
 };
 
-class ReferenceModel : public ::testing::TestWithParam<bool> {
+class ReferenceModel : public ::testing::TestWithParam<testing_model::LanesAndStereo> {
 protected:
-    bool stereo() const { return GetParam(); }
-
-    std::unique_ptr<AscarellCompressor> make(const Scenario& s) const
+    void SetUp() override
     {
+        if (!canRunAscarellLanes(lanes())) {
+            GTEST_SKIP() << "this build or processor lacks these lanes";
+        }
+    }
+
+    AscarellLanes lanes() const { return std::get<0>(GetParam()); }
+    bool stereo() const { return std::get<1>(GetParam()); }
+
+    // A resumed compressor, and the loop's state to match it.
+    std::unique_ptr<AscarellCompressor> make(const Scenario& s)
+    {
+        loopState = AscarellLoopState{{}, 0, 0};
         auto c = std::make_unique<AscarellCompressor>(
             nullptr, stereo() ? AscarellChannels::stereo : AscarellChannels::mono);
         c->setSampleRate(s.sampleRateHz);
@@ -64,17 +76,20 @@ protected:
         return c;
     }
 
-    // Runs both through the same blocks and compares every block's output
-    // and the detectors' state after it; stops at the first mismatch.
+    // Runs the compressor, the loop and the model through the same blocks
+    // and compares every block's output and the detectors' state after it;
+    // stops at the first mismatch. The compressor comes from make().
     void compare(AscarellCompressor& c, ReferenceCompressor& model, const std::vector<float>& left,
                  const std::vector<float>& right, SignalMaker& blocks, bool accumulate, const std::string& what)
     {
         const int channels = stereo() ? 2 : 1;
         std::vector<float> inputs[2] = {left, right};
         std::vector<float> got[2];
+        std::vector<float> looped[2];
         std::vector<float> expected[2];
         for (int ch = 0; ch < channels; ++ch) {
             got[ch].assign(left.size(), 0.125f);
+            looped[ch].assign(left.size(), 0.125f);
             expected[ch].assign(left.size(), 0.125f);
         }
         size_t start = 0;
@@ -82,6 +97,7 @@ protected:
             const size_t n = std::min(blocks.blockSize(), left.size() - start);
             float* in[2] = {inputs[0].data() + start, inputs[1].data() + start};
             float* out[2] = {got[0].data() + start, stereo() ? got[1].data() + start : nullptr};
+            float* loopOut[2] = {looped[0].data() + start, stereo() ? looped[1].data() + start : nullptr};
             float* ref[2] = {expected[0].data() + start, stereo() ? expected[1].data() + start : nullptr};
             if (accumulate) {
                 c.processAccumulate(in, out, static_cast<int32_t>(n));
@@ -89,20 +105,29 @@ protected:
                 c.processReplace(in, out, static_cast<int32_t>(n));
             }
             const BlockView view(c);
+            // The compressor takes the fastest lanes; the loop those under test.
+            testing_model::runFrameLoop(lanes(), stereo(), accumulate, view.k, view.settings, loopState, in, loopOut,
+                                        static_cast<int32_t>(n));
             model.process(view.k, view.settings, in, ref, static_cast<int32_t>(n), accumulate);
             for (int ch = 0; ch < channels; ++ch) {
                 for (size_t i = start; i < start + n; ++i) {
                     ASSERT_EQ(bitsOf(got[ch][i]), bitsOf(expected[ch][i]))
                         << what << " channel " << ch << " frame " << i << ": " << got[ch][i] << " vs "
                         << expected[ch][i];
+                    ASSERT_EQ(bitsOf(looped[ch][i]), bitsOf(expected[ch][i]))
+                        << what << " loop, channel " << ch << " frame " << i;
                 }
-                const EnvelopeDetector::Envelope& a = c.detector(ch).state();
                 const EnvelopeDetector::Envelope& b = model.state(ch);
-                ASSERT_EQ(bitsOf(a.env1), bitsOf(b.env1)) << what << " env1 after frame " << start + n;
-                ASSERT_EQ(bitsOf(a.env2), bitsOf(b.env2)) << what << " env2 after frame " << start + n;
-                ASSERT_EQ(bitsOf(a.lastInput), bitsOf(b.lastInput)) << what << " after frame " << start + n;
-                ASSERT_EQ(bitsOf(a.lastMagnitude), bitsOf(b.lastMagnitude)) << what;
+                const EnvelopeDetector::Envelope* states[] = {&c.detector(ch).state(), &loopState.envelopes[ch]};
+                for (const EnvelopeDetector::Envelope* a : states) {
+                    ASSERT_EQ(bitsOf(a->env1), bitsOf(b.env1)) << what << " env1 after frame " << start + n;
+                    ASSERT_EQ(bitsOf(a->env2), bitsOf(b.env2)) << what << " env2 after frame " << start + n;
+                    ASSERT_EQ(bitsOf(a->lastInput), bitsOf(b.lastInput)) << what << " after frame " << start + n;
+                    ASSERT_EQ(bitsOf(a->lastMagnitude), bitsOf(b.lastMagnitude)) << what;
+                }
             }
+            ASSERT_EQ(loopState.silenceCount, model.silence()) << what << " after frame " << start + n;
+            ASSERT_EQ(loopState.processingActive, model.active()) << what << " after frame " << start + n;
             start += n;
         }
     }
@@ -121,6 +146,8 @@ protected:
             }
         }
     }
+
+    AscarellLoopState loopState{{}, 0, 0};
 };
 
 const Scenario kScenarios[] = {
@@ -196,10 +223,8 @@ TEST_P(ReferenceModel, ParameterChangesBetweenBlocks)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(MonoAndStereo, ReferenceModel, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& param) {
-                             return std::string(param.param ? "Stereo" : "Mono");
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryLanes, ReferenceModel, testing_model::everyLanesMonoAndStereo(),
+                         testing_model::lanesAndStereoName);
 
 }  // namespace
 }  // namespace fendwick

@@ -1,5 +1,11 @@
-// The envelope lanes against EnvelopeDetector::step, bit for bit, and the
-// floors under which a run may skip the flush, at their edges.
+// The envelope lanes of every vector path this build and processor run
+// against EnvelopeDetector::step, bit for bit, and the floors under which a
+// run may skip the flush, at their edges.
+#include "vector_paths.h"
+
+#if FENDWICK_X86_VECTOR_PATHS
+
+#include "ascarell_frame_loop.h"
 #include "envelope_lanes.h"
 #include "masked_add_step.h"
 
@@ -234,30 +240,40 @@ void checkRandomRuns(bool stereo, uint32_t start)
     }
 }
 
-TEST(EnvelopeLanes, PlainStepIsExactAtTheFlushFreeFloors)
-{
-    checkEdges<BitwiseSelectStep>(false, "plain");
-    checkEdges<BitwiseSelectStep>(true, "plain");
-}
-
-TEST(EnvelopeLanes, WideStepIsExactAtTheFlushFreeFloors)
-{
-    if (!MaskedAddStep::available()) {
-        GTEST_SKIP() << "this processor has no AVX-512VL";
+// The vector paths, each with its envelope step.
+class EnvelopeLanesSteps : public ::testing::TestWithParam<AscarellLanes> {
+protected:
+    void SetUp() override
+    {
+        if (!canRunAscarellLanes(GetParam())) {
+            GTEST_SKIP() << "this processor lacks these lanes";
+        }
     }
-    checkEdges<MaskedAddStep>(false, "wide");
-    checkEdges<MaskedAddStep>(true, "wide");
-}
 
-TEST(EnvelopeLanes, RandomRunsNearTheFloorsAreExact)
+    bool avx512() const { return GetParam() == AscarellLanes::avx512; }
+};
+
+TEST_P(EnvelopeLanesSteps, StepIsExactAtTheFlushFreeFloors)
 {
-    checkRandomRuns<BitwiseSelectStep>(false, 1);
-    checkRandomRuns<BitwiseSelectStep>(true, 2);
-    if (MaskedAddStep::available()) {
-        checkRandomRuns<MaskedAddStep>(false, 3);
-        checkRandomRuns<MaskedAddStep>(true, 4);
+    for (bool stereo : {false, true}) {
+        avx512() ? checkEdges<MaskedAddStep>(stereo, "avx512") : checkEdges<BitwiseSelectStep>(stereo, "sse2");
     }
 }
+
+TEST_P(EnvelopeLanesSteps, RandomRunsNearTheFloorsAreExact)
+{
+    const uint32_t start = avx512() ? 3 : 1;
+    for (bool stereo : {false, true}) {
+        avx512() ? checkRandomRuns<MaskedAddStep>(stereo, start + (stereo ? 1 : 0))
+                 : checkRandomRuns<BitwiseSelectStep>(stereo, start + (stereo ? 1 : 0));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryVectorPath, EnvelopeLanesSteps,
+                         ::testing::Values(AscarellLanes::sse2, AscarellLanes::avx512),
+                         [](const ::testing::TestParamInfo<AscarellLanes>& param) {
+                             return std::string(param.param == AscarellLanes::avx512 ? "Avx512" : "Sse2");
+                         });
 
 // Coefficients the floors cannot vouch for leave only runs that start and
 // stay at zero without the flush.
@@ -284,3 +300,5 @@ TEST(EnvelopeLanes, UnusableCoefficientsKeepTheFlush)
 
 }  // namespace
 }  // namespace fendwick
+
+#endif

@@ -6,11 +6,15 @@
 #include "ascarell_frame_loop.h"
 #include "envelope_detector.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <random>
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace fendwick {
@@ -28,6 +32,37 @@ inline float flushed(float x) { return std::fpclassify(x) == FP_SUBNORMAL || x =
 inline float cleaned(float x) { return std::isfinite(x) ? x : 0.0f; }
 
 inline bool nearSilent(float x) { return -0.00001f < x && x < 0.00001f; }
+
+// The frame loop, with its template arguments chosen at run time.
+inline void runFrameLoop(AscarellLanes lanes, bool stereo, bool accumulate,
+                         const EnvelopeDetector::Coefficients (&k)[2], const AscarellBlockSettings& settings,
+                         AscarellLoopState& state, float* const* in, float* const* out, int32_t frames)
+{
+    if (stereo) {
+        accumulate ? runAscarellFrames<2, true>(lanes, k, settings, state, in, out, frames)
+                   : runAscarellFrames<2, false>(lanes, k, settings, state, in, out, frames);
+    } else {
+        accumulate ? runAscarellFrames<1, true>(lanes, k, settings, state, in, out, frames)
+                   : runAscarellFrames<1, false>(lanes, k, settings, state, in, out, frames);
+    }
+}
+
+// The parameters of the tests that run every kind of lanes on mono and
+// stereo, and their names ("Sse2Stereo").
+using LanesAndStereo = std::tuple<AscarellLanes, bool>;
+
+inline auto everyLanesMonoAndStereo()
+{
+    return ::testing::Combine(
+        ::testing::Values(AscarellLanes::scalar, AscarellLanes::sse2, AscarellLanes::avx512), ::testing::Bool());
+}
+
+inline std::string lanesAndStereoName(const ::testing::TestParamInfo<LanesAndStereo>& param)
+{
+    static const char* const kLanes[] = {"Scalar", "Sse2", "Avx512"};
+    return std::string(kLanes[static_cast<int>(std::get<0>(param.param))]) +
+           (std::get<1>(param.param) ? "Stereo" : "Mono");
+}
 
 // One frame at a time, no lanes: the gate, the detectors, the gain law and
 // the output stage. Takes the coefficients and settings of each block and

@@ -1,7 +1,10 @@
-// The single-band compressor's silence gate, four frames at a time.
+// The silence gate every line runs before its detectors.
 #pragma once
 
+#include "sample_guards.h"
+
 #include <cstdint>
+#include <cstring>
 
 namespace fendwick {
 
@@ -13,8 +16,34 @@ class SilenceGate {
 public:
     static constexpr float kSilenceBound = 0.00001f;
 
+    // -kSilenceBound < x < kSilenceBound, as one test of the magnitude's
+    // bits (NaN is never near-silent): a bool for a float with
+    // Bits = uint32_t, a lane mask for a vector with Bits its uint32_t lanes.
+    template <class Bits, class Value>
+    static auto nearSilent(const Value& x)
+    {
+        Bits bits;
+        std::memcpy(&bits, &x, sizeof bits);
+        return (bits & kMagnitudeBits) < floatBits(kSilenceBound);
+    }
+
     SilenceGate(int32_t silenceCount, int32_t processingActive) : silence(silenceCount), active(processingActive)
     {
+    }
+
+    // One frame: answers whether it is processed.
+    bool step(bool quiet)
+    {
+        if (!quiet) {
+            silence = 0;
+            active = 1;
+            return true;
+        }
+        if (++silence > kSilentFramesBeforeIdle) {
+            silence = kIdleSilenceCount;
+            active = 0;
+        }
+        return active != 0;
     }
 
     // Runs frameCount (1 to 4) frames, of which bit k of quietFrames marks
@@ -38,22 +67,9 @@ public:
     int32_t processingActive() const { return active; }
 
 private:
+    static constexpr uint32_t kMagnitudeBits = 0x7fffffffu;
     static constexpr int32_t kSilentFramesBeforeIdle = 100;
     static constexpr int32_t kIdleSilenceCount = 110;
-
-    bool step(bool quiet)
-    {
-        if (!quiet) {
-            silence = 0;
-            active = 1;
-            return true;
-        }
-        if (++silence > kSilentFramesBeforeIdle) {
-            silence = kIdleSilenceCount;
-            active = 0;
-        }
-        return active != 0;
-    }
 
     int32_t silence;
     int32_t active;

@@ -1,0 +1,61 @@
+// The compressor's gain law and output stage, for one frame or for a vector
+// of frames lane by lane: one definition for the scalar and vector loops.
+#pragma once
+
+#include "sample_guards.h"
+
+#include <cstdint>
+
+namespace fendwick {
+
+// What the gain law reads, once per block of the host.
+struct GainLaw {
+    float threshold;  // linear amplitude
+    float blend;      // the ratio's gain blend: 1 no gain change, 0 level held at the threshold
+    float knee;       // knee blend 0 (hard) to 1 (soft)
+    float gainOut;    // 2 x the OutLevel parameter (0.5 is 0 dB)
+};
+
+// Floats is float or a vector of floats, Ints and Bits the int32_t and
+// uint32_t of as many lanes. Everything in place, without branches (see
+// flushToZeroInPlace for why in place).
+template <class Floats, class Ints, class Bits>
+struct GainOutput {
+    // From the knee-shaped levels e and the detector inputs feed (0 while
+    // muted) per channel, and the gate's open flags (non-zero where a frame
+    // is processed): the outputs into out, which holds the outputs before
+    // when accumulating. Muted frames write 0.0, or keep what out holds.
+    template <int Channels, bool Accumulate>
+    static void apply(const GainLaw& law, const Floats (&e)[2], const Floats (&feed)[2], const Ints& open,
+                      Floats (&out)[2])
+    {
+        // 1 while every detector is below the threshold, else the gain
+        // g = t / m of the louder one (m), blended toward 1; both channels
+        // take it. Tested level by level, as a NaN level is neither below
+        // nor the louder: the right level decides once the left is below.
+        Floats m = e[0];
+        Floats deciding = e[0];
+        if constexpr (Channels == 2) {
+            m = e[0] >= e[1] ? e[0] : e[1];
+            deciding = e[0] < law.threshold ? e[1] : e[0];
+        }
+        Floats g = law.threshold / m;
+        flushToZeroInPlace<Bits>(g);
+        Floats blended = g + (1.0f - g) * law.blend;
+        flushToZeroInPlace<Bits>(blended);
+        const Floats gain = deciding < law.threshold ? 1.0f : blended;
+
+        for (int ch = 0; ch < Channels; ++ch) {
+            Floats y = gain * feed[ch];
+            flushToZeroInPlace<Bits>(y);
+            y = y * law.gainOut;
+            if constexpr (Accumulate) {
+                out[ch] = open != 0 ? out[ch] + y : out[ch];
+            } else {
+                out[ch] = open != 0 ? y : 0.0f;
+            }
+        }
+    }
+};
+
+}  // namespace fendwick

@@ -1,0 +1,29 @@
+// The compiler's generic vector types of the x86 vector paths; included
+// only where those paths are built.
+#pragma once
+
+#include <cstdint>
+
+namespace fendwick {
+
+// The compiler's generic vectors of Width lanes. Spelled out per width: a
+// vector size that depends on a template parameter is lost when the type is
+// deduced as a template argument.
+template <int Width>
+struct LaneTypes;
+
+template <>
+struct LaneTypes<4> {
+    typedef float Floats __attribute__((vector_size(16)));
+    typedef int32_t Ints __attribute__((vector_size(16)));
+    typedef uint32_t Bits __attribute__((vector_size(16)));
+};
+
+template <>
+struct LaneTypes<16> {
+    typedef float Floats __attribute__((vector_size(64)));
+    typedef int32_t Ints __attribute__((vector_size(64)));
+    typedef uint32_t Bits __attribute__((vector_size(64)));
+};
+
+}  // namespace fendwick
