@@ -5,11 +5,11 @@
 #include "ascarell_compressor.h"
 #include "ascarell_parameters.h"
 #include "ascarell_texts.h"
-#include "gui/bitmap.h"
-#include "gui/film_strip_knob.h"
-#include "gui/frame.h"
-#include "gui/on_off_button.h"
-#include "gui/param_text_display.h"
+#include "bitmap.h"
+#include "film_strip_knob.h"
+#include "frame.h"
+#include "on_off_button.h"
+#include "param_text_display.h"
 
 namespace fendwick {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "editor_base.h"
-#include "gui/control_listener.h"
+#include "control_listener.h"
 
 #include <cstdint>
 

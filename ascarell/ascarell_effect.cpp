@@ -3,7 +3,7 @@
 
 #include "ascarell_editor.h"
 #include "plugin_entry.h"
-#include "resources/artwork_tables.h"
+#include "artwork_tables.h"
 
 #include <new>
 
@@ -16,14 +16,6 @@ AscarellEffect::AscarellEffect(HostCallback callback, AscarellChannels channels)
     // mono show the same pictures.
     if (new (std::nothrow) AscarellEditor(this, ascarellArtwork) == nullptr) {
         editorCreationFailed = true;
-    }
-}
-
-void AscarellEffect::setParameter(int32_t index, float value)
-{
-    AscarellCompressor::setParameter(index, value);
-    if (editor != nullptr) {
-        editor->setParameter(index, value);
     }
 }
 

@@ -1,10 +1,10 @@
 // A reference-counted picture from the library's artwork, drawn opaque or
 // with a transparent colour.
-#include "gui/bitmap.h"
+#include "bitmap.h"
 
-#include "gui/bitmap_cache.h"
-#include "gui/draw_context.h"
-#include "resources/embedded_bitmap.h"
+#include "bitmap_cache.h"
+#include "draw_context.h"
+#include "embedded_bitmap.h"
 
 namespace fendwick {
 

@@ -2,10 +2,10 @@
 // with a transparent colour.
 #pragma once
 
-#include "gui/color.h"
-#include "gui/color_table.h"
-#include "gui/platform/geometry.h"
-#include "gui/platform/pixel_surface.h"
+#include "color.h"
+#include "color_table.h"
+#include "geometry.h"
+#include "pixel_surface.h"
 
 #include <cstdint>
 #include <memory>

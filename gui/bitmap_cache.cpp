@@ -1,7 +1,7 @@
 // Decodes each embedded picture once per module and shares the result.
-#include "gui/bitmap_cache.h"
+#include "bitmap_cache.h"
 
-#include "resources/embedded_bitmap.h"
+#include "embedded_bitmap.h"
 
 #include <map>
 #include <mutex>

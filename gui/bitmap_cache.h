@@ -1,7 +1,7 @@
 // Decodes each embedded picture once per module and shares the result.
 #pragma once
 
-#include "gui/platform/pixel_surface.h"
+#include "pixel_surface.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,8 +1,8 @@
 // Draws text in "FenFont", the toolkit's own 8-pixel bitmap face.
-#include "gui/bitmap_font.h"
+#include "bitmap_font.h"
 
-#include "gui/font_glyphs.h"
-#include "gui/rect_ops.h"
+#include "font_glyphs.h"
+#include "rect_ops.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 // Draws text in "FenFont", the toolkit's own 8-pixel bitmap face.
 #pragma once
 
-#include "gui/platform/geometry.h"
-#include "gui/platform/pixel_surface.h"
+#include "geometry.h"
+#include "pixel_surface.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
 // The toolkit's module-wide colour table.
-#include "gui/color_table.h"
+#include "color_table.h"
 
 namespace fendwick {
 

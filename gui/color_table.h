@@ -1,7 +1,7 @@
 // The toolkit's module-wide colour table.
 #pragma once
 
-#include "gui/color.h"
+#include "color.h"
 
 #include <cstdint>
 

@@ -1,10 +1,10 @@
 // A view with a normalized value that reports changes to a listener.
-#include "gui/control.h"
+#include "control.h"
 
-#include "gui/bitmap.h"
-#include "gui/control_listener.h"
-#include "gui/editor_link.h"
-#include "gui/frame.h"
+#include "bitmap.h"
+#include "control_listener.h"
+#include "editor_link.h"
+#include "frame.h"
 
 namespace fendwick {
 

@@ -1,7 +1,7 @@
 // A view with a normalized value that reports changes to a listener.
 #pragma once
 
-#include "gui/view.h"
+#include "view.h"
 
 #include <cstdint>
 

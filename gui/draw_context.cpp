@@ -1,11 +1,11 @@
 // Draws lines, rectangles, text and pictures into a frame's surface.
-#include "gui/draw_context.h"
+#include "draw_context.h"
 
-#include "gui/bitmap_font.h"
-#include "gui/font_table.h"
-#include "gui/frame.h"
-#include "gui/raster.h"
-#include "gui/rect_ops.h"
+#include "bitmap_font.h"
+#include "font_table.h"
+#include "frame.h"
+#include "raster.h"
+#include "rect_ops.h"
 
 #include <algorithm>
 

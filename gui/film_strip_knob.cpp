@@ -1,5 +1,5 @@
 // A knob drawn as one picture of a vertical strip, chosen by the value.
-#include "gui/film_strip_knob.h"
+#include "film_strip_knob.h"
 
 namespace fendwick {
 

@@ -1,7 +1,7 @@
 // A knob drawn as one picture of a vertical strip, chosen by the value.
 #pragma once
 
-#include "gui/knob.h"
+#include "knob.h"
 
 #include <cstdint>
 

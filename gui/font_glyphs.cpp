@@ -1,5 +1,5 @@
 // The artwork of "FenFont": 5 x 9 pixel glyphs for the printable ASCII characters.
-#include "gui/font_glyphs.h"
+#include "font_glyphs.h"
 
 namespace fendwick {
 

@@ -1,5 +1,5 @@
 // The toolkit's module-wide table of eight fonts.
-#include "gui/font_table.h"
+#include "font_table.h"
 
 namespace fendwick {
 

@@ -1,10 +1,10 @@
 // The editor's child window: views, background and drawing.
-#include "gui/frame.h"
+#include "frame.h"
 
-#include "gui/bitmap.h"
-#include "gui/draw_context.h"
-#include "gui/editor_link.h"
-#include "gui/rect_ops.h"
+#include "bitmap.h"
+#include "draw_context.h"
+#include "editor_link.h"
+#include "rect_ops.h"
 
 #include <new>
 

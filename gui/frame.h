@@ -2,9 +2,9 @@
 // picture and hands them clicks, keys and wheel turns.
 #pragma once
 
-#include "gui/platform/pixel_surface.h"
-#include "gui/platform/platform_window.h"
-#include "gui/view.h"
+#include "pixel_surface.h"
+#include "platform_window.h"
+#include "view.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,7 +1,7 @@
 // The frame's input: routing clicks, keys and wheel turns to its views, and
 // the window's events.
-#include "gui/draw_context.h"
-#include "gui/frame.h"
+#include "draw_context.h"
+#include "frame.h"
 
 namespace fendwick {
 namespace {

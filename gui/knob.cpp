@@ -1,11 +1,11 @@
 // A rotary control dragged circularly or linearly.
-#include "gui/knob.h"
+#include "knob.h"
 
-#include "gui/bitmap.h"
-#include "gui/draw_context.h"
-#include "gui/frame.h"
-#include "gui/knob_mode.h"
-#include "gui/rect_ops.h"
+#include "bitmap.h"
+#include "draw_context.h"
+#include "frame.h"
+#include "knob_mode.h"
+#include "rect_ops.h"
 
 #include <cmath>
 

@@ -2,9 +2,9 @@
 // the top, to lower right, dragged circularly or linearly.
 #pragma once
 
-#include "gui/color.h"
-#include "gui/color_table.h"
-#include "gui/control.h"
+#include "color.h"
+#include "color_table.h"
+#include "control.h"
 
 #include <cstdint>
 

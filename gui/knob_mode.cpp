@@ -1,5 +1,5 @@
 // The module-wide knob mode the host sets through any editor.
-#include "gui/knob_mode.h"
+#include "knob_mode.h"
 
 namespace fendwick {
 namespace {

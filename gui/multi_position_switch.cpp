@@ -1,8 +1,8 @@
 // A row of click zones over a strip of pictures.
-#include "gui/multi_position_switch.h"
+#include "multi_position_switch.h"
 
-#include "gui/bitmap.h"
-#include "gui/control_listener.h"
+#include "bitmap.h"
+#include "control_listener.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // three positions.
 #pragma once
 
-#include "gui/control.h"
+#include "control.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // A drawing context over a picture of its own, copied to a frame when done.
-#include "gui/offscreen_context.h"
+#include "offscreen_context.h"
 
-#include "gui/bitmap.h"
+#include "bitmap.h"
 
 #include <algorithm>
 

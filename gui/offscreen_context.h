@@ -1,7 +1,7 @@
 // A drawing context over a picture of its own, copied to a frame when done.
 #pragma once
 
-#include "gui/draw_context.h"
+#include "draw_context.h"
 
 #include <cstdint>
 

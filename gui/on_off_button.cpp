@@ -1,7 +1,7 @@
 // A two-picture switch: a click flips it, and a held press follows the pointer.
-#include "gui/on_off_button.h"
+#include "on_off_button.h"
 
-#include "gui/control_listener.h"
+#include "control_listener.h"
 
 namespace fendwick {
 

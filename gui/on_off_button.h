@@ -1,7 +1,7 @@
 // A two-picture switch: a click flips it, and a held press follows the pointer.
 #pragma once
 
-#include "gui/control.h"
+#include "control.h"
 
 #include <cstdint>
 

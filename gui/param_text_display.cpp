@@ -1,7 +1,7 @@
 // A text field that shows a value as text over a picture or a plain box.
-#include "gui/param_text_display.h"
+#include "param_text_display.h"
 
-#include "gui/bitmap.h"
+#include "bitmap.h"
 
 #include <charconv>
 

@@ -1,10 +1,10 @@
 // A text field that shows a value as text over a picture or a plain box.
 #pragma once
 
-#include "gui/color.h"
-#include "gui/color_table.h"
-#include "gui/control.h"
-#include "gui/draw_context.h"
+#include "color.h"
+#include "color_table.h"
+#include "control.h"
+#include "draw_context.h"
 
 #include <cstddef>
 #include <cstdint>

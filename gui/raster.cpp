@@ -1,7 +1,7 @@
 // The software rasteriser: the few pixel operations the toolkit draws with.
-#include "gui/raster.h"
+#include "raster.h"
 
-#include "gui/rect_ops.h"
+#include "rect_ops.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // The software rasteriser: the few pixel operations the toolkit draws with.
 #pragma once
 
-#include "gui/platform/geometry.h"
-#include "gui/platform/pixel_surface.h"
+#include "geometry.h"
+#include "pixel_surface.h"
 
 #include <cstdint>
 

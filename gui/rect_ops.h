@@ -1,7 +1,7 @@
 // Small rectangle arithmetic shared by the rasteriser, the contexts and the frame.
 #pragma once
 
-#include "gui/platform/geometry.h"
+#include "geometry.h"
 
 #include <algorithm>
 

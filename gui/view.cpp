@@ -1,7 +1,7 @@
 // The base of everything placed in a frame.
-#include "gui/view.h"
+#include "view.h"
 
-#include "gui/frame.h"
+#include "frame.h"
 
 namespace fendwick {
 

@@ -2,8 +2,8 @@
 // and may take clicks, keys and wheel turns.
 #pragma once
 
-#include "gui/platform/geometry.h"
-#include "gui/platform/platform_window.h"
+#include "geometry.h"
+#include "platform_window.h"
 
 #include <cstdint>
 

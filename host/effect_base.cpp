@@ -2,7 +2,7 @@
 #include "effect_base.h"
 
 #include "bounded_text.h"
-#include "editor_base.h"
+#include "plugin_editor.h"
 #include "value_text.h"
 
 #include <algorithm>
@@ -130,7 +130,7 @@ EffectBase* EffectBase::fromRecord(EffectRecord* effect)
     return effect != nullptr ? static_cast<EffectBase*>(effect->object) : nullptr;
 }
 
-void EffectBase::setEditor(EditorBase* newEditor)
+void EffectBase::setEditor(PluginEditor* newEditor)
 {
     editor = newEditor;
     setFlag(EffectFlag::hasEditor, newEditor != nullptr);
@@ -155,7 +155,7 @@ void EffectBase::setFlag(int32_t bit, bool state)
 }
 
 // Every change is written into the current program, so that a program
-// always holds what was last set while it is current.
+// always holds what was last set while it is current; the editor follows it.
 void EffectBase::setParameter(int32_t index, float value)
 {
     if (!parameterTable.contains(index)) {
@@ -163,6 +163,9 @@ void EffectBase::setParameter(int32_t index, float value)
     }
     programBank.store(curProgram, index, value);
     applyParameter(index, value);
+    if (editor != nullptr) {
+        editor->setParameter(index, value);
+    }
 }
 
 void EffectBase::applyParameter(int32_t, float) {}
@@ -296,7 +299,7 @@ void EffectBase::msToText(float samples, char* text) { formatValueText(samples *
 void EffectBase::formatValueText(float value, char* text) { fendwick::formatValueText(value, text); }
 void EffectBase::integerToText(int32_t value, char* text) { formatIntegerText(value, text); }
 
-EditorBase* EffectBase::getEditor() { return editor; }
+PluginEditor* EffectBase::getEditor() { return editor; }
 
 int32_t EffectBase::wantEvents(int32_t filter)
 {

@@ -12,7 +12,7 @@
 
 namespace fendwick {
 
-class EditorBase;
+class PluginEditor;
 
 // A rate the host may set: finite and positive; anything else is ignored.
 inline bool isUsableSampleRate(float sampleRateHz)
@@ -100,7 +100,7 @@ public:
     virtual void formatValueText(float value, char* text);
     virtual void integerToText(int32_t value, char* text);
 
-    virtual EditorBase* getEditor();
+    virtual PluginEditor* getEditor();
 
     virtual int32_t wantEvents(int32_t filter);
     virtual intptr_t getTimeInfo(int32_t filter);
@@ -216,7 +216,7 @@ public:
     virtual bool matchArrangement(void** to, const void* from);
 
     // The editor registers itself here when it is constructed.
-    void setEditor(EditorBase* newEditor);
+    void setEditor(PluginEditor* newEditor);
 
 protected:
     // Runs the setter of a parameter of the table, after set parameter has
@@ -229,7 +229,7 @@ protected:
     void setFlag(int32_t bit, bool state);
 
     float sampleRate = 44100.0f;
-    EditorBase* editor = nullptr;
+    PluginEditor* editor = nullptr;
     HostCallback hostCallback;
     int32_t numPrograms;
     int32_t numParams;

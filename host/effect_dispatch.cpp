@@ -1,6 +1,6 @@
 // The dispatcher: each host request becomes one operation of the effect or
 // its editor. Base table for opcodes 0 to 24, extended table for 25 to 76.
-#include "editor_base.h"
+#include "plugin_editor.h"
 #include "effect_base.h"
 
 #include <cmath>

@@ -3,9 +3,9 @@
 // of their frame loop on each kind of lanes: scalar, SSE2 and AVX-512.
 #include "ascarell_compressor.h"
 #include "ascarell_frame_loop.h"
-#include "hosting/benchmark_signal.h"
-#include "hosting/hosted_plugin.h"
-#include "hosting/plugin_library.h"
+#include "benchmark_signal.h"
+#include "hosted_plugin.h"
+#include "plugin_library.h"
 
 #include <benchmark/benchmark.h>
 

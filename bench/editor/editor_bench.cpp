@@ -3,7 +3,7 @@
 #include "ascarell_effect.h"
 #include "ascarell_parameters.h"
 #include "editor_base.h"
-#include "gui/frame.h"
+#include "frame.h"
 
 #include <benchmark/benchmark.h>
 

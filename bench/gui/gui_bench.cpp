@@ -1,9 +1,9 @@
 // Speed of the toolkit's two hot paths: redrawing one 51 x 51 film-strip
 // knob (blit plus present) and an idle with nothing to draw.
-#include "gui/bitmap.h"
-#include "gui/film_strip_knob.h"
-#include "gui/frame.h"
-#include "resources/embedded_bitmap.h"
+#include "bitmap.h"
+#include "film_strip_knob.h"
+#include "frame.h"
+#include "embedded_bitmap.h"
 
 #include <benchmark/benchmark.h>
 

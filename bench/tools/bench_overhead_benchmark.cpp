@@ -1,8 +1,8 @@
 // What `fendwick bench` adds to the plug-in's own processing time: the tool's
 // timed pass against the barest host loop, on the same instance and signal.
-#include "fendwick/bench_runner.h"
-#include "hosting/benchmark_signal.h"
-#include "hosting/loaded_plugin.h"
+#include "bench_runner.h"
+#include "benchmark_signal.h"
+#include "loaded_plugin.h"
 
 #include <benchmark/benchmark.h>
 

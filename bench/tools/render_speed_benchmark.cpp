@@ -1,9 +1,9 @@
 // A 10-minute stereo file through `ascarell` with the real tool, against the
 // same file only read and written, and against the plug-in alone in memory.
-#include "fendwick/sound_file.h"
-#include "hosting/benchmark_signal.h"
-#include "hosting/block_processing.h"
-#include "hosting/loaded_plugin.h"
+#include "sound_file.h"
+#include "benchmark_signal.h"
+#include "block_processing.h"
+#include "loaded_plugin.h"
 #include "tool_process.h"
 
 #include <benchmark/benchmark.h>

@@ -25,7 +25,7 @@ using namespace fendwick::artwork;
 struct Line {
     const char* name;
     ProductArtwork (*make)(const Typefaces&);
-    const char* tableName;  // as resources/artwork_tables.h declares it
+    const char* tableName;  // as resources/embedded/artwork_tables.h declares it
 };
 
 constexpr Line lines[] = {{"ascarell", makeAscarellArtwork, "ascarellArtwork"},

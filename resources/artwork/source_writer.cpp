@@ -46,7 +46,7 @@ std::string generateSource(const std::string& tableName, const std::string& desc
     std::string out;
     out += "// The bitmaps of " + description + ", as the artwork program painted them.\n";
     out += "// Generated at build time; edit the artwork program instead.\n";
-    out += "#include \"resources/artwork_tables.h\"\n\n";
+    out += "#include \"artwork_tables.h\"\n\n";
     out += "namespace fendwick {\n\nnamespace {\n\n";
     for (const EncodedBitmap& b : bitmaps) {
         if (!b.palette.empty()) {

@@ -9,7 +9,7 @@
 namespace fendwick::artwork {
 
 // The source defines the artwork table fendwick::`tableName`, one of those
-// resources/artwork_tables.h declares, for exactly these bitmaps; the data
+// resources/embedded/artwork_tables.h declares, for exactly these bitmaps; the data
 // arrays stay private to it. Numbers are written without any locale, so the
 // text depends on the bitmaps alone.
 std::string generateSource(const std::string& tableName, const std::string& description,

@@ -3,12 +3,12 @@
 #include "ascarell_effect.h"
 #include "ascarell_parameters.h"
 #include "editor_base.h"
-#include "gui/film_strip_knob.h"
-#include "gui/frame.h"
-#include "gui/knob_mode.h"
-#include "gui/on_off_button.h"
-#include "gui/param_text_display.h"
-#include "gui/platform/headless/headless_window.h"
+#include "film_strip_knob.h"
+#include "frame.h"
+#include "knob_mode.h"
+#include "on_off_button.h"
+#include "param_text_display.h"
+#include "headless_window.h"
 #include "recording_host.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +55,7 @@ protected:
         return effect->dispatch(opcode, index, value, pointer, 0.0f);
     }
     void open() { ASSERT_EQ(dispatch(EffectOpcode::editorOpen, 0, 0, kParentWindow), 1); }
-    Frame* frame() { return effect->getEditor()->frame(); }
+    Frame* frame() { return EditorBase::of(*effect)->frame(); }
     HeadlessWindow* window() { return HeadlessWindow::of(frame()->platformWindow()); }
     template <typename T>
     T* viewAt(int32_t index)
@@ -322,7 +322,7 @@ TEST_F(AscarellEditorTest, AHostClosingTheEditorDuringADragClosesItAfterwards)
     };
     idle();
     EXPECT_GE(closes, 1);
-    EXPECT_EQ(effect->getEditor()->frame(), nullptr);
+    EXPECT_EQ(EditorBase::of(*effect)->frame(), nullptr);
     EXPECT_FLOAT_EQ(effect->getParameter(P::knee), 0.1f + 39 * 0.005f);
     open();  // and it opens again
 }
@@ -332,7 +332,7 @@ TEST_F(AscarellEditorTest, OpenAnswersZeroWhenNoWindowCanBeMade)
     HeadlessWindow::setCreationRefused(true);
     EXPECT_EQ(dispatch(EffectOpcode::editorOpen, 0, 0, kParentWindow), 0);
     HeadlessWindow::setCreationRefused(false);
-    EXPECT_EQ(effect->getEditor()->frame(), nullptr);
+    EXPECT_EQ(EditorBase::of(*effect)->frame(), nullptr);
     effect->setParameter(P::ratio, 0.3f);  // audio and parameters go on
     EXPECT_EQ(effect->getParameter(P::ratio), 0.3f);
     open();
@@ -348,7 +348,7 @@ TEST(AscarellEditorLifecycle, OpensAndClosesAThousandTimes)
         effect.setParameter(i % P::count, 0.25f);
         effect.dispatch(EffectOpcode::editorClose, 0, 0, nullptr, 0.0f);
     }
-    EXPECT_EQ(effect.getEditor()->frame(), nullptr);
+    EXPECT_EQ(EditorBase::of(effect)->frame(), nullptr);
 }
 
 }  // namespace

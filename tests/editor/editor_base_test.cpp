@@ -2,11 +2,11 @@
 #include "ascarell_effect.h"
 #include "ascarell_parameters.h"
 #include "editor_base.h"
-#include "gui/control.h"
-#include "gui/frame.h"
-#include "gui/knob_mode.h"
-#include "gui/platform/headless/headless_clock.h"
-#include "gui/platform/headless/headless_window.h"
+#include "control.h"
+#include "frame.h"
+#include "knob_mode.h"
+#include "headless_clock.h"
+#include "headless_window.h"
 #include "recording_host.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +26,7 @@ protected:
         RecordingHost::clear();
         HeadlessClock::useManualClock(1000);
         effect = std::make_unique<AscarellEffect>(&RecordingHost::callback, AscarellChannels::mono);
-        editor = effect->getEditor();
+        editor = EditorBase::of(*effect);
         RecordingHost::requests.clear();
     }
     void TearDown() override

@@ -4,9 +4,9 @@
 #include "ascarell_effect.h"
 #include "ascarell_parameters.h"
 #include "editor_base.h"
-#include "gui/frame.h"
-#include "gui/param_text_display.h"
-#include "gui/platform/headless/headless_window.h"
+#include "frame.h"
+#include "param_text_display.h"
+#include "headless_window.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +57,7 @@ TEST(EditorThreadStress, OpeningIdlingAndClosingUnderAutomationStaysOnTheEditorT
             for (int idles = 0; idles < 3; ++idles) {
                 dispatch(effect, EffectOpcode::editorIdle);
             }
-            ASSERT_FALSE(HeadlessWindow::of(effect.getEditor()->frame()->platformWindow())->calledFromOtherThread());
+            ASSERT_FALSE(HeadlessWindow::of(EditorBase::of(effect)->frame()->platformWindow())->calledFromOtherThread());
             dispatch(effect, EffectOpcode::editorClose);
         }
     });
@@ -87,7 +87,7 @@ TEST(EditorThreadStress, OneIdleAfterTheStormShowsTheLastValuesSet)
     }).join();
     dispatch(effect, EffectOpcode::editorIdle);
 
-    Frame* frame = effect.getEditor()->frame();
+    Frame* frame = EditorBase::of(effect)->frame();
     for (const auto& change : last) {
         EXPECT_EQ(dynamic_cast<Control*>(frame->view(change.view))->value(), change.value) << change.parameter;
         EXPECT_FALSE(frame->view(change.view)->isDirty()) << change.parameter;

@@ -1,8 +1,8 @@
 // The built ascarell library's editor in a real X window while another
 // thread automates every parameter: opening, idling and closing it again and
 // again must never touch a control that the interface thread has deleted.
-#include "hosting/hosted_plugin.h"
-#include "hosting/plugin_library.h"
+#include "hosted_plugin.h"
+#include "plugin_library.h"
 
 #include <gtest/gtest.h>
 // Xlib's macros (None, Bool, ...) would break the test framework's headers.

@@ -3,10 +3,10 @@
 // mouse drag from XTest, and leaves nothing behind when it closes.
 #include "ascarell_effect.h"
 #include "editor_base.h"
-#include "gui/frame.h"
-#include "gui/platform/headless/headless_window.h"
-#include "hosting/hosted_plugin.h"
-#include "hosting/plugin_library.h"
+#include "frame.h"
+#include "headless_window.h"
+#include "hosted_plugin.h"
+#include "plugin_library.h"
 
 #include <gtest/gtest.h>
 // Xlib's macros (None, Bool, ...) would break the test framework's headers.
@@ -154,7 +154,7 @@ PixelSurface headlessRender()
     AscarellEffect effect(quietHost, AscarellChannels::stereo);
     effect.dispatch(EffectOpcode::editorOpen, 0, 0, reinterpret_cast<void*>(1), 0.0f);
     effect.dispatch(EffectOpcode::editorIdle, 0, 0, nullptr, 0.0f);
-    return HeadlessWindow::of(effect.getEditor()->frame()->platformWindow())->presented();
+    return HeadlessWindow::of(EditorBase::of(effect)->frame()->platformWindow())->presented();
 }
 
 TEST_F(HostWindow, EditorOpensAsAChildShowingTheHeadlessPicture)

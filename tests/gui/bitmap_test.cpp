@@ -1,6 +1,6 @@
 // Pictures: decoding, sharing, reference counts and the two blits.
-#include "gui/bitmap.h"
-#include "gui/draw_context.h"
+#include "bitmap.h"
+#include "draw_context.h"
 #include "test_bitmaps.h"
 #include "test_support.h"
 

@@ -1,9 +1,9 @@
 // The rasteriser through the drawing context: rectangles, lines, clipping,
 // text placement, offscreen pictures and what reaches the window.
-#include "gui/bitmap.h"
-#include "gui/bitmap_font.h"
-#include "gui/draw_context.h"
-#include "gui/offscreen_context.h"
+#include "bitmap.h"
+#include "bitmap_font.h"
+#include "draw_context.h"
+#include "offscreen_context.h"
 #include "test_bitmaps.h"
 #include "test_support.h"
 

@@ -1,6 +1,6 @@
 // Which picture of its strip a film-strip knob shows.
-#include "gui/bitmap.h"
-#include "gui/film_strip_knob.h"
+#include "bitmap.h"
+#include "film_strip_knob.h"
 #include "test_bitmaps.h"
 #include "test_support.h"
 

@@ -1,10 +1,10 @@
 // The frame: creation, its view list, drawing and redrawing, input routing
 // and its thread rule, on a headless window.
-#include "gui/bitmap.h"
-#include "gui/draw_context.h"
-#include "gui/film_strip_knob.h"
-#include "gui/on_off_button.h"
-#include "gui/param_text_display.h"
+#include "bitmap.h"
+#include "draw_context.h"
+#include "film_strip_knob.h"
+#include "on_off_button.h"
+#include "param_text_display.h"
 #include "test_bitmaps.h"
 #include "test_support.h"
 

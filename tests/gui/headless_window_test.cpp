@@ -1,6 +1,6 @@
 // The headless backend: what it shows, how it plays its script, its clock.
-#include "gui/platform/headless/headless_clock.h"
-#include "gui/platform/headless/headless_window.h"
+#include "headless_clock.h"
+#include "headless_window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Knob dragging, wheel and keys, through a frame on a headless window.
-#include "gui/bitmap.h"
-#include "gui/film_strip_knob.h"
-#include "gui/knob_mode.h"
+#include "bitmap.h"
+#include "film_strip_knob.h"
+#include "knob_mode.h"
 #include "test_bitmaps.h"
 #include "test_support.h"
 

@@ -1,6 +1,6 @@
 // The multi-position switch: its zones, its pictures and its drags.
-#include "gui/bitmap.h"
-#include "gui/multi_position_switch.h"
+#include "bitmap.h"
+#include "multi_position_switch.h"
 #include "test_bitmaps.h"
 #include "test_support.h"
 

@@ -1,6 +1,6 @@
 // The two-picture switch: clicks, held presses and its pictures.
-#include "gui/bitmap.h"
-#include "gui/on_off_button.h"
+#include "bitmap.h"
+#include "on_off_button.h"
 #include "test_bitmaps.h"
 #include "test_support.h"
 

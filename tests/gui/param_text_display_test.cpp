@@ -1,7 +1,7 @@
 // The text display: its text, its drawing styles and its dirty rules.
-#include "gui/bitmap.h"
-#include "gui/bitmap_font.h"
-#include "gui/param_text_display.h"
+#include "bitmap.h"
+#include "bitmap_font.h"
+#include "param_text_display.h"
 #include "test_bitmaps.h"
 #include "test_support.h"
 

@@ -1,7 +1,7 @@
 // The artwork tables of the toolkit tests, built on first use.
 #include "test_bitmaps.h"
 
-#include "resources/embedded_bitmap.h"
+#include "embedded_bitmap.h"
 
 #include <utility>
 #include <vector>

@@ -2,12 +2,12 @@
 // frame on a headless window.
 #pragma once
 
-#include "gui/control.h"
-#include "gui/control_listener.h"
-#include "gui/editor_link.h"
-#include "gui/frame.h"
-#include "gui/rect_ops.h"
-#include "gui/platform/headless/headless_window.h"
+#include "control.h"
+#include "control_listener.h"
+#include "editor_link.h"
+#include "frame.h"
+#include "rect_ops.h"
+#include "headless_window.h"
 
 #include <memory>
 #include <string>

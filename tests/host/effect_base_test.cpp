@@ -1,6 +1,6 @@
 // The effect base's own answers, seen by a host through the record of an
 // effect that overrides nothing but its processing.
-#include "hosting/hosted_plugin.h"
+#include "hosted_plugin.h"
 #include "plain_effect.h"
 
 #include <gtest/gtest.h>

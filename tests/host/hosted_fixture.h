@@ -1,8 +1,8 @@
 // Loads one of the built plug-in libraries the way a host loads it.
 #pragma once
 
-#include "hosting/hosted_plugin.h"
-#include "hosting/plugin_library.h"
+#include "hosted_plugin.h"
+#include "plugin_library.h"
 
 #include <gtest/gtest.h>
 

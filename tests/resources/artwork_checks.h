@@ -2,7 +2,7 @@
 // expects; each check reads the table it is given.
 #pragma once
 
-#include "resources/artwork_tables.h"
+#include "artwork_tables.h"
 
 #include <gtest/gtest.h>
 

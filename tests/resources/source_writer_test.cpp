@@ -15,7 +15,7 @@ TEST(SourceWriter, WritesThePaletteThePixelsAndTheNamedTable)
     const std::string source = generateSource("testArtwork", "a test line", {indexed, rgbBitmap});
 
     EXPECT_NE(source.find("// The bitmaps of a test line"), std::string::npos);
-    EXPECT_NE(source.find("#include \"resources/artwork_tables.h\""), std::string::npos);
+    EXPECT_NE(source.find("#include \"artwork_tables.h\""), std::string::npos);
     EXPECT_NE(source.find("const uint8_t palette10001[768] = {\n0,0,0,9,0,"), std::string::npos);
     EXPECT_NE(source.find("const uint8_t pixels10001[2] = {\n0,255,\n};"), std::string::npos);
     EXPECT_NE(source.find("const uint8_t pixels10007[3] = {\n1,2,3,\n};"), std::string::npos);

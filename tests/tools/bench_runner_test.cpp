@@ -1,6 +1,6 @@
 // One timed pass through the entry covers the whole signal, the last block short.
-#include "fendwick/bench_runner.h"
-#include "hosting/loaded_plugin.h"
+#include "bench_runner.h"
+#include "loaded_plugin.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The shared benchmark signal: fixed, per-channel noise under a 2 Hz envelope peaking near -3 dBFS.
-#include "hosting/benchmark_signal.h"
+#include "benchmark_signal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Routing file channels to plug-in inputs, and the refusals with their way out.
-#include "fendwick/channel_routing.h"
-#include "fendwick/tool_error.h"
-#include "fendwick/usage_error.h"
+#include "channel_routing.h"
+#include "tool_error.h"
+#include "usage_error.h"
 
 #include <gtest/gtest.h>
 

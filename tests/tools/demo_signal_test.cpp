@@ -1,5 +1,5 @@
 // The demo's music: stereo, peaking at -1 dBFS, with hits well above a quieter bed.
-#include "fendwick/demo_signal.h"
+#include "demo_signal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Driving instances as a host: the callback's answers and records, creation
 // failures, closing, texts and both processing entries.
-#include "hosting/audio_buffer.h"
-#include "hosting/benchmark_signal.h"
-#include "hosting/hosted_plugin.h"
-#include "hosting/hosting_error.h"
-#include "hosting/plugin_library.h"
+#include "audio_buffer.h"
+#include "benchmark_signal.h"
+#include "hosted_plugin.h"
+#include "hosting_error.h"
+#include "plugin_library.h"
 #include "test_plugins.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Levels, full-scale counts and measured gain reduction.
-#include "fendwick/gain_reduction.h"
-#include "fendwick/signal_statistics.h"
+#include "gain_reduction.h"
+#include "signal_statistics.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Number text that ignores the locale, and the JSON text built from it.
-#include "fendwick/json_writer.h"
-#include "fendwick/number_text.h"
+#include "json_writer.h"
+#include "number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Output files that appear only when complete, and the formats they are written in.
-#include "fendwick/pending_output_file.h"
-#include "fendwick/sound_format.h"
-#include "fendwick/tool_error.h"
-#include "fendwick/usage_error.h"
+#include "pending_output_file.h"
+#include "sound_format.h"
+#include "tool_error.h"
+#include "usage_error.h"
 #include "tool_process.h"
 
 #include <gtest/gtest.h>

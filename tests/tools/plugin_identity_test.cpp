@@ -1,9 +1,9 @@
 // How the tool names what it reads from a plug-in, and finds programs and parameters by name.
-#include "fendwick/demo_programs.h"
-#include "fendwick/plugin_description.h"
-#include "fendwick/plugin_settings.h"
-#include "fendwick/tool_error.h"
-#include "hosting/loaded_plugin.h"
+#include "demo_programs.h"
+#include "plugin_description.h"
+#include "plugin_settings.h"
+#include "tool_error.h"
+#include "loaded_plugin.h"
 
 #include <gtest/gtest.h>
 

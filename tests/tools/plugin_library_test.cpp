@@ -1,6 +1,6 @@
 // Opening plug-in libraries: entries found, loader failures reported in the loader's words.
-#include "hosting/hosting_error.h"
-#include "hosting/plugin_library.h"
+#include "hosting_error.h"
+#include "plugin_library.h"
 #include "test_plugins.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Resolving deliverable names and listing plug-in folders.
-#include "hosting/plugin_locator.h"
+#include "plugin_locator.h"
 
 #include <gtest/gtest.h>
 

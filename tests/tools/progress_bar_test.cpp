@@ -1,6 +1,6 @@
 // The progress bar stays quiet for short work and draws, then clears, for
 // long work, on a clock the tests move by hand.
-#include "fendwick/progress_bar.h"
+#include "progress_bar.h"
 
 #include <gtest/gtest.h>
 

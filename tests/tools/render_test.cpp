@@ -1,8 +1,8 @@
 // `fendwick render` run as a subprocess: exact samples, formats, and every
 // refused input answered with its message, a failing exit code and no file.
-#include "hosting/benchmark_signal.h"
-#include "hosting/block_processing.h"
-#include "hosting/loaded_plugin.h"
+#include "benchmark_signal.h"
+#include "block_processing.h"
+#include "loaded_plugin.h"
 #include "test_audio_files.h"
 #include "test_plugins.h"
 #include "tool_process.h"

@@ -1,7 +1,7 @@
 // Writing and reading the audio files the render and demo tests use.
 #pragma once
 
-#include "hosting/audio_buffer.h"
+#include "audio_buffer.h"
 
 #include <string>
 

@@ -3,10 +3,10 @@
 
 #include "editor_base.h"
 #include "effect_base.h"
-#include "fendwick/tool_error.h"
-#include "gui/frame.h"
-#include "gui/platform/headless/headless_window.h"
-#include "hosting/hosted_plugin.h"
+#include "shot_error.h"
+#include "frame.h"
+#include "headless_window.h"
+#include "hosted_plugin.h"
 
 #include <png.h>
 
@@ -26,13 +26,13 @@ void* const kNoParentWindow = reinterpret_cast<void*>(1);
 PixelSurface drawEditor(HostedPlugin& plugin)
 {
     if ((plugin.flags() & EffectFlag::hasEditor) == 0) {
-        throw ToolError(plugin.effectName() + " has no editor");
+        throw ShotError(plugin.effectName() + " has no editor");
     }
     if (plugin.dispatch(EffectOpcode::editorOpen, 0, 0, kNoParentWindow) == 0) {
-        throw ToolError(plugin.effectName() + ": the editor did not open");
+        throw ShotError(plugin.effectName() + ": the editor did not open");
     }
     plugin.dispatch(EffectOpcode::editorIdle);  // the window's first paint
-    EditorBase* editor = EffectBase::fromRecord(&plugin.record())->getEditor();
+    EditorBase* editor = EditorBase::of(*EffectBase::fromRecord(&plugin.record()));
     const HeadlessWindow* window = HeadlessWindow::of(editor->frame()->platformWindow());
     PixelSurface picture = window->presented();
     plugin.dispatch(EffectOpcode::editorClose);
@@ -49,13 +49,13 @@ void writePng(const PixelSurface& picture, int descriptor, const std::string& pa
         if (file != nullptr) {
             std::fclose(file);
         }
-        throw ToolError("cannot write " + path);
+        throw ShotError("cannot write " + path);
     }
     std::vector<png_byte> row(static_cast<size_t>(picture.width) * 3);
     if (setjmp(png_jmpbuf(png)) != 0) {
         png_destroy_write_struct(&png, &info);
         std::fclose(file);
-        throw ToolError("cannot write " + path);
+        throw ShotError("cannot write " + path);
     }
     png_init_io(png, file);
     png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height), 8,
@@ -73,7 +73,7 @@ void writePng(const PixelSurface& picture, int descriptor, const std::string& pa
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
     if (std::fclose(file) != 0) {
-        throw ToolError("cannot write " + path);
+        throw ShotError("cannot write " + path);
     }
 }
 

@@ -1,7 +1,7 @@
 // Draws a plug-in's editor on the headless window and keeps the picture.
 #pragma once
 
-#include "gui/platform/pixel_surface.h"
+#include "pixel_surface.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // drawn without a window system.
 #pragma once
 
-#include "hosting/plugin_library.h"
+#include "plugin_library.h"
 
 #include <string>
 #include <vector>

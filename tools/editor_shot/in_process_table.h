@@ -2,7 +2,7 @@
 // build adds; the build writes the rows.
 #pragma once
 
-#include "hosting/plugin_library.h"
+#include "plugin_library.h"
 
 #include <cstddef>
 

@@ -1,14 +1,14 @@
 // `fendwick bench`: plug-ins timed against each other and a baseline.
-#include "fendwick/bench_runner.h"
-#include "fendwick/command_line.h"
-#include "fendwick/commands.h"
-#include "fendwick/number_text.h"
-#include "fendwick/peer_plugins.h"
-#include "fendwick/text_table.h"
-#include "fendwick/tool_error.h"
-#include "hosting/hosted_plugin.h"
-#include "hosting/plugin_library.h"
-#include "hosting/plugin_locator.h"
+#include "bench_runner.h"
+#include "command_line.h"
+#include "commands.h"
+#include "number_text.h"
+#include "peer_plugins.h"
+#include "text_table.h"
+#include "tool_error.h"
+#include "hosted_plugin.h"
+#include "plugin_library.h"
+#include "plugin_locator.h"
 
 #include <algorithm>
 #include <iostream>

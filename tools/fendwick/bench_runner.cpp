@@ -1,11 +1,11 @@
 // Interleaved timing of plug-ins.
-#include "fendwick/bench_runner.h"
+#include "bench_runner.h"
 
-#include "hosting/benchmark_signal.h"
-#include "hosting/hosted_plugin.h"
-#include "hosting/hosting_error.h"
-#include "hosting/plugin_library.h"
-#include "hosting/plugin_locator.h"
+#include "benchmark_signal.h"
+#include "hosted_plugin.h"
+#include "hosting_error.h"
+#include "plugin_library.h"
+#include "plugin_locator.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,8 +1,8 @@
 // Timing plug-ins' replacing process against each other on the benchmark signal.
 #pragma once
 
-#include "hosting/audio_buffer.h"
-#include "host/vst2_abi.h"
+#include "audio_buffer.h"
+#include "vst2_abi.h"
 
 #include <string>
 #include <vector>

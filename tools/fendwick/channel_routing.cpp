@@ -1,8 +1,8 @@
 // Routing file channels to plug-in inputs.
-#include "fendwick/channel_routing.h"
+#include "channel_routing.h"
 
-#include "fendwick/tool_error.h"
-#include "fendwick/usage_error.h"
+#include "tool_error.h"
+#include "usage_error.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Which channels of a file feed which inputs of a plug-in.
 #pragma once
 
-#include "hosting/audio_buffer.h"
+#include "audio_buffer.h"
 
 #include <cstddef>
 #include <optional>

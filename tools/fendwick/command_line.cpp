@@ -1,8 +1,8 @@
 // Splitting a subcommand's arguments.
-#include "fendwick/command_line.h"
+#include "command_line.h"
 
-#include "fendwick/number_text.h"
-#include "fendwick/usage_error.h"
+#include "number_text.h"
+#include "usage_error.h"
 
 #include <algorithm>
 

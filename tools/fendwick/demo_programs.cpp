@@ -1,5 +1,5 @@
 // The demo's program choice per plug-in.
-#include "fendwick/demo_programs.h"
+#include "demo_programs.h"
 
 #include <algorithm>
 #include <utility>

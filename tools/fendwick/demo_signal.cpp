@@ -1,7 +1,7 @@
 // Synthesising the demo signal.
-#include "fendwick/demo_signal.h"
+#include "demo_signal.h"
 
-#include "hosting/noise_generator.h"
+#include "noise_generator.h"
 
 #include <algorithm>
 #include <cmath>

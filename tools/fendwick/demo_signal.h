@@ -1,7 +1,7 @@
 // The demo's short piece of music, made in memory.
 #pragma once
 
-#include "hosting/audio_buffer.h"
+#include "audio_buffer.h"
 
 namespace fendwick {
 

@@ -1,5 +1,5 @@
 // Measuring gain reduction window by window.
-#include "fendwick/gain_reduction.h"
+#include "gain_reduction.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // How far a plug-in pulled the level down, measured from its input and output.
 #pragma once
 
-#include "hosting/audio_buffer.h"
+#include "audio_buffer.h"
 
 #include <cstddef>
 

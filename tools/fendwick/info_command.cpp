@@ -1,12 +1,12 @@
 // `fendwick info`: a plug-in's identity, parameters and programs, as text or JSON.
-#include "fendwick/command_line.h"
-#include "fendwick/commands.h"
-#include "fendwick/json_writer.h"
-#include "fendwick/number_text.h"
-#include "fendwick/plugin_description.h"
-#include "fendwick/text_table.h"
-#include "fendwick/usage_error.h"
-#include "hosting/loaded_plugin.h"
+#include "command_line.h"
+#include "commands.h"
+#include "json_writer.h"
+#include "number_text.h"
+#include "plugin_description.h"
+#include "text_table.h"
+#include "usage_error.h"
+#include "loaded_plugin.h"
 
 #include <cstdio>
 #include <iostream>

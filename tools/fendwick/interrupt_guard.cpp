@@ -1,5 +1,5 @@
 // The interrupt flag and its signal handler.
-#include "fendwick/interrupt_guard.h"
+#include "interrupt_guard.h"
 
 namespace fendwick {
 namespace {

@@ -1,7 +1,7 @@
 // JSON text output.
-#include "fendwick/json_writer.h"
+#include "json_writer.h"
 
-#include "fendwick/number_text.h"
+#include "number_text.h"
 
 #include <cmath>
 

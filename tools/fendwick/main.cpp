@@ -1,9 +1,9 @@
 // fendwick: the command-line host that inspects, renders, benchmarks and demonstrates VST 2 plug-ins.
-#include "fendwick/commands.h"
-#include "fendwick/tool_error.h"
-#include "fendwick/usage_error.h"
-#include "fendwick/usage_text.h"
-#include "hosting/hosting_error.h"
+#include "commands.h"
+#include "tool_error.h"
+#include "usage_error.h"
+#include "usage_text.h"
+#include "hosting_error.h"
 
 #include <exception>
 #include <iostream>

@@ -1,5 +1,5 @@
 // Locale-free number formatting and parsing through the character conversions.
-#include "fendwick/number_text.h"
+#include "number_text.h"
 
 #include <array>
 #include <charconv>

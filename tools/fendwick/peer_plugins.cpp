@@ -1,5 +1,5 @@
 // Finding the installed peer compressors.
-#include "fendwick/peer_plugins.h"
+#include "peer_plugins.h"
 
 #include <unistd.h>
 

@@ -1,7 +1,7 @@
 // Write-then-rename output files.
-#include "fendwick/pending_output_file.h"
+#include "pending_output_file.h"
 
-#include "fendwick/tool_error.h"
+#include "tool_error.h"
 
 #include <cerrno>
 #include <cstdio>

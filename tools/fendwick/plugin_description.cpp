@@ -1,8 +1,8 @@
 // Reading a plug-in's identity, parameters and programs.
-#include "fendwick/plugin_description.h"
+#include "plugin_description.h"
 
-#include "fendwick/plugin_settings.h"
-#include "hosting/hosted_plugin.h"
+#include "plugin_settings.h"
+#include "hosted_plugin.h"
 
 #include <utility>
 

@@ -1,10 +1,10 @@
 // Programs and parameters by name.
-#include "fendwick/plugin_settings.h"
+#include "plugin_settings.h"
 
-#include "fendwick/number_text.h"
-#include "fendwick/tool_error.h"
-#include "fendwick/usage_error.h"
-#include "hosting/hosted_plugin.h"
+#include "number_text.h"
+#include "tool_error.h"
+#include "usage_error.h"
+#include "hosted_plugin.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 // Drawing the progress line.
-#include "fendwick/progress_bar.h"
+#include "progress_bar.h"
 
-#include "fendwick/number_text.h"
+#include "number_text.h"
 
 #include <unistd.h>
 #include <utility>

@@ -1,13 +1,13 @@
 // fendwick shot: draws a plug-in's editor without a display and saves it as PNG.
 #include "editor_picture.h"
-#include "fendwick/command_line.h"
-#include "fendwick/commands.h"
-#include "fendwick/pending_output_file.h"
-#include "fendwick/plugin_settings.h"
-#include "fendwick/tool_error.h"
-#include "fendwick/usage_error.h"
-#include "hosting/hosted_plugin.h"
-#include "hosting/plugin_locator.h"
+#include "command_line.h"
+#include "commands.h"
+#include "pending_output_file.h"
+#include "plugin_settings.h"
+#include "tool_error.h"
+#include "usage_error.h"
+#include "hosted_plugin.h"
+#include "plugin_locator.h"
 #include "in_process_plugins.h"
 
 #include <iostream>

@@ -1,5 +1,5 @@
 // Level statistics.
-#include "fendwick/signal_statistics.h"
+#include "signal_statistics.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 // libsndfile handles for reading and writing.
-#include "fendwick/sound_file.h"
+#include "sound_file.h"
 
-#include "fendwick/tool_error.h"
+#include "tool_error.h"
 
 #include <utility>
 

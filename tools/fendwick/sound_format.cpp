@@ -1,8 +1,8 @@
 // libsndfile format codes by name.
-#include "fendwick/sound_format.h"
+#include "sound_format.h"
 
-#include "fendwick/tool_error.h"
-#include "fendwick/usage_error.h"
+#include "tool_error.h"
+#include "usage_error.h"
 
 #include <sndfile.h>
 

@@ -1,5 +1,5 @@
 // Aligning table columns.
-#include "fendwick/text_table.h"
+#include "text_table.h"
 
 #include <algorithm>
 #include <utility>

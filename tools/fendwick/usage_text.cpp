@@ -1,5 +1,5 @@
 // Help texts.
-#include "fendwick/usage_text.h"
+#include "usage_text.h"
 
 namespace fendwick {
 

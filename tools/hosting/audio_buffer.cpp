@@ -1,5 +1,5 @@
 // Planar audio storage.
-#include "hosting/audio_buffer.h"
+#include "audio_buffer.h"
 
 namespace fendwick {
 

@@ -1,7 +1,7 @@
 // Building the benchmark signal.
-#include "hosting/benchmark_signal.h"
+#include "benchmark_signal.h"
 
-#include "hosting/noise_generator.h"
+#include "noise_generator.h"
 
 #include <cmath>
 

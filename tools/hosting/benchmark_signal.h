@@ -1,7 +1,7 @@
 // The signal every speed comparison of ours runs on.
 #pragma once
 
-#include "hosting/audio_buffer.h"
+#include "audio_buffer.h"
 
 namespace fendwick {
 

@@ -1,7 +1,7 @@
 // Block-wise processing of whole buffers.
-#include "hosting/block_processing.h"
+#include "block_processing.h"
 
-#include "hosting/hosted_plugin.h"
+#include "hosted_plugin.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
 // Running a whole buffer through a plug-in's replacing entry, block by block.
 #pragma once
 
-#include "hosting/audio_buffer.h"
+#include "audio_buffer.h"
 
 namespace fendwick {
 

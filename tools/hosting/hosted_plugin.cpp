@@ -1,9 +1,9 @@
 // Creating, driving and closing one plug-in instance, and the host callback.
-#include "hosting/hosted_plugin.h"
+#include "hosted_plugin.h"
 
-#include "hosting/hosting_error.h"
-#include "hosting/instance_registry.h"
-#include "hosting/plugin_library.h"
+#include "hosting_error.h"
+#include "instance_registry.h"
+#include "plugin_library.h"
 
 #include <array>
 #include <cstring>

@@ -1,9 +1,9 @@
 // One plug-in instance driven through its effect record exactly as a host drives it.
 #pragma once
 
-#include "host/vst2_abi.h"
-#include "hosting/host_request.h"
-#include "hosting/plugin_library.h"
+#include "vst2_abi.h"
+#include "host_request.h"
+#include "plugin_library.h"
 
 #include <mutex>
 #include <optional>

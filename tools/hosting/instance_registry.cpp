@@ -1,5 +1,5 @@
 // The map from effect records to hosted instances.
-#include "hosting/instance_registry.h"
+#include "instance_registry.h"
 
 #include <mutex>
 #include <unordered_map>

@@ -1,7 +1,7 @@
 // Finds the hosted instance a callback request belongs to.
 #pragma once
 
-#include "host/vst2_abi.h"
+#include "vst2_abi.h"
 
 namespace fendwick {
 

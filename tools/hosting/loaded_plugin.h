@@ -1,9 +1,9 @@
 // A plug-in library together with one instance of it, torn down in the right order.
 #pragma once
 
-#include "hosting/hosted_plugin.h"
-#include "hosting/plugin_library.h"
-#include "hosting/plugin_locator.h"
+#include "hosted_plugin.h"
+#include "plugin_library.h"
+#include "plugin_locator.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Opening a plug-in library and finding its entry.
-#include "hosting/plugin_library.h"
+#include "plugin_library.h"
 
-#include "hosting/hosting_error.h"
+#include "hosting_error.h"
 
 #include <dlfcn.h>
 

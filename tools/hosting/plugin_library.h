@@ -1,7 +1,7 @@
 // A VST 2 shared object opened the way a host opens it, with its entry found.
 #pragma once
 
-#include "host/vst2_abi.h"
+#include "vst2_abi.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // Finding plug-in files by deliverable name or path.
-#include "hosting/plugin_locator.h"
+#include "plugin_locator.h"
 
 #include <algorithm>
 #include <cstdlib>

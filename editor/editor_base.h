@@ -2,8 +2,8 @@
 // reach, alive as long as its plug-in; only its frame comes and goes.
 #pragma once
 
-#include "gui/editor_link.h"
-#include "vst2_abi.h"
+#include "editor_link.h"
+#include "plugin_editor.h"
 
 #include <atomic>
 #include <cstdint>
@@ -20,7 +20,7 @@ class Frame;
 // thread, the editor's thread; setParameter and redraw may come from any
 // thread and never touch the frame off the editor's thread: they record what
 // changed, lock-free, and idle shows it.
-class EditorBase : public EditorLink {
+class EditorBase : public PluginEditor, public EditorLink {
 public:
     // The most parameters an editor follows, one bit each in the change words.
     static constexpr int32_t kParameterLimit = 64;
@@ -28,28 +28,32 @@ public:
     // Reads the plug-in's parameter values, so the plug-in must be fully
     // set up when its editor is made.
     explicit EditorBase(EffectBase* owner);
-    virtual ~EditorBase();
+    ~EditorBase() override;
+
+    // The editor of a plug-in of ours (every one derives from this base);
+    // null when it has none.
+    static EditorBase* of(EffectBase& effect);
 
     EditorBase(const EditorBase&) = delete;
     EditorBase& operator=(const EditorBase&) = delete;
 
-    virtual int32_t getRect(EditorRect** out);
+    int32_t getRect(EditorRect** out) override;
     // The base takes the calling thread as the editor's thread and keeps the
     // parent window; editors then build their frame and answer 1, or 0 when
     // no window could be made.
-    virtual int32_t open(void* parent);
+    int32_t open(void* parent) override;
     // The base deletes the frame with its controls.
-    virtual void close();
+    void close() override;
     // Shows the parameter changes recorded since the last idle, then lets
     // the frame draw what is marked.
-    virtual void idle();
-    virtual int32_t onKeyDown(const KeyRecord& key);
-    virtual int32_t onKeyUp(const KeyRecord& key);
-    virtual int32_t setKnobMode(int32_t mode);
+    void idle() override;
+    int32_t onKeyDown(const KeyRecord& key) override;
+    int32_t onKeyUp(const KeyRecord& key) override;
+    int32_t setKnobMode(int32_t mode) override;
     virtual bool onWheel(float distance);
     // Follows a change of the plug-in's parameter, which the plug-in has
     // already stored; the stored value is shown, not the one passed.
-    void setParameter(int32_t index, float value);
+    void setParameter(int32_t index, float value) final;
     // Marks the whole editor for drawing at the next idle.
     void redraw();
 

@@ -2,9 +2,9 @@
 #include "editor_base.h"
 
 #include "effect_base.h"
-#include "gui/frame.h"
-#include "gui/knob_mode.h"
-#include "gui/platform/platform_window.h"
+#include "frame.h"
+#include "knob_mode.h"
+#include "platform_window.h"
 
 namespace fendwick {
 
@@ -36,6 +36,8 @@ EditorBase::EditorBase(EffectBase* owner) : effect(owner), nextIdleTime(tickCoun
     forgetRecordedChanges();
     effect->setEditor(this);
 }
+
+EditorBase* EditorBase::of(EffectBase& effect) { return static_cast<EditorBase*>(effect.getEditor()); }
 
 EditorBase::~EditorBase() = default;
 

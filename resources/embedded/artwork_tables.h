@@ -2,7 +2,7 @@
 // generated bitmap library (ascarell_artwork for ascarellArtwork, and so on).
 #pragma once
 
-#include "resources/embedded_bitmap.h"
+#include "embedded_bitmap.h"
 
 namespace fendwick {
 
