@@ -22,9 +22,10 @@ static_assert(AscarellArtwork::smallKnob.images == knobFrameCount, "a knob strip
 static_assert(AscarellArtwork::threshKnob.images == knobFrameCount, "a knob strip holds the painter's frames");
 static_assert(AscarellArtwork::outLevelKnob.images == knobFrameCount, "a knob strip holds the painter's frames");
 
-// The image of each parameter's control in the editor preview.
+// The image the preview shows of each parameter's control, by parameter index.
 constexpr int previewImages[AscarellParam::count] = {40, 53, 8, 3, 19, 1, 62, 46};
 
+// The sunken frame that a picture of the editor sits in.
 void placeRecess(PanelPainter& p, const AscarellPlace& at, const AscarellPicture& inset)
 {
     p.displayRecess(at.left, at.top, at.left + inset.width, at.top + inset.imageHeight);
