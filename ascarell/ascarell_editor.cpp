@@ -1,7 +1,6 @@
 // The single-band plug-ins' editor.
 #include "ascarell_editor.h"
 
-#include "ascarell_artwork_ids.h"
 #include "ascarell_compressor.h"
 #include "ascarell_parameters.h"
 #include "ascarell_texts.h"
@@ -15,36 +14,31 @@ namespace fendwick {
 
 namespace {
 
-constexpr int32_t kKnobImages = 81;
-constexpr int32_t kButtonImages = 2;
-constexpr int32_t kStripButtonTag = 8;
 constexpr int32_t kTextFontIndex = 5;
 constexpr Color kTextColor{102, 255, 255, 0};
 
-struct KnobPlace {
-    int32_t tag;
-    int32_t left;
-    int32_t top;
-    int32_t bitmapId;
-};
-
-// Input, Ratio, Knee, Attack and Release, left to right.
-constexpr KnobPlace kSmallKnobs[] = {
-    {AscarellParam::input, 32, 44, AscarellArtwork::smallKnob},
-    {AscarellParam::ratio, 84, 44, AscarellArtwork::smallKnob},
-    {AscarellParam::knee, 136, 44, AscarellArtwork::smallKnob},
-    {AscarellParam::attack, 188, 44, AscarellArtwork::smallKnob},
-    {AscarellParam::release, 240, 44, AscarellArtwork::smallKnob},
-};
-
-constexpr Rect kTextDisplayRect{55, 8, 55 + 190, 8 + 17};
+// The row of the layout whose control follows `index`; the strip's tag and
+// indexes past the last parameter have none.
+int32_t rowOf(int32_t index)
+{
+    for (int32_t row = 0; row < static_cast<int32_t>(std::size(AscarellLayout::controls)); ++row) {
+        if (AscarellLayout::controls[row].tag == index) {
+            return row;
+        }
+    }
+    return -1;
+}
 
 static_assert(AscarellParam::count <= EditorBase::kParameterLimit, "the editor follows every parameter");
+static_assert(AscarellLayout::stripButton.tag >= AscarellParam::count, "the strip changes no parameter");
 
 }  // namespace
 
 AscarellEditor::AscarellEditor(AscarellCompressor* owner, const ArtworkTable& table)
-    : EditorBase(owner), compressor(owner), artwork(table), background(new Bitmap(table, AscarellArtwork::background))
+    : EditorBase(owner),
+      compressor(owner),
+      artwork(table),
+      background(new Bitmap(table, AscarellArtwork::background.id))
 {
     setRect(background->width(), background->height());
 }
@@ -55,28 +49,23 @@ AscarellEditor::~AscarellEditor()
     background->release();
 }
 
-FilmStripKnob* AscarellEditor::addKnob(int32_t tag, int32_t left, int32_t top, int32_t bitmapId)
+Control* AscarellEditor::addControl(const AscarellControl& row, float value)
 {
-    auto* bitmap = new Bitmap(artwork, bitmapId);
-    const int32_t imageHeight = bitmap->height() / kKnobImages;
-    const Rect size{left, top, left + bitmap->width(), top + imageHeight};
-    auto* knob = new FilmStripKnob(size, this, tag, kKnobImages, imageHeight, bitmap, Point{});
+    auto* bitmap = new Bitmap(artwork, row.picture.id);
+    const int32_t images = row.picture.images;
+    const int32_t imageHeight = bitmap->height() / images;
+    const AscarellPlace& at = row.place;
+    const Rect size{at.left, at.top, at.left + bitmap->width(), at.top + imageHeight};
+    Control* control = nullptr;
+    if (row.kind == AscarellControlKind::knob) {
+        control = new FilmStripKnob(size, this, row.tag, images, imageHeight, bitmap, Point{});
+    } else {
+        control = new OnOffButton(size, this, row.tag, imageHeight, bitmap, Point{});
+    }
     bitmap->release();
-    knob->setValue(parameterValue(tag));
-    frameWindow->addView(knob);
-    return knob;
-}
-
-OnOffButton* AscarellEditor::addButton(int32_t tag, int32_t left, int32_t top, int32_t bitmapId)
-{
-    auto* bitmap = new Bitmap(artwork, bitmapId);
-    const int32_t imageHeight = bitmap->height() / kButtonImages;
-    const Rect size{left, top, left + bitmap->width(), top + imageHeight};
-    auto* button = new OnOffButton(size, this, tag, imageHeight, bitmap, Point{});
-    bitmap->release();
-    button->setValue(tag < AscarellParam::count ? parameterValue(tag) : 0.0f);
-    frameWindow->addView(button);
-    return button;
+    control->setValue(value);
+    frameWindow->addView(control);
+    return control;
 }
 
 int32_t AscarellEditor::open(void* parent)
@@ -91,25 +80,25 @@ int32_t AscarellEditor::open(void* parent)
     }
     frameWindow->setBackground(background);
 
-    arcSwitch = addButton(AscarellParam::arc, 280, 68, AscarellArtwork::arcSwitch);
-    for (int32_t i = 0; i < 5; ++i) {
-        const KnobPlace& place = kSmallKnobs[i];
-        smallKnobs[i] = addKnob(place.tag, place.left, place.top, place.bitmapId);
+    for (size_t row = 0; row < std::size(controls); ++row) {
+        const AscarellControl& layout = AscarellLayout::controls[row];
+        controls[row] = addControl(layout, parameterValue(layout.tag));
     }
-    threshKnob = addKnob(AscarellParam::thresh, 326, 25, AscarellArtwork::threshKnob);
-    outLevelKnob = addKnob(AscarellParam::outLevel, 447, 25, AscarellArtwork::outLevelKnob);
 
-    textDisplay = new ParamTextDisplay(kTextDisplayRect, nullptr, 0);
+    const AscarellPlace& at = AscarellLayout::textDisplay;
+    const AscarellPicture& inset = AscarellArtwork::textDisplay;
+    textDisplay = new ParamTextDisplay(Rect{at.left, at.top, at.left + inset.width, at.top + inset.imageHeight},
+                                       nullptr, 0);
     textDisplay->setFontIndex(kTextFontIndex);
     textDisplay->setTextStyle(0);
     textDisplay->setFontColor(kTextColor);
-    auto* inset = new Bitmap(artwork, AscarellArtwork::textDisplay);
-    textDisplay->setBackground(inset);
-    inset->release();
+    auto* insetBitmap = new Bitmap(artwork, inset.id);
+    textDisplay->setBackground(insetBitmap);
+    insetBitmap->release();
     textDisplay->setValueToText(idleDisplayText);
     frameWindow->addView(textDisplay);
 
-    stripButton = addButton(kStripButtonTag, 8, 110, AscarellArtwork::stripButton);
+    stripButton = addControl(AscarellLayout::stripButton, 0.0f);
     opened = true;
     return 1;
 }
@@ -126,28 +115,11 @@ void AscarellEditor::close()
 
 void AscarellEditor::clearControls()
 {
-    arcSwitch = nullptr;
-    for (FilmStripKnob*& knob : smallKnobs) {
-        knob = nullptr;
+    for (Control*& control : controls) {
+        control = nullptr;
     }
-    threshKnob = nullptr;
-    outLevelKnob = nullptr;
     textDisplay = nullptr;
     stripButton = nullptr;
-}
-
-FilmStripKnob* AscarellEditor::knobOf(int32_t index) const
-{
-    if (index >= AscarellParam::input && index <= AscarellParam::release) {
-        return smallKnobs[index];
-    }
-    if (index == AscarellParam::thresh) {
-        return threshKnob;
-    }
-    if (index == AscarellParam::outLevel) {
-        return outLevelKnob;
-    }
-    return nullptr;
 }
 
 void AscarellEditor::valueChanged(DrawContext* context, Control* control)
@@ -160,22 +132,21 @@ void AscarellEditor::valueChanged(DrawContext* context, Control* control)
     control->update(context);
 }
 
-// The knob shows the value and the text display says what it means; ARC
-// only flips its switch.
+// The control shows the value; a knob's value is also named in the text
+// display, a switch only flips its picture.
 void AscarellEditor::showParameter(int32_t index, float value)
 {
-    if (!opened) {
+    const int32_t row = rowOf(index);
+    if (!opened || row < 0) {
         return;
     }
-    if (FilmStripKnob* knob = knobOf(index)) {
-        knob->setValue(value);
-        frameWindow->redrawViewNow(knob);
+    Control* control = controls[row];
+    control->setValue(value);
+    frameWindow->redrawViewNow(control);
+    if (AscarellLayout::controls[row].kind == AscarellControlKind::knob) {
         textDisplay->setValue(value);
         textDisplay->setValueToText(ascarellValueText(index));
         frameWindow->redrawViewNow(textDisplay);
-    } else if (index == AscarellParam::arc) {
-        arcSwitch->setValue(value);
-        frameWindow->redrawViewNow(arcSwitch);
     }
 }
 

@@ -2,18 +2,19 @@
 // a text display of the parameter moved last, and the product strip.
 #pragma once
 
+#include "ascarell_editor_layout.h"
 #include "editor_base.h"
 #include "control_listener.h"
 
 #include <cstdint>
+#include <iterator>
 
 namespace fendwick {
 
 class AscarellCompressor;
 class Bitmap;
 struct ArtworkTable;
-class FilmStripKnob;
-class OnOffButton;
+class Control;
 class ParamTextDisplay;
 
 // Lives as long as the plug-in; open builds the frame and its controls,
@@ -34,19 +35,15 @@ protected:
     void showParameter(int32_t index, float value) override;
 
 private:
-    FilmStripKnob* addKnob(int32_t tag, int32_t left, int32_t top, int32_t bitmapId);
-    OnOffButton* addButton(int32_t tag, int32_t left, int32_t top, int32_t bitmapId);
-    FilmStripKnob* knobOf(int32_t index) const;
+    // Makes the control of one row of the layout, showing `value`, and adds it to the frame.
+    Control* addControl(const AscarellControl& row, float value);
     void clearControls();
 
     AscarellCompressor* compressor;
     const ArtworkTable& artwork;
-    OnOffButton* arcSwitch = nullptr;
-    FilmStripKnob* smallKnobs[5] = {};  // Input, Ratio, Knee, Attack, Release
-    FilmStripKnob* threshKnob = nullptr;
-    FilmStripKnob* outLevelKnob = nullptr;
+    Control* controls[std::size(AscarellLayout::controls)] = {};  // row by row of the layout
     ParamTextDisplay* textDisplay = nullptr;
-    OnOffButton* stripButton = nullptr;
+    Control* stripButton = nullptr;
     Bitmap* background;
     bool opened = false;
 };

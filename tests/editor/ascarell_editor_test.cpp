@@ -1,5 +1,6 @@
 // The single-band editor in-process on the headless window: layout, values
 // shown, the flow between controls, parameters and host, and its lifecycle.
+#include "ascarell_editor_layout.h"
 #include "ascarell_effect.h"
 #include "ascarell_parameters.h"
 #include "editor_base.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <thread>
@@ -24,15 +26,17 @@ namespace {
 
 using P = AscarellParam::Index;
 
-// Views in the order the editor adds them.
+// The views the editor adds after one control per row of its layout.
 namespace ViewIndex {
-constexpr int32_t arcSwitch = 0;
-constexpr int32_t firstSmallKnob = 1;  // Input; Ratio, Knee, Attack, Release follow
-constexpr int32_t threshKnob = 6;
-constexpr int32_t outLevelKnob = 7;
-constexpr int32_t textDisplay = 8;
-constexpr int32_t stripButton = 9;
+constexpr int32_t textDisplay = static_cast<int32_t>(std::size(AscarellLayout::controls));
+constexpr int32_t stripButton = textDisplay + 1;
+constexpr int32_t count = stripButton + 1;
 }  // namespace ViewIndex
+
+bool overlap(const Rect& a, const Rect& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
 
 void* const kParentWindow = reinterpret_cast<void*>(0x2a);
 
@@ -62,16 +66,27 @@ protected:
     {
         return dynamic_cast<T*>(frame()->view(index));
     }
-    FilmStripKnob* knobFor(int32_t parameter)
+    // The knobs and switches of the open frame that carry `tag`.
+    std::vector<Control*> controlsTagged(int32_t tag)
     {
-        if (parameter == P::thresh) {
-            return viewAt<FilmStripKnob>(ViewIndex::threshKnob);
+        std::vector<Control*> found;
+        for (int32_t i = 0; i < frame()->viewCount(); ++i) {
+            View* view = frame()->view(i);
+            auto* control = dynamic_cast<Control*>(view);
+            const bool knobOrSwitch = dynamic_cast<FilmStripKnob*>(view) || dynamic_cast<OnOffButton*>(view);
+            if (knobOrSwitch && control->tag() == tag) {
+                found.push_back(control);
+            }
         }
-        if (parameter == P::outLevel) {
-            return viewAt<FilmStripKnob>(ViewIndex::outLevelKnob);
-        }
-        return viewAt<FilmStripKnob>(ViewIndex::firstSmallKnob + parameter);
+        return found;
     }
+    template <typename T>
+    T* controlFor(int32_t parameter)
+    {
+        const std::vector<Control*> found = controlsTagged(parameter);
+        return found.size() == 1 ? dynamic_cast<T*>(found.front()) : nullptr;
+    }
+    FilmStripKnob* knobFor(int32_t parameter) { return controlFor<FilmStripKnob>(parameter); }
     std::string displayText()
     {
         char text[128];
@@ -104,8 +119,8 @@ TEST_F(AscarellEditorTest, RectangleIsTheBackgroundBeforeAndAfterOpen)
         ASSERT_NE(rect, nullptr);
         EXPECT_EQ(rect->top, 0);
         EXPECT_EQ(rect->left, 0);
-        EXPECT_EQ(rect->bottom, 139);
-        EXPECT_EQ(rect->right, 545);
+        EXPECT_EQ(rect->bottom, AscarellLayout::height);
+        EXPECT_EQ(rect->right, AscarellLayout::width);
         open();
     }
 }
@@ -114,32 +129,51 @@ TEST_F(AscarellEditorTest, OpeningLaysOutEveryControlAtItsValue)
 {
     dispatch(EffectOpcode::setProgram, 0, 14);
     open();
-    ASSERT_EQ(frame()->viewCount(), 10);
-    const struct {
-        int32_t view;
-        Rect size;
-    } layout[] = {
-        {ViewIndex::arcSwitch, {280, 68, 309, 79}},   {1, {32, 44, 64, 76}},    {2, {84, 44, 116, 76}},
-        {3, {136, 44, 168, 76}},                      {4, {188, 44, 220, 76}},  {5, {240, 44, 272, 76}},
-        {ViewIndex::threshKnob, {326, 25, 377, 76}},  {ViewIndex::outLevelKnob, {447, 25, 498, 76}},
-        {ViewIndex::textDisplay, {55, 8, 245, 25}},   {ViewIndex::stripButton, {8, 110, 537, 131}},
+    ASSERT_EQ(frame()->viewCount(), ViewIndex::count);
+    // Each view is one image of its picture, in the order of the layout.
+    const auto expectPlaced = [&](int32_t view, const AscarellPlace& at, const AscarellPicture& picture) {
+        const Rect& r = frame()->view(view)->viewSize();
+        EXPECT_EQ(r.left, at.left) << view;
+        EXPECT_EQ(r.top, at.top) << view;
+        EXPECT_EQ(r.right - r.left, picture.width) << view;
+        EXPECT_EQ(r.bottom - r.top, picture.imageHeight) << view;
     };
-    for (const auto& place : layout) {
-        const Rect& r = frame()->view(place.view)->viewSize();
-        EXPECT_EQ(r.left, place.size.left) << place.view;
-        EXPECT_EQ(r.top, place.size.top) << place.view;
-        EXPECT_EQ(r.right, place.size.right) << place.view;
-        EXPECT_EQ(r.bottom, place.size.bottom) << place.view;
+    for (int32_t row = 0; row < ViewIndex::textDisplay; ++row) {
+        expectPlaced(row, AscarellLayout::controls[row].place, AscarellLayout::controls[row].picture);
     }
+    expectPlaced(ViewIndex::textDisplay, AscarellLayout::textDisplay, AscarellArtwork::textDisplay);
+    expectPlaced(ViewIndex::stripButton, AscarellLayout::stripButton.place, AscarellLayout::stripButton.picture);
+
     for (int32_t p : {P::input, P::ratio, P::knee, P::attack, P::release, P::thresh, P::outLevel}) {
+        ASSERT_NE(knobFor(p), nullptr) << p;
         EXPECT_EQ(knobFor(p)->value(), effect->getParameter(p)) << p;
-        EXPECT_EQ(knobFor(p)->tag(), p);
     }
-    EXPECT_EQ(viewAt<OnOffButton>(ViewIndex::arcSwitch)->value(), 1.0f);
+    EXPECT_EQ(controlFor<OnOffButton>(P::arc)->value(), 1.0f);
     EXPECT_EQ(viewAt<OnOffButton>(ViewIndex::stripButton)->value(), 0.0f);
     EXPECT_EQ(displayText(), "- - - - - - - - -");
     EXPECT_EQ(viewAt<ParamTextDisplay>(ViewIndex::textDisplay)->textStyle(), 0);
     EXPECT_EQ(viewAt<ParamTextDisplay>(ViewIndex::textDisplay)->fontIndex(), 5);
+}
+
+TEST_F(AscarellEditorTest, EveryParameterHasExactlyOneControl)
+{
+    open();
+    for (int32_t p = 0; p < P::count; ++p) {
+        EXPECT_EQ(controlsTagged(p).size(), 1u) << p;
+    }
+}
+
+TEST_F(AscarellEditorTest, ViewsLieApartInsideTheBackground)
+{
+    open();
+    for (int32_t i = 0; i < frame()->viewCount(); ++i) {
+        const Rect& a = frame()->view(i)->viewSize();
+        EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= AscarellLayout::width && a.bottom <= AscarellLayout::height)
+            << i;
+        for (int32_t j = i + 1; j < frame()->viewCount(); ++j) {
+            EXPECT_FALSE(overlap(a, frame()->view(j)->viewSize())) << i << " and " << j;
+        }
+    }
 }
 
 TEST_F(AscarellEditorTest, HostAutomationMovesTheKnobAndNamesTheValue)
@@ -159,7 +193,7 @@ TEST_F(AscarellEditorTest, ArcAutomationFlipsOnlyTheSwitch)
     open();
     effect->setParameter(P::ratio, 0.75f);
     effect->setParameter(P::arc, 0.0f);
-    EXPECT_EQ(viewAt<OnOffButton>(ViewIndex::arcSwitch)->value(), 0.0f);
+    EXPECT_EQ(controlFor<OnOffButton>(P::arc)->value(), 0.0f);
     EXPECT_EQ(displayText(), "Ratio  :  4.0 : 1");
 }
 
@@ -248,14 +282,14 @@ TEST_F(AscarellEditorTest, StripButtonTurnsItsPictureAndNoParameter)
     for (int32_t p = 0; p < P::count; ++p) {
         EXPECT_EQ(effect->getParameter(p), before[p]);
     }
-    EXPECT_EQ(requestsFor(HostOpcode::automate, 8), 0);
+    EXPECT_EQ(requestsFor(HostOpcode::automate, strip->tag()), 0);
     EXPECT_NE(window()->presentedPixel(at.x, at.y), pixelBefore);
 }
 
 TEST_F(AscarellEditorTest, ArcSwitchClickSetsTheReleaseMode)
 {
     open();
-    OnOffButton* arc = viewAt<OnOffButton>(ViewIndex::arcSwitch);
+    OnOffButton* arc = controlFor<OnOffButton>(P::arc);
     const Point at = centreOf(arc);
     window()->scriptPointer({{MouseState::primary, at}, {0, at}});
     window()->queueButtonDown(at);

@@ -1,49 +1,57 @@
 // The bitmaps of the Ascarell single-band editor, as ascarell and ascarell_mono carry them.
 #include "artwork_checks.h"
 
+#include "ascarell_editor_layout.h"
+
 namespace fendwick::artwork_test {
 namespace {
 
 const ArtworkTable& table = ascarellArtwork;
 
-const ExpectedBitmap bitmaps[] = {{10001, 545, 139, 1, 8}, {10002, 529, 21, 2, 8}, {10003, 51, 51, 81, 8},
-                                  {10004, 32, 32, 81, 8},  {10005, 51, 51, 81, 8}, {10006, 190, 17, 1, 8},
-                                  {10007, 29, 11, 2, 24}};
+namespace picture = AscarellArtwork;
 
 TEST(AscarellArtwork, CarriesEveryBitmapAtItsSizeAndNothingElse)
 {
-    for (const ExpectedBitmap& b : bitmaps) {
-        EXPECT_TRUE(hasShape(table, b));
+    // Only the ARC switch is drawn in true colour.
+    const struct {
+        AscarellPicture picture;
+        int32_t bitsPerPixel;
+    } bitmaps[] = {{picture::background, 8}, {picture::stripButton, 8}, {picture::threshKnob, 8},
+                   {picture::smallKnob, 8},  {picture::outLevelKnob, 8}, {picture::textDisplay, 8},
+                   {picture::arcSwitch, 24}};
+    for (const auto& b : bitmaps) {
+        const AscarellPicture& p = b.picture;
+        EXPECT_TRUE(hasShape(table, {p.id, p.width, p.imageHeight, p.images, b.bitsPerPixel}));
     }
-    EXPECT_TRUE(knowsNothingBut(table, 10001, 10007));
+    EXPECT_TRUE(knowsNothingBut(table, picture::background.id, picture::arcSwitch.id));
 }
 
 TEST(AscarellArtwork, KnobsTurnClockwiseFromLowerLeftToLowerRight)
 {
-    for (const int32_t id : {10003, 10004, 10005}) {
-        EXPECT_TRUE(turnsClockwise(table, id));
+    for (const AscarellPicture& knob : {picture::threshKnob, picture::smallKnob, picture::outLevelKnob}) {
+        EXPECT_TRUE(turnsClockwise(table, knob.id));
     }
 }
 
 TEST(AscarellArtwork, KnobsBlendIntoTheBackgroundWhereTheEditorPutsThem)
 {
-    const Placement knobs[] = {{10004, 32, 44},  {10004, 84, 44},  {10004, 136, 44}, {10004, 188, 44},
-                               {10004, 240, 44}, {10003, 326, 25}, {10005, 447, 25}};
-    for (const Placement& k : knobs) {
-        EXPECT_TRUE(blendsIntoBackground(table, k));
+    for (const AscarellControl& c : AscarellLayout::controls) {
+        if (c.kind == AscarellControlKind::knob) {
+            EXPECT_TRUE(blendsIntoBackground(table, {c.picture.id, c.place.left, c.place.top}));
+        }
     }
 }
 
 TEST(AscarellArtwork, ArcSwitchIsLitBelowAndTheStripShowsTwoTexts)
 {
-    EXPECT_TRUE(imagesDiffer(table, 10007, 2));
-    EXPECT_TRUE(lowerImageIsLit(table, 10007));
-    EXPECT_TRUE(imagesDiffer(table, 10002, 2));
+    EXPECT_TRUE(imagesDiffer(table, picture::arcSwitch.id, 2));
+    EXPECT_TRUE(lowerImageIsLit(table, picture::arcSwitch.id));
+    EXPECT_TRUE(imagesDiffer(table, picture::stripButton.id, 2));
 }
 
 TEST(AscarellArtwork, TextDisplayCarriesItsCyanTextReadably)
 {
-    EXPECT_TRUE(carriesReadableText(table, 10006, {102, 255, 255}));
+    EXPECT_TRUE(carriesReadableText(table, picture::textDisplay.id, {102, 255, 255}));
 }
 
 }  // namespace
