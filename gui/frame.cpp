@@ -159,17 +159,8 @@ void Frame::update(DrawContext* context)
 
 void Frame::redrawViewNow(View* view)
 {
-    const bool known = view != nullptr && isChild(view);
-    if (!onWindowThread()) {
-        // Another thread (the host's automation) must not draw; idle will.
-        if (known)
-            view->setDirty(true);
-        else
-            setDirty(true);
-        return;
-    }
     DrawContext context(*this);
-    if (known)
+    if (view != nullptr && isChild(view))
         view->draw(context);
     else
         draw(context);

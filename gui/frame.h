@@ -17,9 +17,8 @@ class EditorLink;
 
 // Made by the editor when the host opens it and deleted when the host closes
 // it. Draws into a surface of its own size and presents what changed to its
-// platform window. Everything runs on the thread that created it, except
-// redrawViewNow, which from any other thread only marks the view dirty for
-// the next idle.
+// platform window. Everything runs on the thread that created it; from any
+// other thread, idle, painting and the pointer queries do nothing.
 class Frame : public View, public WindowEventSink {
 public:
     // Null when no window could be made inside the parent.
@@ -56,7 +55,8 @@ public:
     void update(DrawContext* context) override;
     EditorLink* editor() const override { return editor_; }
 
-    // Draws the view (or, for null or a stranger, the whole frame) at once.
+    // Draws the view (or, for null or a stranger, the whole frame) at once;
+    // on the frame's own thread only, as editors show values there alone.
     void redrawViewNow(View* view = nullptr);
     // Draws the dirty views once the window has been painted for the first time.
     void idleRedraw();

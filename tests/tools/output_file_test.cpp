@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,6 +42,18 @@ TEST(PendingOutputFile, ReplacesTheTargetOnlyOnCommitWithUsualPermissions)
     const mode_t mask = umask(0);
     umask(mask);
     EXPECT_EQ(status.st_mode & 0777, 0666 & ~mask);
+}
+
+// Ctrl-C the moment the file exists: the process lives on, commit refuses and the file goes.
+TEST(PendingOutputFile, InterruptedRightAfterCreationLeavesNothing)
+{
+    const test::ScratchFolder folder("pending_interrupted");
+    {
+        PendingOutputFile pending(folder.file("result.wav"));
+        ASSERT_EQ(std::raise(SIGINT), 0);
+        EXPECT_THROW(pending.commit(), ToolError);
+    }
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{});
 }
 
 TEST(SoundFormat, KeepsTheInputFormatElseTheContainersUsualEncoding)

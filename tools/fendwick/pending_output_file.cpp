@@ -59,6 +59,9 @@ PendingOutputFile::~PendingOutputFile()
 
 void PendingOutputFile::commit()
 {
+    if (InterruptGuard::interrupted()) {
+        throw ToolError("interrupted");
+    }
     if (fchmod(descriptor_, regularFileMode()) != 0 || fsync(descriptor_) != 0) {
         throw ToolError("cannot write " + finalPath_ + ": " + systemMessage());
     }

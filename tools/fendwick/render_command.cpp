@@ -63,7 +63,8 @@ struct RenderReport {
     double pluginSeconds = 0.0;
 };
 
-// Reads, processes and writes block by block; throws on the first failure.
+// Reads, processes and writes block by block; throws on the first failure or
+// once Ctrl-C has raised the flag of the output file's interrupt guard.
 void renderStream(HostedPlugin& plugin, SoundFile& reader, SoundFile& writer, const ChannelRouting& routing,
                   int blockSize, RenderReport& report)
 {
@@ -83,7 +84,6 @@ void renderStream(HostedPlugin& plugin, SoundFile& reader, SoundFile& writer, co
         outputPointers.push_back(outputs.channel(c));
     }
     const bool replacing = plugin.canReplace();
-    const InterruptGuard interruptGuard;
     ProgressBar progress("rendering", static_cast<uint64_t>(std::max<int64_t>(reader.frames(), 0)),
                          ProgressBar::standardErrorIsTerminal());
     const auto start = Clock::now();
