@@ -51,6 +51,11 @@ int32_t EditorBase::getRect(EditorRect** out)
 
 int32_t EditorBase::open(void* parent)
 {
+    // Opened again without a close: the frame stays on the thread that made
+    // it, and so does the editor.
+    if (frameWindow) {
+        return 1;
+    }
     editorThread.store(std::this_thread::get_id(), std::memory_order_relaxed);
     // The controls about to be built read every value afresh.
     forgetRecordedChanges();

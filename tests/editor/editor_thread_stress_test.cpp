@@ -63,6 +63,25 @@ TEST(EditorThreadStress, OpeningIdlingAndClosingUnderAutomationStaysOnTheEditorT
     });
 }
 
+// A second open without a close, from another thread, must not make that
+// thread the editor's: its parameter changes still wait for the idle.
+TEST(EditorThreadStress, ASecondOpenFromAnotherThreadKeepsTheEditorThread)
+{
+    AscarellEffect effect(quietHost, AscarellChannels::stereo);
+    ASSERT_EQ(dispatch(effect, EffectOpcode::editorOpen, kParentWindow), 1);
+    constexpr int32_t threshView = 6;
+    const auto* threshKnob = dynamic_cast<Control*>(EditorBase::of(effect)->frame()->view(threshView));
+    const float before = threshKnob->value();
+    std::thread([&] {
+        EXPECT_EQ(dispatch(effect, EffectOpcode::editorOpen, kParentWindow), 1);
+        effect.setParameter(P::thresh, 0.25f);
+    }).join();
+    EXPECT_EQ(threshKnob->value(), before);
+    dispatch(effect, EffectOpcode::editorIdle);
+    EXPECT_EQ(threshKnob->value(), 0.25f);
+    dispatch(effect, EffectOpcode::editorClose);
+}
+
 TEST(EditorThreadStress, OneIdleAfterTheStormShowsTheLastValuesSet)
 {
     AscarellEffect effect(quietHost, AscarellChannels::stereo);

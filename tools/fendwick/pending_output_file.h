@@ -1,7 +1,7 @@
 // An output file that appears under its name only once it is complete.
 #pragma once
 
-#include "fendwick/interrupt_guard.h"
+#include "interrupt_guard.h"
 
 #include <string>
 
