@@ -22,7 +22,8 @@ function(fendwick_add_plugin name)
   target_link_libraries(${name} PRIVATE fendwick_options
     ${PLUGIN_FAMILY} fendwick_editor fendwick_gui ${FENDWICK_PLUGIN_WINDOW_BACKEND})
   set(exports ${PROJECT_SOURCE_DIR}/cmake/plugin_exports.map)
-  if(NOT FENDWICK_SANITIZE)
+  # The sanitizers' runtimes need the shared C++ runtime.
+  if(NOT FENDWICK_SANITIZE AND NOT FENDWICK_SANITIZE_THREAD)
     target_link_options(${name} PRIVATE -static-libstdc++ -static-libgcc)
   endif()
   target_link_options(${name} PRIVATE -Wl,--version-script=${exports} -Wl,--no-undefined -Wl,-z,defs)
