@@ -9,6 +9,7 @@
 #include <sndfile.h>
 
 #include <csignal>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,7 +29,6 @@ TEST(PendingOutputFile, ReplacesTheTargetOnlyOnCommitWithUsualPermissions)
     {
         PendingOutputFile first(target);
         ASSERT_EQ(write(first.descriptor(), "old", 3), 3);
-        EXPECT_EQ(folder.entries()[0].rfind(".result.wav.fendwick-", 0), 0u) << folder.entries()[0];
         first.commit();
     }
     {
@@ -44,16 +44,36 @@ TEST(PendingOutputFile, ReplacesTheTargetOnlyOnCommitWithUsualPermissions)
     EXPECT_EQ(status.st_mode & 0777, 0666 & ~mask);
 }
 
-// Ctrl-C the moment the file exists: the process lives on, commit refuses and the file goes.
+// Ctrl-C, a closed terminal or termination the moment the file exists: the
+// process lives on, commit refuses and the file goes.
 TEST(PendingOutputFile, InterruptedRightAfterCreationLeavesNothing)
 {
     const test::ScratchFolder folder("pending_interrupted");
-    {
-        PendingOutputFile pending(folder.file("result.wav"));
-        ASSERT_EQ(std::raise(SIGINT), 0);
-        EXPECT_THROW(pending.commit(), ToolError);
+    for (const int signal : {SIGINT, SIGHUP, SIGTERM}) {
+        {
+            PendingOutputFile pending(folder.file("result.wav"));
+            ASSERT_EQ(std::raise(signal), 0);
+            EXPECT_THROW(pending.commit(), ToolError) << strsignal(signal);
+        }
+        EXPECT_EQ(folder.entries(), std::vector<std::string>{}) << strsignal(signal);
     }
-    EXPECT_EQ(folder.entries(), std::vector<std::string>{});
+}
+
+// A temporary name fits the file system's 255 bytes however long the output's name is.
+TEST(PendingOutputFile, TemporaryNamesFitBesideAnyName)
+{
+    const std::string longest(255, 'n');
+    const struct {
+        std::string finalPath;
+        std::string pattern;
+    } cases[] = {
+        {"out.wav", ".out.wav.fendwick-XXXXXX"},
+        {"/takes/a/out.wav", "/takes/a/.out.wav.fendwick-XXXXXX"},
+        {"/takes/" + longest, "/takes/." + longest.substr(0, 238) + ".fendwick-XXXXXX"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(temporaryPattern(c.finalPath), c.pattern);
+    }
 }
 
 TEST(SoundFormat, KeepsTheInputFormatElseTheContainersUsualEncoding)
@@ -68,6 +88,20 @@ TEST(SoundFormat, KeepsTheInputFormatElseTheContainersUsualEncoding)
               SF_FORMAT_WAV | SF_FORMAT_PCM_24);
     EXPECT_THROW(chooseOutputFormat(wav16, std::string("mp4"), std::nullopt, 2, 44100), UsageError);
     EXPECT_THROW(chooseOutputFormat(wav16, std::string("aiff"), std::string("vorbis"), 2, 44100), ToolError);
+}
+
+TEST(SoundFormat, ExtensionsNameOnlyContainersWeWrite)
+{
+    const struct {
+        const char* path;
+        std::optional<std::string> container;
+    } cases[] = {
+        {"mix.flac", "flac"}, {"/a/b/MIX.RF64", "rf64"}, {"take.aiff", "aiff"}, {"take.mp3", std::nullopt},
+        {"take", std::nullopt}, {"folder.wav/take", std::nullopt}, {"-", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(containerNamedBy(c.path), c.container) << c.path;
+    }
 }
 
 }  // namespace

@@ -12,8 +12,11 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <thread>
+#include <unistd.h>
 
 namespace fendwick {
 namespace {
@@ -141,11 +144,12 @@ protected:
 TEST_F(RefusedRender, MissingOrUnreadableInput)
 {
     expectRefused({"render", GAIN_FIXTURE_PATH, folder.file("missing.wav"), output(), "--mix"}, 1,
-                  {"cannot read", "missing.wav"});
+                  {"cannot read " + folder.file("missing.wav") + ": there is no such file"});
     std::ofstream(folder.file("noise.wav")) << "not audio at all, just some words in a file";
     inputFiles = {"noise.wav", "stereo.wav"};
     expectRefused({"render", GAIN_FIXTURE_PATH, folder.file("noise.wav"), output(), "--mix"}, 1,
-                  {"cannot read", "noise.wav"});
+                  {"cannot read " + folder.file("noise.wav") + ": it is no sound file"});
+    expectRefused({"render", GAIN_FIXTURE_PATH, folder.path(), output(), "--mix"}, 1, {"it is a folder"});
 }
 
 TEST_F(RefusedRender, ChannelCountThePluginCannotTake)
@@ -208,24 +212,48 @@ TEST_F(RefusedRender, OutputThatCannotBeWritten)
     expectRefused({"render", GAIN_FIXTURE_PATH, input(), folder.path(), "--mix"}, 1, {"it is a folder"});
 }
 
-// An interrupted render removes its half-written file and leaves no output.
+// Whether the process holds a file in `folder` other than `input`: the render's output.
+bool holdsOutputIn(int processId, const ScratchFolder& folder, const std::string& input)
+{
+    const std::string descriptors = "/proc/" + std::to_string(processId) + "/fd/";
+    for (int descriptor = 0; descriptor < 64; ++descriptor) {
+        char target[4096];
+        const ssize_t length = readlink((descriptors + std::to_string(descriptor)).c_str(), target, sizeof(target));
+        const std::string path(target, length > 0 ? static_cast<size_t>(length) : 0);
+        if (path.rfind(folder.path() + "/", 0) == 0 && path != input) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Ctrl-C, a closed terminal or termination remove the half-written file; so
+// does being killed where the file system has unnamed files.
 TEST_F(RefusedRender, InterruptionLeavesNothingBehind)
 {
     AudioBuffer longer(1, 44100 * 20);
     test::writeAudioFile(folder.file("long.wav"), longer, 44100, kFloatWav);
     inputFiles = {"long.wav", "stereo.wav"};
-    // The fixture's "Slow" makes every block take milliseconds: the render runs for seconds.
-    const int tool = test::startTool({"render", GAIN_FIXTURE_PATH, folder.file("long.wav"), output(), "--set",
-                                      "Slow=1", "--block", "64"});
-    bool started = false;
-    for (int wait = 0; wait < 500 && !started; ++wait) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        started = folder.entries().size() == 3;
+    const int unnamed = open(folder.path().c_str(), O_TMPFILE | O_WRONLY, 0600);
+    const bool killable = unnamed >= 0;
+    close(unnamed);
+    for (const int signal : {SIGINT, SIGHUP, SIGTERM, SIGKILL}) {
+        if (signal == SIGKILL && !killable) {
+            continue;
+        }
+        // The fixture's "Slow" makes every block take milliseconds: the render runs for seconds.
+        const int tool = test::startTool({"render", GAIN_FIXTURE_PATH, folder.file("long.wav"), output(), "--set",
+                                          "Slow=1", "--block", "64"});
+        bool started = false;
+        for (int wait = 0; wait < 500 && !started; ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            started = holdsOutputIn(tool, folder, folder.file("long.wav"));
+        }
+        EXPECT_TRUE(started) << "the render never opened its output";
+        kill(tool, signal);
+        EXPECT_EQ(test::waitForTool(tool), signal == SIGKILL ? 128 + SIGKILL : 1) << strsignal(signal);
+        EXPECT_EQ(folder.entries(), inputFiles) << strsignal(signal);
     }
-    ASSERT_TRUE(started) << "the render never created its temporary file";
-    kill(tool, SIGINT);
-    EXPECT_EQ(test::waitForTool(tool), 1);
-    EXPECT_EQ(folder.entries(), inputFiles);
 }
 
 }  // namespace

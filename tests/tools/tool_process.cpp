@@ -15,14 +15,6 @@
 namespace fendwick::test {
 namespace {
 
-std::string contentsOf(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Forks the tool with its standard output and error sent to the named files.
 int spawn(const std::vector<std::string>& arguments, const std::vector<std::pair<std::string, std::string>>& environment,
           const std::string& outPath, const std::string& errPath)
@@ -53,6 +45,14 @@ int removeEntry(const char* path, const struct stat*, int, struct FTW*)
 }
 
 }  // namespace
+
+std::string contentsOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
 
 ToolRun runTool(const std::vector<std::string>& arguments,
                 const std::vector<std::pair<std::string, std::string>>& environment)

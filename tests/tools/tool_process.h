@@ -23,6 +23,9 @@ int startTool(const std::vector<std::string>& arguments);
 // Waits for a started tool; answers its exit code.
 int waitForTool(int processId);
 
+// Every byte of a file; empty when it cannot be read.
+std::string contentsOf(const std::string& path);
+
 // The cells of the first table line of `text` that starts, after any
 // indentation, with `leading` and a space: the rest of that line split at
 // white space. Empty when there is no such line.

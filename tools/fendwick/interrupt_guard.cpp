@@ -20,14 +20,16 @@ InterruptGuard::InterruptGuard()
     struct sigaction action {};
     action.sa_handler = raiseInterrupt;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previousInterrupt_);
-    sigaction(SIGTERM, &action, &previousTerminate_);
+    for (size_t i = 0; i < std::size(kSignals); ++i) {
+        sigaction(kSignals[i], &action, &previous_[i]);
+    }
 }
 
 InterruptGuard::~InterruptGuard()
 {
-    sigaction(SIGINT, &previousInterrupt_, nullptr);
-    sigaction(SIGTERM, &previousTerminate_, nullptr);
+    for (size_t i = 0; i < std::size(kSignals); ++i) {
+        sigaction(kSignals[i], &previous_[i], nullptr);
+    }
 }
 
 bool InterruptGuard::interrupted()

@@ -1,12 +1,15 @@
-// Turns Ctrl-C and termination into a flag the work loop polls, so it can clean up.
+// Turns Ctrl-C, a closed terminal and termination into a flag the work loop polls, so it can clean up.
 #pragma once
 
 #include <csignal>
+#include <iterator>
 
 namespace fendwick {
 
-// While an object lives, SIGINT and SIGTERM only raise a flag; the previous
-// handlers return on destruction. One guard at a time.
+// While an object lives, SIGINT, SIGHUP and SIGTERM only raise a flag; the
+// previous handlers return on destruction. The handler does not restart
+// system calls, so a blocking open or write returns early with EINTR. One
+// guard at a time.
 class InterruptGuard {
 public:
     InterruptGuard();
@@ -17,8 +20,8 @@ public:
     static bool interrupted();
 
 private:
-    struct sigaction previousInterrupt_ {};
-    struct sigaction previousTerminate_ {};
+    static constexpr int kSignals[] = {SIGINT, SIGHUP, SIGTERM};
+    struct sigaction previous_[std::size(kSignals)] {};
 };
 
 }  // namespace fendwick

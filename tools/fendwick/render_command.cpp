@@ -41,12 +41,6 @@ bool sameFile(const std::string& a, const std::string& b)
            first.st_ino == second.st_ino;
 }
 
-bool isFolder(const std::string& path)
-{
-    struct stat status {};
-    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
 std::string levelRowDb(double db)
 {
     return formatFixed(db, 2);
@@ -174,9 +168,6 @@ int runRender(const std::vector<std::string>& arguments)
     if (inPath == outPath || sameFile(inPath, outPath)) {
         throw ToolError("OUT is the input file " + inPath + "; render never overwrites its input");
     }
-    if (isFolder(outPath)) {
-        throw ToolError("cannot write " + outPath + ": it is a folder");
-    }
 
     LoadedPlugin loaded(pluginArgument, line.value("plugin-dir").value_or(""));
     HostedPlugin& plugin = loaded.plugin();
@@ -184,8 +175,10 @@ int runRender(const std::vector<std::string>& arguments)
     if (plugin.numOutputs() < 1) {
         throw ToolError("the plug-in has no audio output");
     }
-    const int outFormat = chooseOutputFormat(reader.format(), line.value("format"), line.value("encoding"),
-                                             plugin.numOutputs(), reader.sampleRate());
+    const std::optional<std::string> container =
+        line.has("format") ? line.value("format") : containerNamedBy(outPath);
+    const int outFormat =
+        chooseOutputFormat(reader.format(), container, line.value("encoding"), plugin.numOutputs(), reader.sampleRate());
 
     plugin.open();
     plugin.setSampleRate(static_cast<float>(reader.sampleRate()));
@@ -209,9 +202,17 @@ int runRender(const std::vector<std::string>& arguments)
     plugin.suspend();
     writer.close();
     pending.commit();
+    if (reader.endedEarly()) {
+        std::cerr << "warning: " << inPath << " ends early, after " << reader.framesRead()
+                  << " frames (the file is cut off or damaged); rendered what is there\n";
+    }
 
+    // With the sound on standard output, the summary goes to standard error.
+    std::streambuf* const summaryBuffer = pending.toStandardOutput() ? std::cerr.rdbuf() : std::cout.rdbuf();
+    std::streambuf* const standardBuffer = std::cout.rdbuf(summaryBuffer);
     printSummary(plugin.effectName(), inPath, outPath, reader.format(), outFormat, reader.sampleRate(), routing,
                  report);
+    std::cout.rdbuf(standardBuffer);
     return 0;
 }
 

@@ -6,6 +6,8 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
+#include <cctype>
 #include <utility>
 
 namespace fendwick {
@@ -13,7 +15,7 @@ namespace {
 
 constexpr std::pair<const char*, int> kContainers[] = {
     {"wav", SF_FORMAT_WAV}, {"aiff", SF_FORMAT_AIFF}, {"flac", SF_FORMAT_FLAC},
-    {"ogg", SF_FORMAT_OGG}, {"caf", SF_FORMAT_CAF},   {"w64", SF_FORMAT_W64},
+    {"ogg", SF_FORMAT_OGG}, {"caf", SF_FORMAT_CAF},   {"w64", SF_FORMAT_W64}, {"rf64", SF_FORMAT_RF64},
 };
 
 constexpr std::pair<const char*, int> kEncodings[] = {
@@ -54,6 +56,20 @@ std::string formatName(int code)
 }
 
 }  // namespace
+
+std::optional<std::string> containerNamedBy(const std::string& path)
+{
+    const size_t dot = path.find_last_of("./");
+    if (dot == std::string::npos || path[dot] != '.') {
+        return std::nullopt;
+    }
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const auto known = std::find_if(std::begin(kContainers), std::end(kContainers),
+                                    [&](const auto& entry) { return extension == entry.first; });
+    return known == std::end(kContainers) ? std::nullopt : std::optional<std::string>(extension);
+}
 
 int chooseOutputFormat(int inputFormat, const std::optional<std::string>& containerName,
                        const std::optional<std::string>& encodingName, int channels, int sampleRateHz)
