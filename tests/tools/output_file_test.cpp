@@ -90,19 +90,5 @@ TEST(SoundFormat, KeepsTheInputFormatElseTheContainersUsualEncoding)
     EXPECT_THROW(chooseOutputFormat(wav16, std::string("aiff"), std::string("vorbis"), 2, 44100), ToolError);
 }
 
-TEST(SoundFormat, ExtensionsNameOnlyContainersWeWrite)
-{
-    const struct {
-        const char* path;
-        std::optional<std::string> container;
-    } cases[] = {
-        {"mix.flac", "flac"}, {"/a/b/MIX.RF64", "rf64"}, {"take.aiff", "aiff"}, {"take.mp3", std::nullopt},
-        {"take", std::nullopt}, {"folder.wav/take", std::nullopt}, {"-", std::nullopt},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(containerNamedBy(c.path), c.container) << c.path;
-    }
-}
-
 }  // namespace
 }  // namespace fendwick

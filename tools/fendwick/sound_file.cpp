@@ -1,6 +1,7 @@
 // libsndfile handles for reading and writing.
 #include "sound_file.h"
 
+#include "interrupt_guard.h"
 #include "tool_error.h"
 
 #include <cerrno>
@@ -143,7 +144,8 @@ void SoundFile::write(const float* interleaved, size_t frames)
 {
     const sf_count_t written = sf_writef_float(handle_, interleaved, static_cast<sf_count_t>(frames));
     if (written != static_cast<sf_count_t>(frames)) {
-        throw ToolError("cannot write " + name_ + ": " + sf_strerror(handle_));
+        throw ToolError(InterruptGuard::interrupted() ? "interrupted"
+                                                      : "cannot write " + name_ + ": " + sf_strerror(handle_));
     }
 }
 

@@ -1,6 +1,8 @@
 // Writing in order into a descriptor that cannot seek.
 #include "stream_output.h"
 
+#include "interrupt_guard.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -10,16 +12,17 @@ namespace fendwick {
 
 sf_count_t StreamOutput::write(const void* bytes, sf_count_t count)
 {
-    const sf_count_t end = position_ + count;
-    // Bytes behind what was sent cannot be changed any more; a gap cannot be sent.
-    const sf_count_t skipped = std::min(count, std::max<sf_count_t>(sent_ - position_, 0));
+    // A gap cannot be sent; bytes behind what was sent cannot be changed any more.
     if (position_ > sent_) {
         return 0;
     }
+    const sf_count_t end = position_ + count;
+    const sf_count_t skipped = std::min(count, sent_ - position_);
     const auto* next = static_cast<const char*>(bytes) + skipped;
     for (sf_count_t left = count - skipped; left > 0;) {
         const ssize_t written = ::write(descriptor_, next, static_cast<size_t>(left));
-        if (written < 0 && errno == EINTR) {
+        // A reader that does not drain the pipe must not keep Ctrl-C waiting.
+        if (written < 0 && errno == EINTR && !InterruptGuard::interrupted()) {
             continue;
         }
         if (written <= 0) {
