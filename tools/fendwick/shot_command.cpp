@@ -54,7 +54,8 @@ int runShot(const std::vector<std::string>& arguments)
     PendingOutputFile pending(outPath);
     writePng(picture, pending.descriptor(), outPath);
     pending.commit();
-    std::cout << outPath << ": " << plugin.effectName() << " editor, " << picture.width << " x " << picture.height
+    // With the picture on standard output, the note about it goes to standard error.
+    (pending.toStandardOutput() ? std::cerr : std::cout) << outPath << ": " << plugin.effectName() << " editor, " << picture.width << " x " << picture.height
               << ", program " << plugin.program() << " \"" << plugin.programName() << "\"\n";
     return 0;
 }
