@@ -21,9 +21,10 @@ public:
     }
 
     void write(float x, TextBuilder& out, bool withUnit) const override;
-    int32_t position(float x) const;
 
 private:
+    int32_t position(float x) const;
+
     const char* const* names_;
     int32_t count_;
 };
