@@ -8,16 +8,12 @@
 
 namespace fendwick {
 
+// What the text display shows before any parameter has changed.
 void idleDisplayText(float x, char* text, size_t capacity);
-void inputGainText(float x, char* text, size_t capacity);
-void ratioText(float x, char* text, size_t capacity);
-void kneeText(float x, char* text, size_t capacity);
-void attackTimeText(float x, char* text, size_t capacity);
-void releaseTimeText(float x, char* text, size_t capacity);
-void thresholdLevelText(float x, char* text, size_t capacity);
-void outputGainText(float x, char* text, size_t capacity);
 
-// The text function of a parameter's row; null for ARC and unknown indexes.
+// The editor text of a parameter's row: its caption and the value in units,
+// the same number the host's display text shows; null for ARC, whose switch
+// shows its state, and for unknown indexes.
 ParameterText ascarellValueText(int32_t index);
 
 }  // namespace fendwick

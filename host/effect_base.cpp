@@ -224,7 +224,7 @@ void EffectBase::getParameterLabel(int32_t index, char* label)
 void EffectBase::getParameterDisplay(int32_t index, char* text)
 {
     if (const ParameterRow* row = parameterTable.find(index)) {
-        row->hostText(getParameter(index), text);
+        row->hostText(getParameter(index), text, kParameterTextSize);
     } else if (parameterTable.size() == 0) {
         copyBoundedText(text, "", 1);
     }

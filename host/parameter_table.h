@@ -1,5 +1,7 @@
-// One row per parameter: its host name, label and the editor's text of a value.
+// One row per parameter: its host name, label, and how its value reads.
 #pragma once
+
+#include "value_type.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,14 +12,20 @@ namespace fendwick {
 // bytes with the terminator; the shape of a text display's text function.
 using ParameterText = void (*)(float x, char* text, size_t capacity);
 
+// The host and the editor read a value through the same value type, so the
+// host's display text is the number the editor shows.
 struct ParameterRow {
-    const char* name;         // at most 8 characters, as the host's buffer allows
-    const char* label;
-    ParameterText valueText;  // null for a control whose picture says it all
+    const char* name;        // at most 8 characters, as the host's buffer allows
+    const char* label;       // the unit the host shows beside the display text
+    const ValueType* value;  // null: the host reads the normalized value
+    const char* caption;     // the editor's words before the value; null for a
+                             // control whose picture says it all
 
-    // What the host shows beside the label; the normalized value, eight
-    // characters, for every parameter of every plug-in so far.
-    void hostText(float x, char* text) const;
+    // The host's display text: the value in the label's unit, carrying the
+    // unit itself where the label is empty ("2.0 : 1"); cut to capacity.
+    void hostText(float x, char* text, size_t capacity) const;
+    // The editor's text: caption, then the value with its unit.
+    void editorText(float x, char* text, size_t capacity) const;
 };
 
 // A family's rows, indexed by parameter; a view of a constant array.

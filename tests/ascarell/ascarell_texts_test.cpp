@@ -21,35 +21,37 @@ std::string text(ParameterText f, float x)
     return buffer;
 }
 
+std::string text(P index, float x) { return text(ascarellValueText(index), x); }
+
 TEST(AscarellTexts, EndsAndEdgesOfEveryText)
 {
     EXPECT_EQ(text(idleDisplayText, 0.3f), "- - - - - - - - -");
-    EXPECT_EQ(text(inputGainText, 0.0f), "Input Gain  :  -oo dB");
-    EXPECT_EQ(text(inputGainText, 1.0f), "Input Gain  :  6.0 dB");
-    EXPECT_EQ(text(inputGainText, 0.5f), "Input Gain  :  0.0 dB");
-    EXPECT_EQ(text(outputGainText, 0.0f), "Output Gain  :  -oo dB");
-    EXPECT_EQ(text(outputGainText, 0.25f), "Output Gain  :  -6.0 dB");
-    EXPECT_EQ(text(ratioText, 0.98f), "Ratio  :  oo : 1");
-    EXPECT_EQ(text(ratioText, 0.979f), "Ratio  :  47.6 : 1");
-    EXPECT_EQ(text(ratioText, 1.0f), "Ratio  :  oo : 1");
-    EXPECT_EQ(text(ratioText, 0.75f), "Ratio  :  4.0 : 1");
-    EXPECT_EQ(text(kneeText, 0.0f), "Knee  :  Hard");
-    EXPECT_EQ(text(kneeText, 1.0f), "Knee  :  Soft");
-    EXPECT_EQ(text(kneeText, 0.555f), "Knee  :  55 %");
-    EXPECT_EQ(text(kneeText, 0.1f), "Knee  :  10 %");
-    EXPECT_EQ(text(attackTimeText, 0.0f), "Attack time  :  1 ms");
-    EXPECT_EQ(text(attackTimeText, 1.0f), "Attack time  :  500 ms");
-    EXPECT_EQ(text(releaseTimeText, 0.0f), "Release time  :  5 ms");
-    EXPECT_EQ(text(releaseTimeText, 1.0f), "Release time  :  500 ms");
-    EXPECT_EQ(text(thresholdLevelText, 0.0f), "Threshold Level  :  -50.0 dB");
-    EXPECT_EQ(text(thresholdLevelText, 1.0f), "Threshold Level  :  -0.0 dB");
+    EXPECT_EQ(text(P::input, 0.0f), "Input Gain  :  -oo dB");
+    EXPECT_EQ(text(P::input, 1.0f), "Input Gain  :  6.0 dB");
+    EXPECT_EQ(text(P::input, 0.5f), "Input Gain  :  0.0 dB");
+    EXPECT_EQ(text(P::outLevel, 0.0f), "Output Gain  :  -oo dB");
+    EXPECT_EQ(text(P::outLevel, 0.25f), "Output Gain  :  -6.0 dB");
+    EXPECT_EQ(text(P::ratio, 0.98f), "Ratio  :  oo : 1");
+    EXPECT_EQ(text(P::ratio, 0.979f), "Ratio  :  47.6 : 1");
+    EXPECT_EQ(text(P::ratio, 1.0f), "Ratio  :  oo : 1");
+    EXPECT_EQ(text(P::ratio, 0.75f), "Ratio  :  4.0 : 1");
+    EXPECT_EQ(text(P::knee, 0.0f), "Knee  :  Hard");
+    EXPECT_EQ(text(P::knee, 1.0f), "Knee  :  Soft");
+    EXPECT_EQ(text(P::knee, 0.555f), "Knee  :  55 %");
+    EXPECT_EQ(text(P::knee, 0.1f), "Knee  :  10 %");
+    EXPECT_EQ(text(P::attack, 0.0f), "Attack time  :  1 ms");
+    EXPECT_EQ(text(P::attack, 1.0f), "Attack time  :  500 ms");
+    EXPECT_EQ(text(P::release, 0.0f), "Release time  :  5 ms");
+    EXPECT_EQ(text(P::release, 1.0f), "Release time  :  500 ms");
+    EXPECT_EQ(text(P::thresh, 0.0f), "Threshold Level  :  -50.0 dB");
+    EXPECT_EQ(text(P::thresh, 1.0f), "Threshold Level  :  -0.0 dB");
 }
 
 TEST(AscarellTexts, NeverWritePastTheCapacity)
 {
     char buffer[12];
     std::memset(buffer, 'x', sizeof buffer);
-    thresholdLevelText(0.5f, buffer, 8);
+    ascarellValueText(P::thresh)(0.5f, buffer, 8);
     EXPECT_STREQ(buffer, "Thresho");
     EXPECT_EQ(buffer[8], 'x');
 }
@@ -60,22 +62,17 @@ TEST(AscarellTexts, DecimalPointIgnoresTheProcessLocale)
     if (chosen == nullptr) {
         chosen = std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
     }
-    EXPECT_EQ(text(ratioText, 2.0f / 3.0f), "Ratio  :  3.0 : 1");
-    EXPECT_EQ(text(inputGainText, 1.0f), "Input Gain  :  6.0 dB");
+    EXPECT_EQ(text(P::ratio, 2.0f / 3.0f), "Ratio  :  3.0 : 1");
+    EXPECT_EQ(text(P::input, 1.0f), "Input Gain  :  6.0 dB");
     std::setlocale(LC_ALL, "C");
 }
 
-TEST(AscarellTexts, EveryEditedParameterHasItsText)
+TEST(AscarellTexts, EveryKnobHasItsTextAndTheSwitchNone)
 {
-    EXPECT_EQ(ascarellValueText(P::input), &inputGainText);
-    EXPECT_EQ(ascarellValueText(P::ratio), &ratioText);
-    EXPECT_EQ(ascarellValueText(P::knee), &kneeText);
-    EXPECT_EQ(ascarellValueText(P::attack), &attackTimeText);
-    EXPECT_EQ(ascarellValueText(P::release), &releaseTimeText);
-    EXPECT_EQ(ascarellValueText(P::arc), nullptr);
-    EXPECT_EQ(ascarellValueText(P::thresh), &thresholdLevelText);
-    EXPECT_EQ(ascarellValueText(P::outLevel), &outputGainText);
-    EXPECT_EQ(ascarellValueText(8), nullptr);
+    for (int32_t index : {-1, 0, 1, 2, 3, 4, 5, 6, 7, 8}) {
+        const bool knob = index >= 0 && index < P::count && index != P::arc;
+        EXPECT_EQ(ascarellValueText(index) != nullptr, knob) << index;
+    }
 }
 
 struct ShownProgram {
@@ -108,16 +105,16 @@ TEST(AscarellTexts, FactoryProgramsShowTheirSettings)
     for (int32_t p = 0; p < kAscarellProgramCount; ++p) {
         c.setProgram(p);
         SCOPED_TRACE(p);
-        EXPECT_EQ(text(ratioText, c.getParameter(P::ratio)), std::string("Ratio  :  ") + kShown[p].ratio);
-        EXPECT_EQ(text(kneeText, c.getParameter(P::knee)), std::string("Knee  :  ") + kShown[p].knee);
-        EXPECT_EQ(text(attackTimeText, c.getParameter(P::attack)),
+        EXPECT_EQ(text(P::ratio, c.getParameter(P::ratio)), std::string("Ratio  :  ") + kShown[p].ratio);
+        EXPECT_EQ(text(P::knee, c.getParameter(P::knee)), std::string("Knee  :  ") + kShown[p].knee);
+        EXPECT_EQ(text(P::attack, c.getParameter(P::attack)),
                   std::string("Attack time  :  ") + kShown[p].attack);
-        EXPECT_EQ(text(releaseTimeText, c.getParameter(P::release)),
+        EXPECT_EQ(text(P::release, c.getParameter(P::release)),
                   std::string("Release time  :  ") + kShown[p].release);
-        EXPECT_EQ(text(thresholdLevelText, c.getParameter(P::thresh)),
+        EXPECT_EQ(text(P::thresh, c.getParameter(P::thresh)),
                   std::string("Threshold Level  :  ") + kShown[p].threshold);
-        EXPECT_EQ(text(inputGainText, c.getParameter(P::input)), "Input Gain  :  0.0 dB");
-        EXPECT_EQ(text(outputGainText, c.getParameter(P::outLevel)), "Output Gain  :  0.0 dB");
+        EXPECT_EQ(text(P::input, c.getParameter(P::input)), "Input Gain  :  0.0 dB");
+        EXPECT_EQ(text(P::outLevel, c.getParameter(P::outLevel)), "Output Gain  :  0.0 dB");
         EXPECT_GE(c.getParameter(P::arc), 0.5f);
     }
 }

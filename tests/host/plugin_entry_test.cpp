@@ -62,14 +62,26 @@ TEST_P(HostedAscarell, ParameterNamesLabelsAndDisplayTexts)
 {
     const char* names[] = {"Input", "Ratio", "Knee", "Attack", "Release", "ARC", "Thresh", "OutLevel"};
     const char* labels[] = {"dB", "", "", "ms", "ms", "", "dB", "dB"};
+    // The value in the label's unit, or carrying its unit where the label is empty.
+    struct Shown {
+        float x;
+        const char* texts[8];
+    };
+    const Shown shown[] = {
+        {0.0f, {"-oo", "1.0 : 1", "Hard", "1", "5", "Off", "-50.0", "-oo"}},
+        {0.5f, {"0.0", "2.0 : 1", "50 %", "125", "128", "On", "-6.0", "0.0"}},
+        {0.979f, {"5.8", "47.6 : 1", "97 %", "479", "479", "On", "-0.2", "5.8"}},
+        {1.0f, {"6.0", "oo : 1", "Soft", "500", "500", "On", "-0.0", "6.0"}},
+    };
     for (int32_t i = 0; i < 8; ++i) {
         EXPECT_EQ(plugin->parameterName(i), names[i]);
         EXPECT_EQ(plugin->parameterLabel(i), labels[i]);
-        plugin->setParameter(i, 0.5f);
-        EXPECT_EQ(plugin->parameterDisplay(i), "0.500000");
+        for (const Shown& s : shown) {
+            plugin->setParameter(i, s.x);
+            EXPECT_EQ(plugin->parameterDisplay(i), s.texts[i]) << names[i] << " at " << s.x;
+            EXPECT_EQ(plugin->getParameter(i), s.x) << "the host still reads the normalized value";
+        }
     }
-    plugin->setParameter(2, 0.7f);
-    EXPECT_EQ(plugin->parameterDisplay(2), "0.699999");
 
     char untouched[16] = "keep";
     for (int32_t opcode : {EffectOpcode::getParameterName, EffectOpcode::getParameterLabel,
@@ -95,7 +107,9 @@ TEST_P(HostedAscarell, TextAnswersWriteNoMoreThanTheTextAndItsTerminator)
     };
     check(EffectOpcode::getParameterName, 7, "OutLevel");
     check(EffectOpcode::getParameterLabel, 1, "");
-    check(EffectOpcode::getParameterDisplay, 0, "0.500000");
+    check(EffectOpcode::getParameterDisplay, 0, "0.0");
+    plugin->setParameter(1, 0.979f);
+    check(EffectOpcode::getParameterDisplay, 1, "47.6 : 1");  // the whole bound
     check(EffectOpcode::getProgramName, 0, "Default");
     check(EffectOpcode::getVendorString, 0, "Fendwick");
     check(EffectOpcode::getEffectName, 0, stereo() ? "Ascarell" : "Ascarell_mono");

@@ -1,10 +1,12 @@
 // The effect base's identity, parameter and program answers for a family
 // made only of tables, shaped unlike the single-band one.
+#include "choice_value.h"
 #include "effect_base.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -17,7 +19,11 @@ namespace {
 // effect and product names differ, so that a mix-up or a missing cut shows.
 const PluginIdentity kTinyIdentity{"Tiny effect name", "Tiny product", "Tiny vendor", 7, PlugCategory::effect,
                                    fourCharCode("tiny"), 1, 2, 2, 3, EffectFlag::canReplace};
-const ParameterRow kTinyRows[] = {{"Longest name", "units", nullptr}, {"B", "", nullptr}, {"C", "", nullptr}};
+// B's last position reads longer than the host's bound.
+const char* const kTinyChoices[] = {"Short", "Longest choice"};
+const ChoiceValue kTinyChoice(kTinyChoices);
+const ParameterRow kTinyRows[] = {
+    {"Longest name", "units", nullptr, nullptr}, {"B", "", &kTinyChoice, nullptr}, {"C", "", nullptr, nullptr}};
 const FactoryProgram<3> kTinyPrograms[] = {{"First", {0.1f, 0.2f, 0.3f}},
                                            {"A second name well past the bound", {0.4f, 0.5f, 0.6f}}};
 
@@ -77,6 +83,18 @@ TEST(TableFamily, IdentityRowReachesTheRecordAndTheAnswersCut)
         EXPECT_EQ(effect.text(opcode, 3), std::string(39, 'x')) << opcode;
         EXPECT_EQ(effect.text(opcode, -1), std::string(39, 'x')) << opcode;
     }
+}
+
+TEST(TableFamily, DisplayTextsAreCutAtTheHostsBound)
+{
+    TinyEffect effect;
+    EXPECT_EQ(effect.text(EffectOpcode::getParameterDisplay, 1), "Short");
+    effect.setParameter(1, 1.0f);
+    char buffer[16];
+    std::memset(buffer, 'x', sizeof buffer);
+    effect.dispatch(EffectOpcode::getParameterDisplay, 1, 0, buffer, 0.0f);
+    EXPECT_STREQ(buffer, "Longest ");
+    EXPECT_EQ(std::string(buffer + 9, sizeof buffer - 9), std::string(sizeof buffer - 9, 'x'));
 }
 
 TEST(TableFamily, SwitchingAppliesEveryValueInOrderAndLaterChangesStayInThatProgram)
