@@ -180,6 +180,8 @@ int runRender(const std::vector<std::string>& arguments)
 
     LoadedPlugin loaded(pluginArgument, line.value("plugin-dir").value_or(""));
     HostedPlugin& plugin = loaded.plugin();
+    // Asked before any output exists, so a plug-in that fails at it leaves nothing behind.
+    const std::string pluginName = plugin.effectName();
     const ChannelRouting routing(reader.channels(), plugin.numInputs(), pickedChannel, line.has("mix"));
     if (plugin.numOutputs() < 1) {
         throw ToolError("the plug-in has no audio output");
@@ -210,8 +212,7 @@ int runRender(const std::vector<std::string>& arguments)
     writer.close();
     pending.commit();
 
-    printSummary(plugin.effectName(), inPath, outPath, reader.format(), outFormat, reader.sampleRate(), routing,
-                 report);
+    printSummary(pluginName, inPath, outPath, reader.format(), outFormat, reader.sampleRate(), routing, report);
     return 0;
 }
 

@@ -1,11 +1,11 @@
 // Creating, driving and closing one plug-in instance, and the host callback.
 #include "hosted_plugin.h"
 
+#include "guarded_text_buffer.h"
 #include "hosting_error.h"
 #include "instance_registry.h"
 #include "plugin_library.h"
 
-#include <array>
 #include <cstring>
 
 namespace fendwick {
@@ -21,8 +21,65 @@ constexpr intptr_t kWillReplace = 1;
 // Tempo answers are beats per minute times 10000.
 constexpr intptr_t kTempo120 = 1200000;
 
-// Far above every bound the interface names, so an overlong text stays inside.
-constexpr size_t kTextBufferSize = 256;
+// The most characters hosts keep of each text. The interface bounds
+// parameter texts at 8 characters, but plug-ins write longer names and
+// hosts show them whole, so those keep as much as a label may hold.
+constexpr size_t kEffectNameCharacters = 32;
+constexpr size_t kVendorCharacters = 64;
+constexpr size_t kProgramNameCharacters = 24;
+constexpr size_t kParameterTextCharacters = 64;
+
+// What a text request is called in messages.
+const char* textName(int32_t opcode)
+{
+    switch (opcode) {
+    case EffectOpcode::getEffectName:
+        return "effect name";
+    case EffectOpcode::getVendorString:
+        return "vendor string";
+    case EffectOpcode::getProductString:
+        return "product string";
+    case EffectOpcode::getParameterName:
+        return "parameter name";
+    case EffectOpcode::getParameterLabel:
+        return "parameter label";
+    case EffectOpcode::getParameterDisplay:
+        return "parameter display text";
+    default:
+        return "program name";
+    }
+}
+
+size_t mostCharacters(int32_t opcode)
+{
+    switch (opcode) {
+    case EffectOpcode::getEffectName:
+        return kEffectNameCharacters;
+    case EffectOpcode::getVendorString:
+    case EffectOpcode::getProductString:
+        return kVendorCharacters;
+    case EffectOpcode::getProgramName:
+    case EffectOpcode::getProgramNameIndexed:
+        return kProgramNameCharacters;
+    default:
+        return kParameterTextCharacters;
+    }
+}
+
+// Why the host refuses the counts of `effect`; empty when they are sane.
+std::string absurdCount(const EffectRecord& effect)
+{
+    const auto outside = [](int32_t count, int32_t most) { return count < 0 || count > most; };
+    if (outside(effect.numParams, HostedPlugin::kMostParameters)) {
+        return "the plug-in reports " + std::to_string(effect.numParams) + " parameters; fendwick takes 0 to " +
+               std::to_string(HostedPlugin::kMostParameters);
+    }
+    if (outside(effect.numPrograms, HostedPlugin::kMostPrograms)) {
+        return "the plug-in reports " + std::to_string(effect.numPrograms) + " programs; fendwick takes 0 to " +
+               std::to_string(HostedPlugin::kMostPrograms);
+    }
+    return {};
+}
 
 intptr_t copyHostText(void* pointer, const char* text)
 {
@@ -56,8 +113,10 @@ HostedPlugin::HostedPlugin(PluginEntry entry, const std::string& name)
 void HostedPlugin::create(PluginEntry entry, const std::string& source, const std::string& entryName,
                           HostCallback callback)
 {
+    PluginCallScope::armWatch();
     {
         const InstanceRegistry::Construction construction(this);
+        const PluginCallScope scope("creating its instance");
         effect_ = entry(callback);
     }
     if (effect_ == nullptr) {
@@ -66,6 +125,11 @@ void HostedPlugin::create(PluginEntry entry, const std::string& source, const st
     if (effect_->magic != kEffectMagic) {
         effect_ = nullptr;
         throw HostingError(source + ": the plug-in's entry returned a record without the VST 2 magic");
+    }
+    if (const std::string refusal = absurdCount(*effect_); !refusal.empty()) {
+        dispatch(EffectOpcode::close);
+        effect_ = nullptr;
+        throw HostingError(source + ": " + refusal);
     }
     InstanceRegistry::add(effect_, this);
 }
@@ -76,21 +140,33 @@ HostedPlugin::~HostedPlugin()
         suspend();
     }
     // Close deletes the plug-in's object; the record is invalid afterwards.
-    effect_->dispatcher(effect_, EffectOpcode::close, 0, 0, nullptr, 0.0f);
+    dispatch(EffectOpcode::close);
     InstanceRegistry::remove(effect_);
 }
 
 intptr_t HostedPlugin::dispatch(int32_t opcode, int32_t index, intptr_t value, void* pointer, float option)
 {
+    const PluginCallScope scope("answering a host request");
     return effect_->dispatcher(effect_, opcode, index, value, pointer, option);
+}
+
+intptr_t HostedPlugin::askText(int32_t opcode, int32_t index, intptr_t value, std::string& text)
+{
+    GuardedTextBuffer buffer;
+    const intptr_t answer = dispatch(opcode, index, value, buffer.data());
+    if (buffer.overrun()) {
+        throw HostingError("the plug-in wrote more than " + std::to_string(GuardedTextBuffer::kSize) +
+                           " bytes for its " + textName(opcode) + " (" + std::to_string(index) + ")");
+    }
+    text = buffer.text(mostCharacters(opcode));
+    return answer;
 }
 
 std::string HostedPlugin::text(int32_t opcode, int32_t index)
 {
-    std::array<char, kTextBufferSize> buffer{};
-    dispatch(opcode, index, 0, buffer.data());
-    buffer.back() = '\0';
-    return buffer.data();
+    std::string answered;
+    askText(opcode, index, 0, answered);
+    return answered;
 }
 
 std::string HostedPlugin::effectName() { return text(EffectOpcode::getEffectName, 0); }
@@ -112,13 +188,12 @@ int32_t HostedPlugin::vendorVersion()
 
 std::optional<std::string> HostedPlugin::programNameAt(int32_t index)
 {
-    std::array<char, kTextBufferSize> buffer{};
     // The category (value) is -1: any category.
-    if (dispatch(EffectOpcode::getProgramNameIndexed, index, -1, buffer.data()) == 0) {
+    std::string name;
+    if (askText(EffectOpcode::getProgramNameIndexed, index, -1, name) == 0) {
         return std::nullopt;
     }
-    buffer.back() = '\0';
-    return std::string(buffer.data());
+    return name;
 }
 
 int32_t HostedPlugin::program()
@@ -168,18 +243,6 @@ void HostedPlugin::prepare(float sampleRateHz, int32_t blockSize)
     resume();
 }
 
-std::vector<HostRequest> HostedPlugin::requests() const
-{
-    const std::lock_guard<std::mutex> guard(requestsLock_);
-    return requests_;
-}
-
-void HostedPlugin::clearRequests()
-{
-    const std::lock_guard<std::mutex> guard(requestsLock_);
-    requests_.clear();
-}
-
 intptr_t HostedPlugin::hostCallback(EffectRecord* effect, int32_t opcode, int32_t index, intptr_t value,
                                     void* pointer, float option)
 {
@@ -194,10 +257,7 @@ intptr_t HostedPlugin::hostCallback(EffectRecord* effect, int32_t opcode, int32_
 
 intptr_t HostedPlugin::answer(int32_t opcode, int32_t index, intptr_t value, void* pointer, float option)
 {
-    {
-        const std::lock_guard<std::mutex> guard(requestsLock_);
-        requests_.push_back(HostRequest{opcode, index, value, option});
-    }
+    requests_.record(HostRequest{opcode, index, value, option});
     switch (opcode) {
     case HostOpcode::version:
         return kInterfaceVersion;
