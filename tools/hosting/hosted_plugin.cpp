@@ -6,7 +6,9 @@
 #include "instance_registry.h"
 #include "plugin_library.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace fendwick {
 namespace {
@@ -21,49 +23,33 @@ constexpr intptr_t kWillReplace = 1;
 // Tempo answers are beats per minute times 10000.
 constexpr intptr_t kTempo120 = 1200000;
 
-// The most characters hosts keep of each text. The interface bounds
-// parameter texts at 8 characters, but plug-ins write longer names and
-// hosts show them whole, so those keep as much as a label may hold.
-constexpr size_t kEffectNameCharacters = 32;
-constexpr size_t kVendorCharacters = 64;
-constexpr size_t kProgramNameCharacters = 24;
-constexpr size_t kParameterTextCharacters = 64;
+// A text request: what messages call it and the most characters hosts
+// keep of it. The interface bounds parameter texts at 8 characters, but
+// plug-ins write longer names and hosts show them whole, so those keep as
+// much as a label may hold.
+struct TextBound {
+    int32_t opcode;
+    const char* name;
+    size_t mostCharacters;
+};
 
-// What a text request is called in messages.
-const char* textName(int32_t opcode)
-{
-    switch (opcode) {
-    case EffectOpcode::getEffectName:
-        return "effect name";
-    case EffectOpcode::getVendorString:
-        return "vendor string";
-    case EffectOpcode::getProductString:
-        return "product string";
-    case EffectOpcode::getParameterName:
-        return "parameter name";
-    case EffectOpcode::getParameterLabel:
-        return "parameter label";
-    case EffectOpcode::getParameterDisplay:
-        return "parameter display text";
-    default:
-        return "program name";
-    }
-}
+constexpr TextBound kTextBounds[] = {
+    {EffectOpcode::getEffectName, "effect name", 32},
+    {EffectOpcode::getVendorString, "vendor string", 64},
+    {EffectOpcode::getProductString, "product string", 64},
+    {EffectOpcode::getProgramName, "program name", 24},
+    {EffectOpcode::getProgramNameIndexed, "program name", 24},
+    {EffectOpcode::getParameterName, "parameter name", 64},
+    {EffectOpcode::getParameterLabel, "parameter label", 64},
+    {EffectOpcode::getParameterDisplay, "parameter display text", 64},
+};
 
-size_t mostCharacters(int32_t opcode)
+// The bound of a text request. Every text the host asks for has a row; any
+// other opcode would get the last.
+const TextBound& boundOf(int32_t opcode)
 {
-    switch (opcode) {
-    case EffectOpcode::getEffectName:
-        return kEffectNameCharacters;
-    case EffectOpcode::getVendorString:
-    case EffectOpcode::getProductString:
-        return kVendorCharacters;
-    case EffectOpcode::getProgramName:
-    case EffectOpcode::getProgramNameIndexed:
-        return kProgramNameCharacters;
-    default:
-        return kParameterTextCharacters;
-    }
+    return *std::find_if(std::begin(kTextBounds), std::end(kTextBounds) - 1,
+                         [opcode](const TextBound& bound) { return bound.opcode == opcode; });
 }
 
 // Why the host refuses the counts of `effect`; empty when they are sane.
@@ -154,11 +140,12 @@ intptr_t HostedPlugin::askText(int32_t opcode, int32_t index, intptr_t value, st
 {
     GuardedTextBuffer buffer;
     const intptr_t answer = dispatch(opcode, index, value, buffer.data());
+    const TextBound& bound = boundOf(opcode);
     if (buffer.overrun()) {
         throw HostingError("the plug-in wrote more than " + std::to_string(GuardedTextBuffer::kSize) +
-                           " bytes for its " + textName(opcode) + " (" + std::to_string(index) + ")");
+                           " bytes for its " + bound.name + " (" + std::to_string(index) + ")");
     }
-    text = buffer.text(mostCharacters(opcode));
+    text = buffer.text(bound.mostCharacters);
     return answer;
 }
 
