@@ -42,8 +42,8 @@ public:
     static constexpr int32_t kMostParameters = 10000;
     static constexpr int32_t kMostPrograms = 10000;
 
-    // Throws `HostingError` when the entry returns null or a record without
-    // the effect magic.
+    // Throws `HostingError` when the entry returns null, a record without
+    // the effect magic, or counts beyond kMostParameters or kMostPrograms.
     explicit HostedPlugin(const PluginLibrary& library);
     HostedPlugin(const PluginLibrary& library, HostCallback callback);
     // An instance from an entry linked into this program (named for
