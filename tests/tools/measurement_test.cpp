@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace fendwick {
 namespace {
@@ -20,6 +21,25 @@ TEST(SignalStatistics, AccumulatesOverBlocksAndReadsSilenceAsMinusInfinity)
     EXPECT_NEAR(statistics.peakDb(), 1.9382, 1e-4);
     EXPECT_DOUBLE_EQ(statistics.rms(), std::sqrt((0.25 + 1.0 + 1.5625 + 0.0625) / 4.0));
     EXPECT_TRUE(std::isinf(SignalStatistics().rmsDb()));
+}
+
+TEST(SignalStatistics, CountsNonFiniteSamplesApartWithThePlaceOfTheFirst)
+{
+    const float infinity = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    SignalStatistics statistics(2);
+    // Stereo frames; the first non-finite sample is the right one of frame 3.
+    const float first[] = {0.5f, 0.5f, 0.5f, 0.5f};
+    const float second[] = {0.5f, 0.5f, 0.5f, nan, -infinity, 0.5f};
+    statistics.add(first, 4);
+    statistics.add(second, 6);
+    EXPECT_EQ(statistics.nonFiniteCount(), 2u);
+    EXPECT_EQ(statistics.firstNonFiniteChannel(), 1);
+    EXPECT_EQ(statistics.firstNonFiniteFrame(), 3u);
+    EXPECT_EQ(statistics.peak(), 0.5f);
+    EXPECT_DOUBLE_EQ(statistics.rms(), 0.5);
+    EXPECT_EQ(describeNonFinite(statistics, 1000),
+              "2 non-finite samples (NaN or infinite), the first at channel 2, frame 3 (0.003 s)");
 }
 
 TEST(GainReduction, LargestDropOverWindowsLoudEnoughToCount)

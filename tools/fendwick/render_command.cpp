@@ -134,10 +134,24 @@ void printSummary(const std::string& pluginName, const std::string& inPath, cons
     levels.addRow({"output", levelRowDb(report.output.peakDb()), levelRowDb(report.output.rmsDb()),
                    std::to_string(report.output.fullScaleCount())});
     std::cout << levels.text("  ");
+    for (const SignalStatistics* statistics : {&report.input, &report.output}) {
+        if (statistics->nonFiniteCount() > 0) {
+            std::cout << "  the " << (statistics == &report.input ? "input" : "output") << " holds "
+                      << describeNonFinite(*statistics, sampleRateHz) << "; the levels leave them out\n";
+        }
+    }
     const double audioSeconds = static_cast<double>(report.frames) / sampleRateHz;
     std::cout << "  " << formatFixed(audioSeconds, 2) << " s of audio in " << formatFixed(report.seconds, 2)
               << " s (" << formatFixed(report.seconds > 0.0 ? audioSeconds / report.seconds : 0.0, 0)
               << "x realtime), " << formatFixed(report.pluginSeconds, 2) << " s of it in the plug-in\n";
+}
+
+// NaN or infinity in a file plays as full-scale DC (16-bit) or poisons
+// whatever reads it next, so such output is an error, never a result.
+std::string badOutputMessage(const RenderReport& report, int sampleRateHz, const std::string& outPath, bool kept)
+{
+    return "the plug-in put out " + describeNonFinite(report.output, sampleRateHz) + "; " + outPath +
+           (kept ? " was kept as asked" : " was not written (--keep-bad-output keeps it)");
 }
 
 }  // namespace
@@ -151,6 +165,7 @@ int runRender(const std::vector<std::string>& arguments)
                                        {"mix", false},
                                        {"format", true},
                                        {"encoding", true},
+                                       {"keep-bad-output", false},
                                        {"plugin-dir", true}});
     if (line.operands().size() != 3) {
         throw UsageError("render needs PLUGIN IN OUT");
@@ -171,6 +186,8 @@ int runRender(const std::vector<std::string>& arguments)
 
     LoadedPlugin loaded(pluginArgument, line.value("plugin-dir").value_or(""));
     HostedPlugin& plugin = loaded.plugin();
+    // Asked before any output exists, so a plug-in that fails at it leaves nothing behind.
+    const std::string pluginName = plugin.effectName();
     const ChannelRouting routing(reader.channels(), plugin.numInputs(), pickedChannel, line.has("mix"));
     if (plugin.numOutputs() < 1) {
         throw ToolError("the plug-in has no audio output");
@@ -184,6 +201,8 @@ int runRender(const std::vector<std::string>& arguments)
     plugin.setSampleRate(static_cast<float>(reader.sampleRate()));
     plugin.setBlockSize(blockSize);
     RenderReport report;
+    report.input = SignalStatistics(reader.channels());
+    report.output = SignalStatistics(plugin.numOutputs());
     if (const std::optional<std::string> program = line.value("program")) {
         const int index = findProgram(plugin, *program);
         plugin.setProgram(index);
@@ -201,6 +220,11 @@ int runRender(const std::vector<std::string>& arguments)
     renderStream(plugin, reader, writer, routing, blockSize, report);
     plugin.suspend();
     writer.close();
+    const bool badOutput = report.output.nonFiniteCount() > 0;
+    const bool keepBadOutput = line.has("keep-bad-output");
+    if (badOutput && !keepBadOutput) {
+        throw ToolError(badOutputMessage(report, reader.sampleRate(), outPath, false));
+    }
     pending.commit();
     if (reader.endedEarly()) {
         std::cerr << "warning: " << inPath << " ends early, after " << reader.framesRead()
@@ -210,9 +234,11 @@ int runRender(const std::vector<std::string>& arguments)
     // With the sound on standard output, the summary goes to standard error.
     std::streambuf* const summaryBuffer = pending.toStandardOutput() ? std::cerr.rdbuf() : std::cout.rdbuf();
     std::streambuf* const standardBuffer = std::cout.rdbuf(summaryBuffer);
-    printSummary(plugin.effectName(), inPath, outPath, reader.format(), outFormat, reader.sampleRate(), routing,
-                 report);
+    printSummary(pluginName, inPath, outPath, reader.format(), outFormat, reader.sampleRate(), routing, report);
     std::cout.rdbuf(standardBuffer);
+    if (badOutput) {
+        throw ToolError(badOutputMessage(report, reader.sampleRate(), outPath, true));
+    }
     return 0;
 }
 

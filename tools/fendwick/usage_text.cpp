@@ -60,6 +60,8 @@ std::optional<std::string> commandUsageText(const std::string& command)
                "  --mix                 feed the mix of all channels of IN\n"
                "  --format NAME         write wav, aiff, flac, ogg, caf, w64 or rf64\n"
                "  --encoding NAME       write pcm16, pcm24, pcm32, float, double or vorbis\n"
+               "  --keep-bad-output     keep OUT even when the plug-in put out NaN or\n"
+               "                        infinity (the render still fails)\n"
                "  --plugin-dir DIR      where names of ours are looked up\n"
                "\n"
                "A mono plug-in takes a file of more channels only with --channel or\n"

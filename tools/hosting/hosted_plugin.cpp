@@ -1,12 +1,14 @@
 // Creating, driving and closing one plug-in instance, and the host callback.
 #include "hosted_plugin.h"
 
+#include "guarded_text_buffer.h"
 #include "hosting_error.h"
 #include "instance_registry.h"
 #include "plugin_library.h"
 
-#include <array>
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace fendwick {
 namespace {
@@ -21,8 +23,49 @@ constexpr intptr_t kWillReplace = 1;
 // Tempo answers are beats per minute times 10000.
 constexpr intptr_t kTempo120 = 1200000;
 
-// Far above every bound the interface names, so an overlong text stays inside.
-constexpr size_t kTextBufferSize = 256;
+// A text request: what messages call it and the most characters hosts
+// keep of it. The interface bounds parameter texts at 8 characters, but
+// plug-ins write longer names and hosts show them whole, so those keep as
+// much as a label may hold.
+struct TextBound {
+    int32_t opcode;
+    const char* name;
+    size_t mostCharacters;
+};
+
+constexpr TextBound kTextBounds[] = {
+    {EffectOpcode::getEffectName, "effect name", 32},
+    {EffectOpcode::getVendorString, "vendor string", 64},
+    {EffectOpcode::getProductString, "product string", 64},
+    {EffectOpcode::getProgramName, "program name", 24},
+    {EffectOpcode::getProgramNameIndexed, "program name", 24},
+    {EffectOpcode::getParameterName, "parameter name", 64},
+    {EffectOpcode::getParameterLabel, "parameter label", 64},
+    {EffectOpcode::getParameterDisplay, "parameter display text", 64},
+};
+
+// The bound of a text request. Every text the host asks for has a row; any
+// other opcode would get the last.
+const TextBound& boundOf(int32_t opcode)
+{
+    return *std::find_if(std::begin(kTextBounds), std::end(kTextBounds) - 1,
+                         [opcode](const TextBound& bound) { return bound.opcode == opcode; });
+}
+
+// Why the host refuses the counts of `effect`; empty when they are sane.
+std::string absurdCount(const EffectRecord& effect)
+{
+    const auto outside = [](int32_t count, int32_t most) { return count < 0 || count > most; };
+    if (outside(effect.numParams, HostedPlugin::kMostParameters)) {
+        return "the plug-in reports " + std::to_string(effect.numParams) + " parameters; fendwick takes 0 to " +
+               std::to_string(HostedPlugin::kMostParameters);
+    }
+    if (outside(effect.numPrograms, HostedPlugin::kMostPrograms)) {
+        return "the plug-in reports " + std::to_string(effect.numPrograms) + " programs; fendwick takes 0 to " +
+               std::to_string(HostedPlugin::kMostPrograms);
+    }
+    return {};
+}
 
 intptr_t copyHostText(void* pointer, const char* text)
 {
@@ -56,8 +99,10 @@ HostedPlugin::HostedPlugin(PluginEntry entry, const std::string& name)
 void HostedPlugin::create(PluginEntry entry, const std::string& source, const std::string& entryName,
                           HostCallback callback)
 {
+    PluginCallScope::armWatch();
     {
         const InstanceRegistry::Construction construction(this);
+        const PluginCallScope scope("creating its instance");
         effect_ = entry(callback);
     }
     if (effect_ == nullptr) {
@@ -66,6 +111,11 @@ void HostedPlugin::create(PluginEntry entry, const std::string& source, const st
     if (effect_->magic != kEffectMagic) {
         effect_ = nullptr;
         throw HostingError(source + ": the plug-in's entry returned a record without the VST 2 magic");
+    }
+    if (const std::string refusal = absurdCount(*effect_); !refusal.empty()) {
+        dispatch(EffectOpcode::close);
+        effect_ = nullptr;
+        throw HostingError(source + ": " + refusal);
     }
     InstanceRegistry::add(effect_, this);
 }
@@ -76,21 +126,34 @@ HostedPlugin::~HostedPlugin()
         suspend();
     }
     // Close deletes the plug-in's object; the record is invalid afterwards.
-    effect_->dispatcher(effect_, EffectOpcode::close, 0, 0, nullptr, 0.0f);
+    dispatch(EffectOpcode::close);
     InstanceRegistry::remove(effect_);
 }
 
 intptr_t HostedPlugin::dispatch(int32_t opcode, int32_t index, intptr_t value, void* pointer, float option)
 {
+    const PluginCallScope scope("answering a host request");
     return effect_->dispatcher(effect_, opcode, index, value, pointer, option);
+}
+
+intptr_t HostedPlugin::askText(int32_t opcode, int32_t index, intptr_t value, std::string& text)
+{
+    GuardedTextBuffer buffer;
+    const intptr_t answer = dispatch(opcode, index, value, buffer.data());
+    const TextBound& bound = boundOf(opcode);
+    if (buffer.overrun()) {
+        throw HostingError("the plug-in wrote more than " + std::to_string(GuardedTextBuffer::kSize) +
+                           " bytes for its " + bound.name + " (" + std::to_string(index) + ")");
+    }
+    text = buffer.text(bound.mostCharacters);
+    return answer;
 }
 
 std::string HostedPlugin::text(int32_t opcode, int32_t index)
 {
-    std::array<char, kTextBufferSize> buffer{};
-    dispatch(opcode, index, 0, buffer.data());
-    buffer.back() = '\0';
-    return buffer.data();
+    std::string answered;
+    askText(opcode, index, 0, answered);
+    return answered;
 }
 
 std::string HostedPlugin::effectName() { return text(EffectOpcode::getEffectName, 0); }
@@ -112,13 +175,12 @@ int32_t HostedPlugin::vendorVersion()
 
 std::optional<std::string> HostedPlugin::programNameAt(int32_t index)
 {
-    std::array<char, kTextBufferSize> buffer{};
     // The category (value) is -1: any category.
-    if (dispatch(EffectOpcode::getProgramNameIndexed, index, -1, buffer.data()) == 0) {
+    std::string name;
+    if (askText(EffectOpcode::getProgramNameIndexed, index, -1, name) == 0) {
         return std::nullopt;
     }
-    buffer.back() = '\0';
-    return std::string(buffer.data());
+    return name;
 }
 
 int32_t HostedPlugin::program()
@@ -168,18 +230,6 @@ void HostedPlugin::prepare(float sampleRateHz, int32_t blockSize)
     resume();
 }
 
-std::vector<HostRequest> HostedPlugin::requests() const
-{
-    const std::lock_guard<std::mutex> guard(requestsLock_);
-    return requests_;
-}
-
-void HostedPlugin::clearRequests()
-{
-    const std::lock_guard<std::mutex> guard(requestsLock_);
-    requests_.clear();
-}
-
 intptr_t HostedPlugin::hostCallback(EffectRecord* effect, int32_t opcode, int32_t index, intptr_t value,
                                     void* pointer, float option)
 {
@@ -194,10 +244,7 @@ intptr_t HostedPlugin::hostCallback(EffectRecord* effect, int32_t opcode, int32_
 
 intptr_t HostedPlugin::answer(int32_t opcode, int32_t index, intptr_t value, void* pointer, float option)
 {
-    {
-        const std::lock_guard<std::mutex> guard(requestsLock_);
-        requests_.push_back(HostRequest{opcode, index, value, option});
-    }
+    requests_.record(HostRequest{opcode, index, value, option});
     switch (opcode) {
     case HostOpcode::version:
         return kInterfaceVersion;
