@@ -61,20 +61,22 @@ void processSignal(benchmark::State& state, const std::string& name, int32_t pro
 }
 
 // What the last channel of the frame loop's input carries.
-enum class LastChannel { loud, denormal };
+enum class LastChannel { loud, denormal, smallestNormals };
 
-// The benchmark signal; with LastChannel::denormal the last channel holds
-// denormals of every size and both signs instead, as a filter decaying
-// upstream leaves them, while the first stays loud.
+// The benchmark signal; otherwise the last channel holds samples of both
+// signs and random mantissas instead, denormal (as a filter decaying
+// upstream leaves them) or in the lowest binade of the normals, while the
+// first stays loud.
 AudioBuffer frameLoopInput(int channels, LastChannel last)
 {
     AudioBuffer input = makeBenchmarkSignal(kRateHz, kSeconds, channels);
-    if (last == LastChannel::denormal) {
+    if (last != LastChannel::loud) {
+        const uint32_t exponent = last == LastChannel::denormal ? 0u : 0x00800000u;
         std::mt19937 random(7);
         std::uniform_int_distribution<uint32_t> mantissa(1, 0x7fffff);
         float* samples = input.channel(channels - 1);
         for (size_t i = 0; i < input.frames(); ++i) {
-            const uint32_t bits = mantissa(random) | static_cast<uint32_t>(i & 1u) << 31;
+            const uint32_t bits = exponent | mantissa(random) | static_cast<uint32_t>(i & 1u) << 31;
             std::memcpy(&samples[i], &bits, sizeof bits);
         }
     }
@@ -127,8 +129,9 @@ void processFrameLoopStereo(benchmark::State& state, AscarellLanes lanes, int32_
     processFrameLoop<2>(state, lanes, program);
 }
 
-// Loud stereo beside stereo whose right channel is denormal, on program 9
-// ("Drum"): the denormals must cost little more than loud input.
+// Loud stereo beside stereo whose right channel is denormal or just above,
+// on program 9 ("Drum"): the denormals must cost little more than loud
+// input.
 void processFrameLoopStereoEdges(benchmark::State& state, AscarellLanes lanes, LastChannel right)
 {
     processFrameLoop<2>(state, lanes, 9, right);
@@ -167,13 +170,22 @@ BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_loud, AscarellLanes::scala
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_right_denormal, AscarellLanes::scalar, LastChannel::denormal)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_right_smallest_normals, AscarellLanes::scalar,
+                  LastChannel::smallestNormals)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_loud, AscarellLanes::sse2, LastChannel::loud)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_right_denormal, AscarellLanes::sse2, LastChannel::denormal)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_right_smallest_normals, AscarellLanes::sse2,
+                  LastChannel::smallestNormals)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_loud, AscarellLanes::avx512, LastChannel::loud)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_right_denormal, AscarellLanes::avx512, LastChannel::denormal)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_right_smallest_normals, AscarellLanes::avx512,
+                  LastChannel::smallestNormals)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(createInstance, ascarell, std::string("ascarell"))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(createInstance, ascarell_mono, std::string("ascarell_mono"))->Unit(benchmark::kMicrosecond);
