@@ -32,7 +32,7 @@ void runScalarAscarellFrames(const EnvelopeDetector::Coefficients (&coefficients
         float x[2] = {};
         bool quiet = true;
         for (int c = 0; c < Channels; ++c) {
-            x[c] = finiteOrZero(inputs[c][i]);
+            x[c] = usableInput(inputs[c][i]);
             quiet = quiet && SilenceGate::nearSilent<uint32_t>(x[c]);
         }
         // Muted frames feed the detectors 0.0, so that they decay in silence.

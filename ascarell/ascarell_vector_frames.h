@@ -68,7 +68,7 @@ inline void startGroup(float* const* inputs, int32_t j, int32_t valid, __m128 ga
 #pragma GCC unroll 2
     for (int c = 0; c < Channels; ++c) {
         x[c] = loadFrames(inputs[c] + j, valid);
-        finiteOrZeroInPlace<GroupBits>(x[c]);
+        usableInputInPlace<GroupBits>(x[c]);
         quiet &= quietFrames(x[c]);
     }
     const __m128 open = frameMask(gate.run(quiet, valid));

@@ -1,4 +1,4 @@
-// Per-sample guards of every signal path: flush-to-zero and bad-input removal.
+// Per-sample guards of every signal path: flush-to-zero and the input guard.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +7,15 @@
 namespace fendwick {
 
 constexpr uint32_t kFloatExponentBits = 0x7f800000u;
+constexpr uint32_t kFloatMagnitudeBits = 0x7fffffffu;
+constexpr uint32_t kSmallestNormalBits = 0x00800000u;
+
+// The largest input magnitude taken as it comes, 2^10 (about +60 dBFS):
+// 20 dB above the loudest signal (+40 dBFS) the processing takes bit for
+// bit, and low enough that the worst sample let through, even after the
+// top input gain, ducks the output no longer than a real transient does
+// (under a second), where one of 1e10 held it down for seconds.
+constexpr float kLargestInput = 1024.0f;
 
 inline uint32_t floatBits(float x)
 {
@@ -30,14 +39,22 @@ inline void flushToZeroInPlace(Value& x)
     x = (bits & kFloatExponentBits) == 0 ? Value{} : x;
 }
 
-// NaN and infinities (all exponent bits set) become 0.0, so one bad sample
-// from upstream cannot poison any state.
+// What every signal path does to its input samples first: normal floats up
+// to kLargestInput in magnitude pass unchanged; everything else becomes 0.0.
+// NaN and infinities, so that one bad sample from upstream cannot poison
+// any state; finite samples beyond kLargestInput, which no signal carries
+// but a fault upstream can, so that one cannot drive an envelope so high
+// that the output stays ducked for seconds (nor pass through as a blast);
+// zero and denormals, which carry nothing audible yet cost the arithmetic
+// after them many times its normal time. One unsigned compare of the
+// magnitude's bits: those below the smallest normal wrap around to the top.
 template <class Bits, class Value>
-inline void finiteOrZeroInPlace(Value& x)
+inline void usableInputInPlace(Value& x)
 {
     Bits bits;
     std::memcpy(&bits, &x, sizeof bits);
-    x = (bits & kFloatExponentBits) == kFloatExponentBits ? Value{} : x;
+    const Bits aboveSmallestNormal = (bits & kFloatMagnitudeBits) - kSmallestNormalBits;
+    x = aboveSmallestNormal > floatBits(kLargestInput) - kSmallestNormalBits ? Value{} : x;
 }
 
 inline float flushToZero(float x)
@@ -46,9 +63,9 @@ inline float flushToZero(float x)
     return x;
 }
 
-inline float finiteOrZero(float x)
+inline float usableInput(float x)
 {
-    finiteOrZeroInPlace<uint32_t>(x);
+    usableInputInPlace<uint32_t>(x);
     return x;
 }
 

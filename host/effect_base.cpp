@@ -511,11 +511,13 @@ bool EffectBase::getSpeakerArrangement(void** input, void** output)
     return false;
 }
 
+// Through the plug-in's own setters, as the separate block size and sample
+// rate requests go, so that its processing runs at the rate it reports.
 void EffectBase::setBlockSizeAndSampleRate(int32_t frames, float sampleRateHz)
 {
-    blockSize = frames;
+    setBlockSize(frames);
     if (isUsableSampleRate(sampleRateHz)) {
-        sampleRate = sampleRateHz;
+        setSampleRate(sampleRateHz);
     }
 }
 

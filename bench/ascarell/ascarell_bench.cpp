@@ -1,6 +1,7 @@
 // Speed of the single-band plug-ins through their library entry, as a host
 // runs them: 48 kHz, blocks of 512, ten seconds of the benchmark signal; and
-// of their frame loop on each kind of lanes: scalar, SSE2 and AVX-512.
+// of their frame loop on each kind of lanes: scalar, SSE2 and AVX-512, also
+// with a denormal channel beside a loud one.
 #include "ascarell_compressor.h"
 #include "ascarell_frame_loop.h"
 #include "benchmark_signal.h"
@@ -10,7 +11,10 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -56,10 +60,34 @@ void processSignal(benchmark::State& state, const std::string& name, int32_t pro
         benchmark::Counter(frames, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// What the last channel of the frame loop's input carries.
+enum class LastChannel { loud, denormal, smallestNormals };
+
+// The benchmark signal; otherwise the last channel holds samples of both
+// signs and random mantissas instead, denormal (as a filter decaying
+// upstream leaves them) or in the lowest binade of the normals, while the
+// first stays loud.
+AudioBuffer frameLoopInput(int channels, LastChannel last)
+{
+    AudioBuffer input = makeBenchmarkSignal(kRateHz, kSeconds, channels);
+    if (last != LastChannel::loud) {
+        const uint32_t exponent = last == LastChannel::denormal ? 0u : 0x00800000u;
+        std::mt19937 random(7);
+        std::uniform_int_distribution<uint32_t> mantissa(1, 0x7fffff);
+        float* samples = input.channel(channels - 1);
+        for (size_t i = 0; i < input.frames(); ++i) {
+            const uint32_t bits = exponent | mantissa(random) | static_cast<uint32_t>(i & 1u) << 31;
+            std::memcpy(&samples[i], &bits, sizeof bits);
+        }
+    }
+    return input;
+}
+
 // The frame loop alone, on the lanes given, with the program's settings:
 // the plug-ins take the fastest lanes; this shows the others too.
 template <int Channels>
-void processFrameLoop(benchmark::State& state, AscarellLanes lanes, int32_t program)
+void processFrameLoop(benchmark::State& state, AscarellLanes lanes, int32_t program,
+                      LastChannel last = LastChannel::loud)
 {
     if (!canRunAscarellLanes(lanes)) {
         state.SkipWithError("this build or processor lacks these lanes");
@@ -74,7 +102,7 @@ void processFrameLoop(benchmark::State& state, AscarellLanes lanes, int32_t prog
                                          compressor.getParameter(AscarellParam::outLevel),
                                          compressor.thresholdLinear(), compressor.gainBlendValue()};
     AscarellLoopState loop{{}, 0, 0};
-    const AudioBuffer input = makeBenchmarkSignal(kRateHz, kSeconds, Channels);
+    const AudioBuffer input = frameLoopInput(Channels, last);
     AudioBuffer output(Channels, input.frames());
 
     float* ins[2] = {};
@@ -99,6 +127,14 @@ void processFrameLoop(benchmark::State& state, AscarellLanes lanes, int32_t prog
 void processFrameLoopStereo(benchmark::State& state, AscarellLanes lanes, int32_t program)
 {
     processFrameLoop<2>(state, lanes, program);
+}
+
+// Loud stereo beside stereo whose right channel is denormal or just above,
+// on program 9 ("Drum"): the denormals must cost little more than loud
+// input.
+void processFrameLoopStereoEdges(benchmark::State& state, AscarellLanes lanes, LastChannel right)
+{
+    processFrameLoop<2>(state, lanes, 9, right);
 }
 
 void processFrameLoopMono(benchmark::State& state, AscarellLanes lanes, int32_t program)
@@ -130,6 +166,27 @@ BENCHMARK_CAPTURE(processFrameLoopStereo, avx512_program0, AscarellLanes::avx512
 BENCHMARK_CAPTURE(processFrameLoopMono, scalar_program0, AscarellLanes::scalar, 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(processFrameLoopMono, sse2_program0, AscarellLanes::sse2, 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(processFrameLoopMono, avx512_program0, AscarellLanes::avx512, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_loud, AscarellLanes::scalar, LastChannel::loud)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_right_denormal, AscarellLanes::scalar, LastChannel::denormal)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_right_smallest_normals, AscarellLanes::scalar,
+                  LastChannel::smallestNormals)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_loud, AscarellLanes::sse2, LastChannel::loud)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_right_denormal, AscarellLanes::sse2, LastChannel::denormal)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_right_smallest_normals, AscarellLanes::sse2,
+                  LastChannel::smallestNormals)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_loud, AscarellLanes::avx512, LastChannel::loud)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_right_denormal, AscarellLanes::avx512, LastChannel::denormal)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_right_smallest_normals, AscarellLanes::avx512,
+                  LastChannel::smallestNormals)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(createInstance, ascarell, std::string("ascarell"))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(createInstance, ascarell_mono, std::string("ascarell_mono"))->Unit(benchmark::kMicrosecond);
 

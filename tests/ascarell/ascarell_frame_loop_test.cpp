@@ -2,11 +2,11 @@
 // against the plain frame-by-frame model, bit for bit, with the gate's state.
 #include "ascarell_frame_loop.h"
 #include "reference_compressor.h"
+#include "sample_guards.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -153,9 +153,10 @@ TEST_P(FrameLoop, MatchesTheModelWithExtremeGains)
     }
 }
 
-// An input at the top of the float range overflows the input gain: that
-// detector holds NaN from then on, and the gain follows the other channel,
-// whether that one lies above or below the threshold.
+// An input gain of 2e36 takes the largest input beyond the float range:
+// that detector holds NaN from then on, and the gain follows the other
+// channel, whether that one lies above or below the threshold (scaled with
+// the gain).
 TEST_P(FrameLoop, AnOverflowedDetectorLeavesTheGainToTheOther)
 {
     SignalMaker maker(61);
@@ -163,13 +164,13 @@ TEST_P(FrameLoop, AnOverflowedDetectorLeavesTheGainToTheOther)
     std::vector<float> right;
     maker.noise(left, 300, 0.5f);
     maker.noise(right, 300, 0.5f);
-    left.push_back(std::numeric_limits<float>::max());
+    left.push_back(kLargestInput);
     right.push_back(0.1f);
     maker.noise(left, 3000, 0.5f);
     maker.noise(right, 1000, 0.9f);
     maker.noise(right, 1000, 0.01f);
     maker.noise(right, 1000, 0.0001f);
-    compareEverySetup(left, right, {1.0f, 0.5f, 0.3f, 0.5f}, 400);
+    compareEverySetup(left, right, {1e36f, 0.5f, 3e35f, 0.5f}, 400);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanes, FrameLoop, testing_model::everyLanesMonoAndStereo(),

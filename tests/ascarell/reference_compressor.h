@@ -5,6 +5,7 @@
 
 #include "ascarell_frame_loop.h"
 #include "envelope_detector.h"
+#include "sample_guards.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,8 @@ inline uint32_t bitsOf(float x)
 
 inline float flushed(float x) { return std::fpclassify(x) == FP_SUBNORMAL || x == 0.0f ? 0.0f : x; }
 
-inline float cleaned(float x) { return std::isfinite(x) ? x : 0.0f; }
+// Normal samples up to the largest input pass; the rest counts as 0.0.
+inline float cleaned(float x) { return std::isnormal(x) && std::fabs(x) <= kLargestInput ? x : 0.0f; }
 
 inline bool nearSilent(float x) { return -0.00001f < x && x < 0.00001f; }
 
@@ -166,7 +168,13 @@ public:
             case 7: {
                 const float bad[] = {std::numeric_limits<float>::quiet_NaN(),
                                      std::numeric_limits<float>::infinity(),
-                                     -std::numeric_limits<float>::infinity(), -0.0f, denormal};
+                                     -std::numeric_limits<float>::infinity(),
+                                     -0.0f,
+                                     denormal,
+                                     kLargestInput,
+                                     -std::nextafter(kLargestInput, INFINITY),
+                                     1e10f,
+                                     -std::numeric_limits<float>::max()};
                 for (float b : bad) {
                     x.push_back(b);
                     noise(x, 3, 0.7f);
