@@ -93,7 +93,8 @@ public:
     virtual bool isInputConnected(int32_t input);
     virtual bool isOutputConnected(int32_t output);
 
-    // Value texts of eight characters for the host's displays.
+    // Value texts of eight characters; a parameter row without a value type
+    // shows its normalized value through formatValueText.
     virtual void dbToText(float value, char* text);
     virtual void hzToText(float samples, char* text);
     virtual void msToText(float samples, char* text);
