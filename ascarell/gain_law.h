@@ -21,6 +21,26 @@ struct GainLaw {
 // flushToZeroInPlace for why in place).
 template <class Floats, class Ints, class Bits>
 struct GainOutput {
+    // 1 while every detector is below the threshold, else the gain
+    // g = t / m of the louder one (m), blended toward 1; both channels
+    // take it, into gain. Tested level by level, as a NaN level is neither below
+    // nor the louder: the right level decides once the left is below.
+    template <int Channels>
+    static void linkedGain(float threshold, float blend, const Floats (&e)[2], Floats& gain)
+    {
+        Floats m = e[0];
+        Floats deciding = e[0];
+        if constexpr (Channels == 2) {
+            m = e[0] >= e[1] ? e[0] : e[1];
+            deciding = e[0] < threshold ? e[1] : e[0];
+        }
+        Floats g = threshold / m;
+        flushToZeroInPlace<Bits>(g);
+        Floats blended = g + (1.0f - g) * blend;
+        flushToZeroInPlace<Bits>(blended);
+        gain = deciding < threshold ? 1.0f : blended;
+    }
+
     // From the knee-shaped levels e and the detector inputs feed (0 while
     // muted) per channel, and the gate's open flags (non-zero where a frame
     // is processed): the outputs into out, which holds the outputs before
@@ -29,21 +49,8 @@ struct GainOutput {
     static void apply(const GainLaw& law, const Floats (&e)[2], const Floats (&feed)[2], const Ints& open,
                       Floats (&out)[2])
     {
-        // 1 while every detector is below the threshold, else the gain
-        // g = t / m of the louder one (m), blended toward 1; both channels
-        // take it. Tested level by level, as a NaN level is neither below
-        // nor the louder: the right level decides once the left is below.
-        Floats m = e[0];
-        Floats deciding = e[0];
-        if constexpr (Channels == 2) {
-            m = e[0] >= e[1] ? e[0] : e[1];
-            deciding = e[0] < law.threshold ? e[1] : e[0];
-        }
-        Floats g = law.threshold / m;
-        flushToZeroInPlace<Bits>(g);
-        Floats blended = g + (1.0f - g) * law.blend;
-        flushToZeroInPlace<Bits>(blended);
-        const Floats gain = deciding < law.threshold ? 1.0f : blended;
+        Floats gain;
+        linkedGain<Channels>(law.threshold, law.blend, e, gain);
 
         for (int ch = 0; ch < Channels; ++ch) {
             Floats y = gain * feed[ch];
