@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 
 namespace fendwick {
 
@@ -18,6 +19,14 @@ inline void copyBoundedText(char* destination, const char* source, size_t size)
         }
     }
     destination[i] = '\0';
+}
+
+// Writes source whole with its terminator: for the plug-in's own constant
+// names, which every host in use gives far more room than the interface's
+// historic bounds of 8 and 13 characters.
+inline void copyWholeText(char* destination, const char* source)
+{
+    copyBoundedText(destination, source, source == nullptr ? 1 : std::strlen(source) + 1);
 }
 
 }  // namespace fendwick

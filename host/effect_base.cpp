@@ -62,11 +62,12 @@ float getParameterEntry(EffectRecord* effect, int32_t index)
 }
 
 // A parameter without a row gets no text, so that the host's buffer keeps
-// what it held; a plug-in without a table answers an empty text.
+// what it held; a plug-in without a table answers an empty text. Names and
+// labels go out whole (three-band names run to 11 characters).
 void copyRowText(const ParameterTable& table, int32_t index, const char* ParameterRow::*field, char* text)
 {
     if (const ParameterRow* row = table.find(index)) {
-        copyBoundedText(text, row->*field, kParameterTextSize);
+        copyWholeText(text, row->*field);
     } else if (table.size() == 0) {
         copyBoundedText(text, "", 1);
     }
@@ -78,7 +79,7 @@ bool copyIdentityText(char* text, const PluginIdentity* identity, const char* Pl
     if (identity == nullptr) {
         return false;
     }
-    copyBoundedText(text, identity->*field, kIdentityTextSize);
+    copyWholeText(text, identity->*field);
     return true;
 }
 
@@ -183,8 +184,9 @@ void EffectBase::close() {}
 
 int32_t EffectBase::getProgram() { return curProgram; }
 
-// Applies every value of the program through setParameter, which writes
-// each one back unchanged and brings the processing and editor up to date.
+// Applies every value of the program through setParameter, in the order of
+// its slots, which writes each one back unchanged and brings the processing
+// and editor up to date.
 void EffectBase::setProgram(int32_t index)
 {
     if (programBank.size() == 0) {
@@ -195,8 +197,9 @@ void EffectBase::setProgram(int32_t index)
         return;
     }
     curProgram = index;
-    for (int32_t i = 0; i < programBank.valueCount(); ++i) {
-        setParameter(i, programBank.value(index, i));
+    for (int32_t slot = 0; slot < programBank.valueCount(); ++slot) {
+        const int32_t parameter = programBank.parameterInSlot(slot);
+        setParameter(parameter, programBank.value(index, parameter));
     }
 }
 

@@ -9,7 +9,7 @@ namespace fendwick {
 // host's name, vendor and category questions from. The editor adds the
 // has-editor flag itself when it is made.
 struct PluginIdentity {
-    const char* effectName;   // at most 13 characters, like every text here
+    const char* effectName;   // written whole: "Ascarell3_mono" has 14 characters
     const char* productName;
     const char* vendorName;
     int32_t vendorVersion;

@@ -12,6 +12,14 @@ void ProgramBank::add(const char* name, const float* programValues)
     copyBoundedText(names.back().data(), name, kProgramNameSize);
 }
 
+void ProgramBank::mapSlots()
+{
+    parameterSlots.assign(static_cast<size_t>(valuesPerProgram), 0);
+    for (int32_t slot = 0; slot < valuesPerProgram; ++slot) {
+        parameterSlots[static_cast<size_t>(slotParameters[static_cast<size_t>(slot)])] = slot;
+    }
+}
+
 bool ProgramBank::holds(int32_t program, int32_t index) const
 {
     return contains(program) && index >= 0 && index < valuesPerProgram;
@@ -19,7 +27,13 @@ bool ProgramBank::holds(int32_t program, int32_t index) const
 
 size_t ProgramBank::at(int32_t program, int32_t index) const
 {
-    return static_cast<size_t>(program) * static_cast<size_t>(valuesPerProgram) + static_cast<size_t>(index);
+    return static_cast<size_t>(program) * static_cast<size_t>(valuesPerProgram) +
+           static_cast<size_t>(parameterSlots[static_cast<size_t>(index)]);
+}
+
+int32_t ProgramBank::parameterInSlot(int32_t slot) const
+{
+    return slot >= 0 && slot < valuesPerProgram ? slotParameters[static_cast<size_t>(slot)] : -1;
 }
 
 float ProgramBank::value(int32_t program, int32_t index) const

@@ -15,8 +15,8 @@
 namespace fendwick {
 namespace {
 
-// Inputs and outputs differ, names are longer than the host's bounds and
-// effect and product names differ, so that a mix-up or a missing cut shows.
+// Inputs and outputs differ, names are longer than the interface's historic
+// bounds and effect and product names differ, so that a mix-up or a cut shows.
 const PluginIdentity kTinyIdentity{"Tiny effect name", "Tiny product", "Tiny vendor", 7, PlugCategory::effect,
                                    fourCharCode("tiny"), 1, 2, 2, 3, EffectFlag::canReplace};
 // B's last position reads longer than the host's bound.
@@ -61,7 +61,7 @@ private:
     float values[3] = {};
 };
 
-TEST(TableFamily, IdentityRowReachesTheRecordAndTheAnswersCut)
+TEST(TableFamily, IdentityRowReachesTheRecordAndNamesGoOutWhole)
 {
     TinyEffect effect;
     const EffectRecord& r = *effect.effectRecord();
@@ -72,10 +72,10 @@ TEST(TableFamily, IdentityRowReachesTheRecordAndTheAnswersCut)
     EXPECT_EQ(r.flags, EffectFlag::canReplace);
     EXPECT_EQ(r.uniqueId, fourCharCode("tiny"));
     EXPECT_EQ(effect.dispatch(EffectOpcode::getVendorVersion, 0, 0, nullptr, 0.0f), 7);
-    EXPECT_EQ(effect.text(EffectOpcode::getEffectName), "Tiny effect n");
+    EXPECT_EQ(effect.text(EffectOpcode::getEffectName), "Tiny effect name");
     EXPECT_EQ(effect.text(EffectOpcode::getProductString), "Tiny product");
     EXPECT_EQ(effect.text(EffectOpcode::getVendorString), "Tiny vendor");
-    EXPECT_EQ(effect.text(EffectOpcode::getParameterName, 0), "Longest ");
+    EXPECT_EQ(effect.text(EffectOpcode::getParameterName, 0), "Longest name");
     EXPECT_EQ(effect.text(EffectOpcode::getParameterLabel, 0), "units");
     EXPECT_EQ(effect.text(EffectOpcode::getParameterDisplay, 2), "0.300000");
     for (int32_t opcode : {EffectOpcode::getParameterName, EffectOpcode::getParameterLabel,
