@@ -2,17 +2,13 @@
 #include "ascarell_compressor.h"
 
 #include "ascarell_tables.h"
+#include "threshold_law.h"
 
 #include <cmath>
 
 namespace fendwick {
 
 namespace {
-
-// About -50 dB: below it the threshold stays at its floor.
-constexpr float kThresholdFloorParam = 0.0031622769f;
-constexpr float kThresholdFloor = 0.0031591146f;  // the floor x 0.999
-constexpr float kThresholdScale = 0.999f;
 
 const PluginIdentity& identityOf(AscarellChannels channels)
 {
@@ -72,7 +68,7 @@ float AscarellCompressor::getArc() { return arcParam; }
 void AscarellCompressor::setThresh(float x)
 {
     threshParam = x;
-    threshold = x > kThresholdFloorParam ? x * kThresholdScale : kThresholdFloor;
+    threshold = thresholdAmplitude(x);
     recomputeGainBlend();
 }
 
