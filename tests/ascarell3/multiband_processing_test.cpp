@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -74,6 +75,43 @@ TEST(MultibandProcessing, UnityBandsGiveTheInputBack)
                     }
                 }
             }
+        }
+    }
+}
+
+TEST(MultibandProcessing, EveryCutoffStaysBoundedAtLowRates)
+{
+    const Signal input = noise(2, 2048, 1.0f);
+    for (float rate : {8000.0f, 22050.0f, 32000.0f}) {
+        for (float x : {0.0f, 0.6f, 0.9f, 1.0f}) {
+            MultibandCompressor effect(nullptr, MultibandChannels::stereo);
+            effect.setSampleRate(rate);
+            effect.setParameter(Ascarell3Param::midHi, x);
+            effect.setParameter(Ascarell3Param::loMid, x);
+            for (const std::vector<float>& channel : run(effect, input, 512)) {
+                for (float y : channel) {
+                    ASSERT_LE(std::fabs(y), 4.0f) << rate << " " << x;
+                }
+            }
+        }
+    }
+}
+
+TEST(MultibandProcessing, AccumulatingAddsWhatReplacingWrites)
+{
+    const Signal input = noise(2, 1000, 0.9f);
+    MultibandCompressor replacing(nullptr, MultibandChannels::stereo);
+    MultibandCompressor accumulating(nullptr, MultibandChannels::stereo);
+    replacing.setProgram(3);
+    accumulating.setProgram(3);
+    const Signal written = run(replacing, input, 1000);
+    Signal sum(2, std::vector<float>(1000, 0.25f));
+    float* in[2] = {const_cast<float*>(input[0].data()), const_cast<float*>(input[1].data())};
+    float* out[2] = {sum[0].data(), sum[1].data()};
+    accumulating.processAccumulate(in, out, 1000);
+    for (size_t c = 0; c < 2; ++c) {
+        for (size_t i = 0; i < 1000; ++i) {
+            ASSERT_EQ(sum[c][i], 0.25f + written[c][i]) << i;
         }
     }
 }

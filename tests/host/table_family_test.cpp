@@ -29,8 +29,8 @@ const FactoryProgram<3> kTinyPrograms[] = {{"First", {0.1f, 0.2f, 0.3f}},
 
 class TinyEffect : public EffectBase {
 public:
-    TinyEffect()
-        : EffectBase(nullptr, kTinyIdentity, ParameterTable(kTinyRows), ProgramBank(kTinyPrograms))
+    explicit TinyEffect(ProgramBank programs = ProgramBank(kTinyPrograms))
+        : EffectBase(nullptr, kTinyIdentity, ParameterTable(kTinyRows), std::move(programs))
     {
         setProgram(0);
         applied.clear();
@@ -110,6 +110,22 @@ TEST(TableFamily, SwitchingAppliesEveryValueInOrderAndLaterChangesStayInThatProg
     effect.setProgram(1);
     EXPECT_EQ(effect.getParameter(2), 0.9f);
     EXPECT_EQ(effect.text(EffectOpcode::getProgramName), "A second name well past");
+}
+
+TEST(TableFamily, ASlotMapOrdersAProgramChangeAndPlacesEveryValue)
+{
+    const int32_t parameterInSlot[] = {2, 0, 1};
+    TinyEffect effect(ProgramBank(kTinyPrograms, parameterInSlot));
+    effect.setProgram(1);
+    const std::vector<std::pair<int32_t, float>> expected = {{2, 0.4f}, {0, 0.5f}, {1, 0.6f}};
+    EXPECT_EQ(effect.applied, expected);
+
+    effect.setParameter(0, 0.9f);
+    effect.setProgram(0);
+    effect.applied.clear();
+    effect.setProgram(1);
+    const std::vector<std::pair<int32_t, float>> changed = {{2, 0.4f}, {0, 0.9f}, {1, 0.6f}};
+    EXPECT_EQ(effect.applied, changed);
 }
 
 TEST(TableFamily, IndexesOutsideTheTablesChangeNothing)
