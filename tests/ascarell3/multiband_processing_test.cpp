@@ -2,6 +2,7 @@
 // stereo linking, the silence gate, resets and block sizes.
 #include "ascarell3_parameters.h"
 #include "multiband_compressor.h"
+#include "noise_generator.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +19,10 @@ using Signal = std::vector<std::vector<float>>;  // per channel
 Signal noise(size_t channels, size_t frames, float amplitude)
 {
     Signal signal(channels, std::vector<float>(frames));
-    uint32_t seed = 12345u;
+    NoiseGenerator generator(12345u);
     for (size_t i = 0; i < frames; ++i) {
         for (std::vector<float>& channel : signal) {
-            seed = seed * 1664525u + 1013904223u;
-            channel[i] = amplitude * (static_cast<float>(seed >> 8) / 8388608.0f - 1.0f);
+            channel[i] = amplitude * generator.next();
         }
     }
     return signal;
