@@ -5,16 +5,14 @@
 #include "ascarell_parameters.h"
 #include "ascarell_texts.h"
 #include "bitmap.h"
-#include "film_strip_knob.h"
 #include "frame.h"
-#include "on_off_button.h"
+#include "layout_controls.h"
 #include "param_text_display.h"
 
 namespace fendwick {
 
 namespace {
 
-constexpr int32_t kTextFontIndex = 5;
 constexpr Color kTextColor{102, 255, 255, 0};
 
 // The row of the layout whose control follows `index`; the strip's tag and
@@ -49,25 +47,6 @@ AscarellEditor::~AscarellEditor()
     background->release();
 }
 
-Control* AscarellEditor::addControl(const AscarellControl& row, float value)
-{
-    auto* bitmap = new Bitmap(artwork, row.picture.id);
-    const int32_t images = row.picture.images;
-    const int32_t imageHeight = bitmap->height() / images;
-    const AscarellPlace& at = row.place;
-    const Rect size{at.left, at.top, at.left + bitmap->width(), at.top + imageHeight};
-    Control* control = nullptr;
-    if (row.kind == AscarellControlKind::knob) {
-        control = new FilmStripKnob(size, this, row.tag, images, imageHeight, bitmap, Point{});
-    } else {
-        control = new OnOffButton(size, this, row.tag, imageHeight, bitmap, Point{});
-    }
-    bitmap->release();
-    control->setValue(value);
-    frameWindow->addView(control);
-    return control;
-}
-
 int32_t AscarellEditor::open(void* parent)
 {
     EditorBase::open(parent);
@@ -81,24 +60,17 @@ int32_t AscarellEditor::open(void* parent)
     frameWindow->setBackground(background);
 
     for (size_t row = 0; row < std::size(controls); ++row) {
-        const AscarellControl& layout = AscarellLayout::controls[row];
-        controls[row] = addControl(layout, parameterValue(layout.tag));
+        const LayoutControl& layout = AscarellLayout::controls[row];
+        controls[row] = addLayoutControl(*frameWindow, this, artwork, layout, parameterValue(layout.tag));
     }
 
-    const AscarellPlace& at = AscarellLayout::textDisplay;
-    const AscarellPicture& inset = AscarellArtwork::textDisplay;
-    textDisplay = new ParamTextDisplay(Rect{at.left, at.top, at.left + inset.width, at.top + inset.imageHeight},
-                                       nullptr, 0);
-    textDisplay->setFontIndex(kTextFontIndex);
-    textDisplay->setTextStyle(0);
-    textDisplay->setFontColor(kTextColor);
-    auto* insetBitmap = new Bitmap(artwork, inset.id);
-    textDisplay->setBackground(insetBitmap);
-    insetBitmap->release();
+    const LayoutPlace& at = AscarellLayout::textDisplay;
+    const LayoutPicture& inset = AscarellArtwork::textDisplay;
+    textDisplay = addTextDisplay(*frameWindow, artwork, inset,
+                                 Rect{at.left, at.top, at.left + inset.width, at.top + inset.imageHeight}, kTextColor);
     textDisplay->setValueToText(idleDisplayText);
-    frameWindow->addView(textDisplay);
 
-    stripButton = addControl(AscarellLayout::stripButton, 0.0f);
+    stripButton = addLayoutControl(*frameWindow, this, artwork, AscarellLayout::stripButton, 0.0f);
     opened = true;
     return 1;
 }
@@ -143,7 +115,7 @@ void AscarellEditor::showParameter(int32_t index, float value)
     Control* control = controls[row];
     control->setValue(value);
     frameWindow->redrawViewNow(control);
-    if (AscarellLayout::controls[row].kind == AscarellControlKind::knob) {
+    if (AscarellLayout::controls[row].kind == LayoutControlKind::knob) {
         textDisplay->setValue(value);
         textDisplay->setValueToText(ascarellValueText(index));
         frameWindow->redrawViewNow(textDisplay);

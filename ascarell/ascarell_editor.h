@@ -35,8 +35,6 @@ protected:
     void showParameter(int32_t index, float value) override;
 
 private:
-    // Makes the control of one row of the layout, showing `value`, and adds it to the frame.
-    Control* addControl(const AscarellControl& row, float value);
     void clearControls();
 
     AscarellCompressor* compressor;

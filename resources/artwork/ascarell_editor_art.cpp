@@ -26,13 +26,13 @@ static_assert(AscarellArtwork::outLevelKnob.images == knobFrameCount, "a knob st
 constexpr int previewImages[AscarellParam::count] = {40, 53, 8, 3, 19, 1, 62, 46};
 
 // The sunken frame that a picture of the editor sits in.
-void placeRecess(PanelPainter& p, const AscarellPlace& at, const AscarellPicture& inset)
+void placeRecess(PanelPainter& p, const LayoutPlace& at, const LayoutPicture& inset)
 {
     p.displayRecess(at.left, at.top, at.left + inset.width, at.top + inset.imageHeight);
 }
 
 // A bipolar knob's arc grows from the top, where its scale has 0 dB.
-ArtworkBitmap knobStrip(const AscarellPicture& knob, bool bipolar, const Theme& theme)
+ArtworkBitmap knobStrip(const LayoutPicture& knob, bool bipolar, const Theme& theme)
 {
     return palettised(knob.id, paintKnobStrip({knob.width, theme.accent, bipolar}, theme), knobFrameCount,
                       theme.panel);
@@ -51,10 +51,10 @@ Canvas paintBackground(const Theme& theme, const Typefaces& type)
     placeRecess(p, textDisplay, AscarellArtwork::textDisplay);
     // Knob labels share one line beneath the knobs; a switch is named above its seat.
     constexpr float labelY = 87.0f;
-    for (const AscarellControl& c : controls) {
-        const AscarellPlace& at = c.place;
+    for (const LayoutControl& c : controls) {
+        const LayoutPlace& at = c.place;
         const float centreX = static_cast<float>(at.left) + static_cast<float>(c.picture.width) * 0.5f;
-        if (c.kind == AscarellControlKind::button) {
+        if (c.kind == LayoutControlKind::button) {
             p.buttonSeat(at.left, at.top, at.left + c.picture.width, at.top + c.picture.imageHeight);
             p.caption(c.label, centreX, static_cast<float>(at.top) - 7.0f, Align::centre);
         } else {
@@ -100,19 +100,19 @@ ProductArtwork makeAscarellArtwork(const Typefaces& type)
     art.name = "ascarell";
     art.description = "the Ascarell single-band editor (ascarell and ascarell_mono)";
     art.bitmaps.push_back(palettised(AscarellArtwork::background.id, paintBackground(theme, type), 1, theme.panel));
-    const AscarellPicture& strip = AscarellArtwork::stripButton;
+    const LayoutPicture& strip = AscarellArtwork::stripButton;
     art.bitmaps.push_back(palettised(strip.id, paintStripButton(theme, type), strip.images, theme.panel));
     art.bitmaps.push_back(knobStrip(AscarellArtwork::threshKnob, false, theme));
     art.bitmaps.push_back(knobStrip(AscarellArtwork::smallKnob, false, theme));
     art.bitmaps.push_back(knobStrip(AscarellArtwork::outLevelKnob, true, theme));
-    const AscarellPicture& display = AscarellArtwork::textDisplay;
+    const LayoutPicture& display = AscarellArtwork::textDisplay;
     art.bitmaps.push_back(
         palettised(display.id, paintDarkDisplay(display.width, display.imageHeight, theme), 1, theme.panel));
-    const AscarellPicture& arc = AscarellArtwork::arcSwitch;
+    const LayoutPicture& arc = AscarellArtwork::arcSwitch;
     art.bitmaps.push_back(trueColour(
         arc.id, paintLampButton(arc.width, arc.imageHeight, "AUTO", ButtonIcon::none, theme, type), arc.images));
 
-    for (const AscarellControl& c : controls) {
+    for (const LayoutControl& c : controls) {
         art.preview.push_back({c.picture.id, c.place.left, c.place.top, previewImages[c.tag]});
     }
     art.preview.push_back({display.id, textDisplay.left, textDisplay.top, 0});

@@ -131,7 +131,7 @@ TEST_F(AscarellEditorTest, OpeningLaysOutEveryControlAtItsValue)
     open();
     ASSERT_EQ(frame()->viewCount(), ViewIndex::count);
     // Each view is one image of its picture, in the order of the layout.
-    const auto expectPlaced = [&](int32_t view, const AscarellPlace& at, const AscarellPicture& picture) {
+    const auto expectPlaced = [&](int32_t view, const LayoutPlace& at, const LayoutPicture& picture) {
         const Rect& r = frame()->view(view)->viewSize();
         EXPECT_EQ(r.left, at.left) << view;
         EXPECT_EQ(r.top, at.top) << view;

@@ -14,13 +14,13 @@ TEST(AscarellArtwork, CarriesEveryBitmapAtItsSizeAndNothingElse)
 {
     // Only the ARC switch is drawn in true colour.
     const struct {
-        AscarellPicture picture;
+        LayoutPicture picture;
         int32_t bitsPerPixel;
     } bitmaps[] = {{picture::background, 8}, {picture::stripButton, 8}, {picture::threshKnob, 8},
                    {picture::smallKnob, 8},  {picture::outLevelKnob, 8}, {picture::textDisplay, 8},
                    {picture::arcSwitch, 24}};
     for (const auto& b : bitmaps) {
-        const AscarellPicture& p = b.picture;
+        const LayoutPicture& p = b.picture;
         EXPECT_TRUE(hasShape(table, {p.id, p.width, p.imageHeight, p.images, b.bitsPerPixel}));
     }
     EXPECT_TRUE(knowsNothingBut(table, picture::background.id, picture::arcSwitch.id));
@@ -28,15 +28,15 @@ TEST(AscarellArtwork, CarriesEveryBitmapAtItsSizeAndNothingElse)
 
 TEST(AscarellArtwork, KnobsTurnClockwiseFromLowerLeftToLowerRight)
 {
-    for (const AscarellPicture& knob : {picture::threshKnob, picture::smallKnob, picture::outLevelKnob}) {
+    for (const LayoutPicture& knob : {picture::threshKnob, picture::smallKnob, picture::outLevelKnob}) {
         EXPECT_TRUE(turnsClockwise(table, knob.id));
     }
 }
 
 TEST(AscarellArtwork, KnobsBlendIntoTheBackgroundWhereTheEditorPutsThem)
 {
-    for (const AscarellControl& c : AscarellLayout::controls) {
-        if (c.kind == AscarellControlKind::knob) {
+    for (const LayoutControl& c : AscarellLayout::controls) {
+        if (c.kind == LayoutControlKind::knob) {
             EXPECT_TRUE(blendsIntoBackground(table, {c.picture.id, c.place.left, c.place.top}));
         }
     }

@@ -1,0 +1,38 @@
+// The terms an editor's layout is written in: which picture a control shows,
+// where it sits and which parameter it follows. The artwork program paints
+// the pictures at these sizes and the editors place them by the same rows.
+#pragma once
+
+#include <cstdint>
+
+namespace fendwick {
+
+// A bitmap of a product line: its resource id, the size of one image in
+// pixels and how many images are stacked vertically in it.
+struct LayoutPicture {
+    int32_t id;
+    int32_t width;
+    int32_t imageHeight;
+    int32_t images;
+};
+
+// Top left corner of a picture in the editor, in pixels.
+struct LayoutPlace {
+    int32_t left;
+    int32_t top;
+};
+
+// Film-strip knobs turn through their images; on/off switches show one of two.
+enum class LayoutControlKind : int32_t { knob, button };
+
+// A control of an editor. Its rectangle is one image of its picture placed
+// at `place`; the label is painted on the background.
+struct LayoutControl {
+    int32_t tag;  // the parameter it follows
+    LayoutControlKind kind;
+    LayoutPicture picture;
+    LayoutPlace place;
+    const char* label;
+};
+
+}  // namespace fendwick
