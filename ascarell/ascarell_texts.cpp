@@ -5,30 +5,9 @@
 #include "ascarell_tables.h"
 #include "ascarell_value_types.h"
 #include "choice_value.h"
-
-#include <array>
-#include <utility>
+#include "editor_texts.h"
 
 namespace fendwick {
-
-namespace {
-
-template <size_t Index>
-void rowEditorText(float x, char* text, size_t capacity)
-{
-    kAscarellParameterRows[Index].editorText(x, text, capacity);
-}
-
-// Each row's editor text as the plain function a text display takes.
-template <size_t... Index>
-constexpr std::array<ParameterText, sizeof...(Index)> editorTexts(std::index_sequence<Index...>)
-{
-    return {rowEditorText<Index>...};
-}
-
-constexpr auto kEditorTexts = editorTexts(std::make_index_sequence<AscarellParam::count>());
-
-}  // namespace
 
 const ParameterRow kAscarellParameterRows[] = {
     {"Input", "dB", &kAscarellGain, "Input Gain  :  "},
@@ -41,12 +20,6 @@ const ParameterRow kAscarellParameterRows[] = {
     {"OutLevel", "dB", &kAscarellGain, "Output Gain  :  "},
 };
 
-void idleDisplayText(float, char* text, size_t capacity) { TextBuilder(text, capacity).text("- - - - - - - - -"); }
-
-ParameterText ascarellValueText(int32_t index)
-{
-    const ParameterRow* row = ParameterTable(kAscarellParameterRows).find(index);
-    return row != nullptr && row->caption != nullptr ? kEditorTexts[static_cast<size_t>(index)] : nullptr;
-}
+ParameterText ascarellValueText(int32_t index) { return EditorTexts<kAscarellParameterRows>::of(index); }
 
 }  // namespace fendwick
