@@ -1,6 +1,7 @@
 // The bitmaps of the Ascarell three-band editor (ascarell3 and ascarell3_mono).
 #include "product_artwork.h"
 
+#include "ascarell3_editor_layout.h"
 #include "button_painter.h"
 #include "display_painter.h"
 #include "knob_painter.h"
@@ -16,75 +17,68 @@ namespace fendwick::artwork {
 
 namespace {
 
-constexpr int32_t backgroundId = 10001;
-constexpr int32_t panelButtonId = 10002;
-constexpr int32_t largeKnobId = 10003;
-constexpr int32_t smallKnobId = 10004;
-constexpr int32_t valueFieldId = 10005;
-constexpr int32_t bandDisplayId = 10006;
-constexpr int32_t arcSwitchId = 10007;
-constexpr int32_t compSwitchId = 10008;
-constexpr int32_t hiPowerId = 10009;
-constexpr int32_t loPowerId = 10010;
-constexpr int32_t midPowerId = 10011;
+using Ascarell3Layout::controls;
+namespace Pictures = Ascarell3Artwork;
 
-constexpr int width = 719;
-constexpr int height = 307;
-constexpr int bandSpacing = 102;
+static_assert(Pictures::smallKnob.images == knobFrameCount, "a knob strip holds the painter's frames");
+static_assert(Pictures::largeKnob.images == knobFrameCount, "a knob strip holds the painter's frames");
 
+// The band rows, top to bottom, each below the Hi row by its offset.
 struct Band {
     const char* name;
-    int32_t powerId;
-    int offset;  // rows below the Hi band
+    LayoutPicture power;
+    int offset;
 };
 
-constexpr Band bands[] = {{"HI", hiPowerId, 0}, {"MID", midPowerId, bandSpacing}, {"LO", loPowerId, 2 * bandSpacing}};
+constexpr Band bands[] = {{"HI", Pictures::hiPower, 0},
+                          {"MID", Pictures::midPower, Ascarell3Layout::bandSpacing},
+                          {"LO", Pictures::loPower, 2 * Ascarell3Layout::bandSpacing}};
 
-// Places within the Hi band; the other bands sit bandSpacing and twice that lower.
-constexpr int powerX = 19;
-constexpr int switchY = 11;
-constexpr int compX = 59;
-constexpr int bandTextX = 113;
-constexpr int bandTextY = 8;
-constexpr int arcX = 228;
-constexpr int arcY = 68;
-constexpr int bandKnobY = 44;
-constexpr int bandKnobX[] = {32, 84, 136, 188};
-constexpr const char* bandKnobLabels[] = {"Ratio", "Knee", "Attack", "Release"};
-constexpr int thresholdX = 274;
-constexpr int thresholdY = 25;
-
-struct Knob {
-    int x;
-    int y;
-    int textX;  // the value field of the knob
-    int textY;
-    int textWidth;
-    const char* label;
-};
-
-constexpr Knob crossoverKnobs[] = {{420, 34, 473, 48, 56, "Lo-Mid"}, {556, 34, 609, 48, 56, "Mid-Hi"}};
-constexpr Knob inputKnobs[] = {{411, 147, 399, 127, 56, "Low"}, {472, 147, 460, 127, 56, "Mid"},
-                               {533, 147, 521, 127, 60, "High"}};
-constexpr Knob outputKnob{623, 138, 621, 115, 56, "Output"};
-constexpr int plateX = 367;
-constexpr int plateY = 243;
-
-void paintBand(PanelPainter& p, int offset)
+constexpr const LayoutControl& row(int32_t tag)
 {
-    const float top = static_cast<float>(3 + offset);
-    p.panel(4.0f, top, 333.0f, top + 98.0f);
-    p.buttonSeat(powerX, switchY + offset, powerX + 31, switchY + offset + 11);
-    p.buttonSeat(compX, switchY + offset, compX + 31, switchY + offset + 11);
-    p.displayRecess(bandTextX, bandTextY + offset, bandTextX + 112, bandTextY + offset + 17);
-    p.buttonSeat(arcX, arcY + offset, arcX + 29, arcY + offset + 11);
-    p.caption("ARC", static_cast<float>(arcX) + 14.5f, static_cast<float>(arcY + offset) - 7.0f, Align::centre);
-    p.rule(12.0f, 265.0f, static_cast<float>(offset) + 34.0f);
-    const float labelY = static_cast<float>(offset) + 87.0f;
-    for (size_t i = 0; i < std::size(bandKnobX); ++i) {
-        p.label(bandKnobLabels[i], static_cast<float>(bandKnobX[i]) + 16.0f, labelY);
+    for (const LayoutControl& c : controls) {
+        if (c.tag == tag) {
+            return c;
+        }
     }
-    p.label("Threshold", static_cast<float>(thresholdX) + 25.5f, labelY);
+    return Ascarell3Layout::panelButton;
+}
+
+constexpr float centreX(const LayoutControl& c)
+{
+    return static_cast<float>(c.place.left) + static_cast<float>(c.picture.width) * 0.5f;
+}
+
+// Where a band or group of knobs has its labels.
+constexpr float bandLabelY = 87.0f;
+constexpr float crossoverLabelY = 74.0f;
+constexpr float inputLabelY = 190.0f;
+constexpr float outputLabelY = 199.0f;
+
+// The frame of one band: its panel, the seats of its switches, the recess
+// of its text and the labels of its knobs.
+void paintBand(PanelPainter& p, const Band& band)
+{
+    const int dy = band.offset;
+    const float top = static_cast<float>(3 + dy);
+    p.panel(4.0f, top, 333.0f, top + 98.0f);
+    const LayoutArea& text = Ascarell3Layout::bandTexts[&band - bands];
+    p.displayRecess(text.left, text.top, text.right, text.bottom);
+    p.rule(12.0f, 265.0f, static_cast<float>(dy) + 34.0f);
+    for (const LayoutControl& c : controls) {
+        if (c.place.top < dy || c.place.top >= dy + Ascarell3Layout::bandSpacing || c.place.left > 333) {
+            continue;
+        }
+        const LayoutPlace& at = c.place;
+        if (c.kind == LayoutControlKind::button) {
+            p.buttonSeat(at.left, at.top, at.left + c.picture.width, at.top + c.picture.imageHeight);
+            if (c.label != nullptr) {
+                p.caption(c.label, centreX(c), static_cast<float>(at.top) - 7.0f, Align::centre);
+            }
+        } else {
+            p.label(c.label, centreX(c), static_cast<float>(dy) + bandLabelY);
+        }
+    }
 }
 
 float smoothStep(float from, float to, float x)
@@ -129,39 +123,48 @@ void paintBandSketch(Canvas& canvas, const Theme& theme, const Typefaces& type)
     drawText(canvas, style, "HIGH", (midHigh + right) * 0.5f + 14.0f, 91.0f, Align::centre);
 }
 
-void paintKnobWithField(PanelPainter& p, const Knob& k, int knobSize, float labelY, const Theme& theme)
+// A knob of the right-hand panels with its label and the value field above it.
+void paintKnobWithField(PanelPainter& p, int32_t tag, float labelY, const Theme& theme)
 {
-    p.displayRecess(k.textX, k.textY, k.textX + k.textWidth, k.textY + 11);
-    p.canvas().paste(paintLightField(k.textWidth, 11, theme), k.textX, k.textY);
-    p.label(k.label, static_cast<float>(k.x) + static_cast<float>(knobSize) * 0.5f, labelY);
+    for (const auto& field : Ascarell3Layout::valueFields) {
+        if (field.tag == tag) {
+            const LayoutArea& at = field.area;
+            p.displayRecess(at.left, at.top, at.right, at.bottom);
+            p.canvas().paste(paintLightField(at.right - at.left, at.bottom - at.top, theme), at.left, at.top);
+        }
+    }
+    const LayoutControl& knob = row(tag);
+    p.label(knob.label, centreX(knob), labelY);
 }
 
 Canvas paintBackground(const Theme& theme, const Typefaces& type)
 {
-    Canvas canvas(width, height);
+    Canvas canvas(Ascarell3Layout::width, Ascarell3Layout::height);
     PanelPainter p(canvas, theme, type);
     p.backdrop();
     for (const Band& band : bands) {
-        paintBand(p, band.offset);
+        paintBand(p, band);
     }
 
     p.panel(337.0f, 3.0f, 715.0f, 101.0f);
     p.heading("CROSSOVER", 526.0f, 15.0f, 347.0f, 705.0f);
-    for (const Knob& k : crossoverKnobs) {
-        paintKnobWithField(p, k, 32, 74.0f, theme);
+    for (const int32_t tag : {Ascarell3Param::loMid, Ascarell3Param::midHi}) {
+        paintKnobWithField(p, tag, crossoverLabelY, theme);
     }
     paintBandSketch(canvas, theme, type);
 
     p.panel(337.0f, 105.0f, 715.0f, 213.0f);
     p.heading("BAND INPUT", 490.0f, 116.0f, 347.0f, 593.0f);
-    for (const Knob& k : inputKnobs) {
-        paintKnobWithField(p, k, 32, 190.0f, theme);
+    for (const int32_t tag : {Ascarell3Param::loIn, Ascarell3Param::midIn, Ascarell3Param::hiIn}) {
+        paintKnobWithField(p, tag, inputLabelY, theme);
     }
     p.verticalRule(601.0f, 115.0f, 203.0f);
-    paintKnobWithField(p, outputKnob, 51, 199.0f, theme);
+    paintKnobWithField(p, Ascarell3Param::outLevel, outputLabelY, theme);
 
     p.panel(337.0f, 217.0f, 715.0f, 305.0f);
-    p.displayRecess(plateX, plateY, plateX + 344, plateY + 56);
+    const LayoutControl& plate = Ascarell3Layout::panelButton;
+    p.displayRecess(plate.place.left, plate.place.top, plate.place.left + plate.picture.width,
+                    plate.place.top + plate.picture.imageHeight);
     return canvas;
 }
 
@@ -191,6 +194,26 @@ Canvas paintPlateBack(const Theme& theme, const Typefaces& type)
     return plate;
 }
 
+// A two-image switch: dim, then lit.
+ArtworkBitmap lampButton(const LayoutPicture& picture, const char* name, ButtonIcon icon, const Theme& theme,
+                         const Typefaces& type)
+{
+    return palettised(picture.id, paintLampButton(picture.width, picture.imageHeight, name, icon, theme, type),
+                      picture.images, theme.panel);
+}
+
+ArtworkBitmap knobStrip(const LayoutPicture& knob, const Theme& theme)
+{
+    return palettised(knob.id, paintKnobStrip({knob.width, theme.accent, false}, theme), knobFrameCount, theme.panel);
+}
+
+// The image the preview shows of each parameter's control, by parameter index.
+constexpr int previewImages[Ascarell3Param::count] = {
+    25, 68, 8, 8, 8, 40,            // crossover, knees, output
+    66, 53, 12, 40, 1, 40, 1, 1,    // Hi
+    58, 53, 14, 40, 1, 40, 1, 1,    // Mid
+    70, 60, 20, 48, 1, 40, 1, 0};   // Lo
+
 }  // namespace
 
 ProductArtwork makeAscarell3Artwork(const Typefaces& type)
@@ -199,48 +222,35 @@ ProductArtwork makeAscarell3Artwork(const Typefaces& type)
     ProductArtwork art;
     art.name = "ascarell3";
     art.description = "the Ascarell three-band editor (ascarell3 and ascarell3_mono)";
-    art.bitmaps.push_back(palettised(backgroundId, paintBackground(theme, type), 1, theme.panel));
+    art.bitmaps.push_back(palettised(Pictures::background.id, paintBackground(theme, type), 1, theme.panel));
+    const LayoutPicture& plate = Pictures::panelButton;
     art.bitmaps.push_back(palettised(
-        panelButtonId, stackVertically({paintPlateFront(theme, type), paintPlateBack(theme, type)}), 2, theme.panel));
+        plate.id, stackVertically({paintPlateFront(theme, type), paintPlateBack(theme, type)}), plate.images,
+        theme.panel));
+    art.bitmaps.push_back(knobStrip(Pictures::largeKnob, theme));
+    art.bitmaps.push_back(knobStrip(Pictures::smallKnob, theme));
+    const LayoutPicture& field = Pictures::valueField;
+    art.bitmaps.push_back(palettised(field.id, paintLightField(field.width, field.imageHeight, theme), 1, theme.panel));
+    const LayoutPicture& display = Pictures::bandDisplay;
     art.bitmaps.push_back(
-        palettised(largeKnobId, paintKnobStrip({51, theme.accent, false}, theme), knobFrameCount, theme.panel));
-    art.bitmaps.push_back(
-        palettised(smallKnobId, paintKnobStrip({32, theme.accent, false}, theme), knobFrameCount, theme.panel));
-    art.bitmaps.push_back(palettised(valueFieldId, paintLightField(56, 11, theme), 1, theme.panel));
-    art.bitmaps.push_back(palettised(bandDisplayId, paintDarkDisplay(112, 17, theme), 1, theme.panel));
-    art.bitmaps.push_back(
-        palettised(arcSwitchId, paintLampButton(29, 11, "AUTO", ButtonIcon::none, theme, type), 2, theme.panel));
-    art.bitmaps.push_back(
-        palettised(compSwitchId, paintLampButton(31, 11, "COMP", ButtonIcon::none, theme, type), 2, theme.panel));
-    for (const int32_t id : {hiPowerId, loPowerId, midPowerId}) {
-        const char* name = id == hiPowerId ? "HI" : id == midPowerId ? "MID" : "LO";
-        art.bitmaps.push_back(
-            palettised(id, paintLampButton(31, 11, name, ButtonIcon::power, theme, type), 2, theme.panel));
+        palettised(display.id, paintDarkDisplay(display.width, display.imageHeight, theme), 1, theme.panel));
+    art.bitmaps.push_back(lampButton(Pictures::arcSwitch, "AUTO", ButtonIcon::none, theme, type));
+    art.bitmaps.push_back(lampButton(Pictures::compSwitch, "COMP", ButtonIcon::none, theme, type));
+    for (const Band& band : bands) {
+        art.bitmaps.push_back(lampButton(band.power, band.name, ButtonIcon::power, theme, type));
     }
 
-    const int bandFrames[3][5] = {{53, 8, 12, 40, 66}, {53, 8, 14, 40, 58}, {60, 8, 20, 48, 70}};
-    for (size_t b = 0; b < std::size(bands); ++b) {
-        const int dy = bands[b].offset;
-        art.preview.push_back({bands[b].powerId, powerX, switchY + dy, 1});
-        art.preview.push_back({compSwitchId, compX, switchY + dy, b == 2 ? 0 : 1});
-        art.preview.push_back({bandDisplayId, bandTextX, bandTextY + dy, 0});
-        art.preview.push_back({arcSwitchId, arcX, arcY + dy, 1});
-        for (size_t i = 0; i < std::size(bandKnobX); ++i) {
-            art.preview.push_back({smallKnobId, bandKnobX[i], bandKnobY + dy, bandFrames[b][i]});
-        }
-        art.preview.push_back({largeKnobId, thresholdX, thresholdY + dy, bandFrames[b][4]});
+    for (const LayoutControl& c : controls) {
+        art.preview.push_back({c.picture.id, c.place.left, c.place.top, previewImages[c.tag]});
     }
-    for (const Knob& k : crossoverKnobs) {
-        art.preview.push_back({smallKnobId, k.x, k.y, k.x < 500 ? 25 : 68});
-        art.preview.push_back({valueFieldId, k.textX, k.textY, 0});
+    for (const LayoutArea& text : Ascarell3Layout::bandTexts) {
+        art.preview.push_back({display.id, text.left, text.top, 0});
     }
-    for (const Knob& k : inputKnobs) {
-        art.preview.push_back({smallKnobId, k.x, k.y, 40});
-        art.preview.push_back({valueFieldId, k.textX, k.textY, 0});
+    for (const auto& value : Ascarell3Layout::valueFields) {
+        art.preview.push_back({field.id, value.area.left, value.area.top, 0});
     }
-    art.preview.push_back({largeKnobId, outputKnob.x, outputKnob.y, 40});
-    art.preview.push_back({valueFieldId, outputKnob.textX, outputKnob.textY, 0});
-    art.preview.push_back({panelButtonId, plateX, plateY, 0});
+    const LayoutPlace& plateAt = Ascarell3Layout::panelButton.place;
+    art.preview.push_back({plate.id, plateAt.left, plateAt.top, 0});
     return art;
 }
 

@@ -22,6 +22,15 @@ struct LayoutPlace {
     int32_t top;
 };
 
+// A rectangle of the editor in pixels: left and top inside, right and bottom
+// just outside.
+struct LayoutArea {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+};
+
 // Film-strip knobs turn through their images; on/off switches show one of two.
 enum class LayoutControlKind : int32_t { knob, button };
 
