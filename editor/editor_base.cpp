@@ -113,16 +113,23 @@ void EditorBase::setParameter(int32_t index, float)
     if (index < 0 || index >= kParameterLimit) {
         return;
     }
-    values[index].store(effect->getParameter(index), std::memory_order_relaxed);
+    const int32_t companion = movesAlong(index);
+    const int32_t count = companion >= 0 && companion < kParameterLimit ? 2 : 1;
+    const int32_t moved[] = {index, companion};
+    for (int32_t k = 0; k < count; ++k) {
+        values[moved[k]].store(effect->getParameter(moved[k]), std::memory_order_relaxed);
+    }
     if (!onEditorThread()) {
-        recordChange(index);
+        for (int32_t k = 0; k < count; ++k) {
+            recordChange(moved[k]);
+        }
         return;
     }
     // A control dragged on the editor's thread reports through here: its
     // text follows the drag at once, after what other threads changed before.
     showRecordedChanges();
-    if (frameWindow) {
-        showParameter(index, parameterValue(index));
+    for (int32_t k = 0; k < count && frameWindow; ++k) {
+        showParameter(moved[k], parameterValue(moved[k]));
     }
 }
 

@@ -77,6 +77,10 @@ protected:
     // Shows one parameter's value in the controls; called on the editor's
     // thread only, while the frame exists.
     virtual void showParameter(int32_t index, float value) = 0;
+    // The parameter the plug-in may move along when `index` changes (a
+    // crossover point pushing the other), or -1; it is read back and shown
+    // right after `index`.
+    virtual int32_t movesAlong(int32_t /*index*/) const { return -1; }
     // The value last stored for a parameter, for controls being built.
     float parameterValue(int32_t index) const;
 
