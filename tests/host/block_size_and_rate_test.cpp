@@ -35,7 +35,7 @@ Rendered render(HostedPlugin& p)
     return out;
 }
 
-TEST_P(HostedAscarell, BlockSizeAndSampleRateSetTheRateAsTheRateRequestDoes)
+TEST_P(HostedAnyOfOurs, BlockSizeAndSampleRateSetTheRateAsTheRateRequestDoes)
 {
     for (float rateHz : {96000.0f, 22050.0f, 192000.0f}) {
         HostedPlugin separate(*library);
@@ -47,7 +47,7 @@ TEST_P(HostedAscarell, BlockSizeAndSampleRateSetTheRateAsTheRateRequestDoes)
     EXPECT_NE(render(*plugin), render(fresh)) << "the rate never reached the processing";
 }
 
-TEST_P(HostedAscarell, BlockSizeAndAnUnusableRateKeepTheRateBefore)
+TEST_P(HostedAnyOfOurs, BlockSizeAndAnUnusableRateKeepTheRateBefore)
 {
     plugin->dispatch(EffectOpcode::setBlockSizeAndSampleRate, 0, 512, nullptr, 48000.0f);
     const Rendered at48k = render(*plugin);

@@ -16,8 +16,9 @@ inline std::string builtPlugin(const std::string& name)
     return std::string(FENDWICK_TEST_PLUGIN_DIR) + "/" + name + ".so";
 }
 
-// One instance of a built plug-in with the recording host of the hosting library.
-class HostedAscarell : public ::testing::TestWithParam<std::string> {
+// One instance of a built plug-in, named by the test's parameter, with the
+// recording host of the hosting library.
+class HostedBuild : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override
     {
@@ -29,10 +30,20 @@ protected:
         plugin.reset();
         library.reset();
     }
-    bool stereo() const { return GetParam() == "ascarell"; }
+    int channels() const { return plugin->numInputs(); }
+    bool stereo() const { return channels() == 2; }
 
     std::unique_ptr<PluginLibrary> library;
     std::unique_ptr<HostedPlugin> plugin;
 };
+
+// What every plug-in of ours does as a host drives it.
+class HostedAnyOfOurs : public HostedBuild {};
+
+// The single-band builds.
+class HostedAscarell : public HostedBuild {};
+
+// The three-band builds.
+class HostedAscarell3 : public HostedBuild {};
 
 }  // namespace fendwick
