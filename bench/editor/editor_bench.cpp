@@ -1,9 +1,12 @@
 // Editor open (first and later), a knob redraw, an idle with nothing to do,
-// and the heap an open editor holds, for the single-band editor.
+// and the heap an open editor holds, for the single-band and the three-band
+// editor.
+#include "ascarell3_parameters.h"
 #include "ascarell_effect.h"
 #include "ascarell_parameters.h"
 #include "editor_base.h"
 #include "frame.h"
+#include "multiband_effect.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,19 +31,38 @@ size_t heapInUse()
     return info.uordblks + info.hblkhd;
 }
 
-void openEditor(AscarellEffect& effect)
+// The stereo build of each editor's plug-in, and the knob that automation turns.
+struct Ascarell {
+    static std::unique_ptr<EffectBase> make()
+    {
+        return std::make_unique<AscarellEffect>(quietHost, AscarellChannels::stereo);
+    }
+    static constexpr int32_t knob = AscarellParam::thresh;
+};
+
+struct Ascarell3 {
+    static std::unique_ptr<EffectBase> make()
+    {
+        return std::make_unique<MultibandEffect>(quietHost, MultibandChannels::stereo);
+    }
+    static constexpr int32_t knob = Ascarell3Param::midThresh;
+};
+
+void openEditor(EffectBase& effect)
 {
     effect.dispatch(EffectOpcode::editorOpen, 0, 0, kParentWindow, 0.0f);
     effect.dispatch(EffectOpcode::editorIdle, 0, 0, nullptr, 0.0f);  // the first paint
 }
 
-// Runs once, first in the program: the open that decodes the artwork.
+// Runs once per editor, first in the program: the open that decodes the
+// editor's artwork (each line's pictures are decoded on their own).
+template <class Plugin>
 void firstOpen(benchmark::State& state)
 {
     const size_t before = heapInUse();
     size_t held = 0;
     for (auto _ : state) {
-        auto effect = std::make_unique<AscarellEffect>(quietHost, AscarellChannels::stereo);
+        auto effect = Plugin::make();
         openEditor(*effect);
         state.PauseTiming();
         held = heapInUse() - before;
@@ -49,43 +71,50 @@ void firstOpen(benchmark::State& state)
     }
     state.counters["heap_MiB_while_open"] = static_cast<double>(held) / (1024.0 * 1024.0);
 }
-BENCHMARK(firstOpen)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(firstOpen, Ascarell)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(firstOpen, Ascarell3)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+template <class Plugin>
 void laterOpen(benchmark::State& state)
 {
-    AscarellEffect effect(quietHost, AscarellChannels::stereo);
+    const auto effect = Plugin::make();
     for (auto _ : state) {
-        openEditor(effect);
+        openEditor(*effect);
         state.PauseTiming();
-        effect.dispatch(EffectOpcode::editorClose, 0, 0, nullptr, 0.0f);
+        effect->dispatch(EffectOpcode::editorClose, 0, 0, nullptr, 0.0f);
         state.ResumeTiming();
     }
 }
-BENCHMARK(laterOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(laterOpen, Ascarell)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(laterOpen, Ascarell3)->Unit(benchmark::kMillisecond);
 
-// Host automation of the Thresh knob: the knob and the text display drawn
-// and presented at once.
+// Host automation of a threshold knob: the knob and its text drawn and
+// presented at once.
+template <class Plugin>
 void knobRedraw(benchmark::State& state)
 {
-    AscarellEffect effect(quietHost, AscarellChannels::stereo);
-    openEditor(effect);
+    const auto effect = Plugin::make();
+    openEditor(*effect);
     float value = 0.0f;
     for (auto _ : state) {
         value = value > 0.99f ? 0.0f : value + 0.0125f;
-        effect.setParameter(AscarellParam::thresh, value);
+        effect->setParameter(Plugin::knob, value);
     }
 }
-BENCHMARK(knobRedraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(knobRedraw, Ascarell)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(knobRedraw, Ascarell3)->Unit(benchmark::kMicrosecond);
 
+template <class Plugin>
 void idleWithNothingDirty(benchmark::State& state)
 {
-    AscarellEffect effect(quietHost, AscarellChannels::stereo);
-    openEditor(effect);
+    const auto effect = Plugin::make();
+    openEditor(*effect);
     for (auto _ : state) {
-        effect.dispatch(EffectOpcode::editorIdle, 0, 0, nullptr, 0.0f);
+        effect->dispatch(EffectOpcode::editorIdle, 0, 0, nullptr, 0.0f);
     }
 }
-BENCHMARK(idleWithNothingDirty)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(idleWithNothingDirty, Ascarell)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(idleWithNothingDirty, Ascarell3)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace fendwick
