@@ -133,6 +133,32 @@ TEST_P(HostedAnyOfOurs, ProcessingInPlaceGivesWhatSeparateBuffersGive)
     EXPECT_EQ(shared.samples, out.samples);
 }
 
+TEST_P(HostedAnyOfOurs, NonFiniteAndAbsurdInputsActAsSilence)
+{
+    const int channels = this->channels();
+    const size_t frames = 3000;
+    const float inf = std::numeric_limits<float>::infinity();
+    const float bad[] = {std::numeric_limits<float>::quiet_NaN(), inf, -inf, 1e30f, -5000.0f};
+    HostedPlugin clean(*library);
+    for (HostedPlugin* p : {plugin.get(), &clean}) {
+        p->prepare(44100.0f, 512);
+        p->setProgram(3);
+    }
+    Channels zeroed = music(channels, frames);
+    Channels spoiled = music(channels, frames);
+    for (size_t k = 0; k < 40; ++k) {
+        const size_t at = 100 + k * 61;
+        const size_t c = k % static_cast<size_t>(channels);
+        zeroed.samples[c][at] = 0.0f;
+        spoiled.samples[c][at] = bad[k % std::size(bad)];
+    }
+    Channels expected(channels, frames);
+    Channels got(channels, frames);
+    clean.processReplacing(zeroed.data(), expected.data(), static_cast<int32_t>(frames));
+    plugin->processReplacing(spoiled.data(), got.data(), static_cast<int32_t>(frames));
+    EXPECT_EQ(got.samples, expected.samples);
+}
+
 TEST_P(HostedAnyOfOurs, ZeroAndNegativeFrameCountsProcessNothing)
 {
     const int channels = this->channels();
