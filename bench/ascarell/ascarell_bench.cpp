@@ -86,10 +86,10 @@ AudioBuffer frameLoopInput(int channels, LastChannel last)
 // The frame loop alone, on the lanes given, with the program's settings:
 // the plug-ins take the fastest lanes; this shows the others too.
 template <int Channels>
-void processFrameLoop(benchmark::State& state, AscarellLanes lanes, int32_t program,
+void processFrameLoop(benchmark::State& state, FrameLanes lanes, int32_t program,
                       LastChannel last = LastChannel::loud)
 {
-    if (!canRunAscarellLanes(lanes)) {
+    if (!canRunFrameLanes(lanes)) {
         state.SkipWithError("this build or processor lacks these lanes");
         return;
     }
@@ -124,7 +124,7 @@ void processFrameLoop(benchmark::State& state, AscarellLanes lanes, int32_t prog
         benchmark::Counter(frames, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void processFrameLoopStereo(benchmark::State& state, AscarellLanes lanes, int32_t program)
+void processFrameLoopStereo(benchmark::State& state, FrameLanes lanes, int32_t program)
 {
     processFrameLoop<2>(state, lanes, program);
 }
@@ -132,12 +132,12 @@ void processFrameLoopStereo(benchmark::State& state, AscarellLanes lanes, int32_
 // Loud stereo beside stereo whose right channel is denormal or just above,
 // on program 9 ("Drum"): the denormals must cost little more than loud
 // input.
-void processFrameLoopStereoEdges(benchmark::State& state, AscarellLanes lanes, LastChannel right)
+void processFrameLoopStereoEdges(benchmark::State& state, FrameLanes lanes, LastChannel right)
 {
     processFrameLoop<2>(state, lanes, 9, right);
 }
 
-void processFrameLoopMono(benchmark::State& state, AscarellLanes lanes, int32_t program)
+void processFrameLoopMono(benchmark::State& state, FrameLanes lanes, int32_t program)
 {
     processFrameLoop<1>(state, lanes, program);
 }
@@ -160,31 +160,31 @@ BENCHMARK_CAPTURE(processSignal, ascarell_mono_program0, std::string("ascarell_m
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(processSignal, ascarell_mono_program8, std::string("ascarell_mono"), 8)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereo, scalar_program0, AscarellLanes::scalar, 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereo, sse2_program0, AscarellLanes::sse2, 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereo, avx512_program0, AscarellLanes::avx512, 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopMono, scalar_program0, AscarellLanes::scalar, 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopMono, sse2_program0, AscarellLanes::sse2, 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopMono, avx512_program0, AscarellLanes::avx512, 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_loud, AscarellLanes::scalar, LastChannel::loud)
+BENCHMARK_CAPTURE(processFrameLoopStereo, scalar_program0, FrameLanes::scalar, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereo, sse2_program0, FrameLanes::sse2, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereo, avx512_program0, FrameLanes::avx512, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopMono, scalar_program0, FrameLanes::scalar, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopMono, sse2_program0, FrameLanes::sse2, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopMono, avx512_program0, FrameLanes::avx512, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_loud, FrameLanes::scalar, LastChannel::loud)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_right_denormal, AscarellLanes::scalar, LastChannel::denormal)
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_right_denormal, FrameLanes::scalar, LastChannel::denormal)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_right_smallest_normals, AscarellLanes::scalar,
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_right_smallest_normals, FrameLanes::scalar,
                   LastChannel::smallestNormals)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_loud, AscarellLanes::sse2, LastChannel::loud)
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_loud, FrameLanes::sse2, LastChannel::loud)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_right_denormal, AscarellLanes::sse2, LastChannel::denormal)
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_right_denormal, FrameLanes::sse2, LastChannel::denormal)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_right_smallest_normals, AscarellLanes::sse2,
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_right_smallest_normals, FrameLanes::sse2,
                   LastChannel::smallestNormals)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_loud, AscarellLanes::avx512, LastChannel::loud)
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_loud, FrameLanes::avx512, LastChannel::loud)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_right_denormal, AscarellLanes::avx512, LastChannel::denormal)
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_right_denormal, FrameLanes::avx512, LastChannel::denormal)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_right_smallest_normals, AscarellLanes::avx512,
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_right_smallest_normals, FrameLanes::avx512,
                   LastChannel::smallestNormals)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(createInstance, ascarell, std::string("ascarell"))->Unit(benchmark::kMicrosecond);
