@@ -35,34 +35,19 @@ inline void startGroup(float* const* inputs, int32_t j, int32_t valid, __m128 ga
 {
     const __m128 absMask = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
     const __m128 zero = _mm_setzero_ps();
-    const __m128 inputFloor = _mm_set1_ps(lanes.smallestFlushFreeInput());
-    __m128 x[2] = {zero, zero};
-    uint32_t quiet = 0xf;
-#pragma GCC unroll 2
-    for (int c = 0; c < Channels; ++c) {
-        x[c] = frame_group::loadFrames(inputs[c] + j, valid);
-        usableInputInPlace<frame_group::Bits>(x[c]);
-        quiet &= frame_group::quietFrames(x[c]);
-    }
-    const __m128 open = frame_group::frameMask(gate.run(quiet, valid));
+    __m128 x[2];
+    const __m128 open = frame_group::frameMask(frame_group::loadAndGate<Channels>(inputs, j, valid, gate, x));
     _mm_store_ps(reinterpret_cast<float*>(&block.open[slot]), open);
     __m128 magnitude[2] = {zero, zero};
-    __m128 small = zero;  // magnitudes below the flush-free floor
 #pragma GCC unroll 2
     for (int c = 0; c < Channels; ++c) {
         const __m128 feed = _mm_and_ps(_mm_mul_ps(x[c], gainIn), open);
         _mm_store_ps(&block.feed[c][slot], feed);
         magnitude[c] = _mm_and_ps(feed, absMask);
-        small = _mm_or_ps(small, _mm_andnot_ps(_mm_cmpeq_ps(magnitude[c], zero),
-                                               _mm_cmplt_ps(magnitude[c], inputFloor)));
     }
-    __m128 laneInputs[kGroupFrames];
-    __m128 envelopes[kGroupFrames];
-    lanes.spreadInputs(magnitude[0], magnitude[1], laneInputs);
-    env = lanes.follow<FlushFreeStep>(env, laneInputs, envelopes, valid, _mm_movemask_ps(small) != 0);
     __m128 left;
     __m128 right;
-    lanes.levels(envelopes, left, right);
+    env = lanes.followLevels<FlushFreeStep>(env, magnitude[0], magnitude[1], valid, left, right);
     _mm_store_ps(&block.level[0][slot], left);
     _mm_store_ps(&block.level[1][slot], right);
 }

@@ -45,6 +45,24 @@ inline __m128 frameMask(uint32_t frames)
     return _mm_castsi128_ps(_mm_cmpeq_epi32(set, bit));
 }
 
+// Loads the group of `valid` frames (1 to 4) at inputs[c] + j of every
+// channel into x[c] as the input guard leaves them, zeros past them and in
+// the channels past Channels, runs the gate over them and answers the
+// frames it lets through, as bits.
+template <int Channels>
+inline uint32_t loadAndGate(float* const* inputs, int32_t j, int32_t valid, SilenceGate& gate, __m128 (&x)[2])
+{
+    x[0] = x[1] = _mm_setzero_ps();
+    uint32_t quiet = 0xf;
+#pragma GCC unroll 2
+    for (int c = 0; c < Channels; ++c) {
+        x[c] = loadFrames(inputs[c] + j, valid);
+        usableInputInPlace<Bits>(x[c]);
+        quiet &= quietFrames(x[c]);
+    }
+    return gate.run(quiet, valid);
+}
+
 }  // namespace frame_group
 
 }  // namespace fendwick
