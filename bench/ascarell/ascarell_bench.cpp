@@ -5,6 +5,7 @@
 #include "ascarell_compressor.h"
 #include "ascarell_frame_loop.h"
 #include "benchmark_signal.h"
+#include "plugin_signal_bench.h"
 #include "hosted_plugin.h"
 #include "plugin_library.h"
 
@@ -21,44 +22,11 @@
 namespace fendwick {
 namespace {
 
-constexpr double kRateHz = 48000.0;
-constexpr int32_t kBlock = 512;
-constexpr double kSeconds = 10.0;
-
-std::string pluginPath(const std::string& name)
-{
-    return std::string(FENDWICK_BENCH_PLUGIN_DIR) + "/" + name + ".so";
-}
-
-void processSignal(benchmark::State& state, const std::string& name, int32_t program)
-{
-    PluginLibrary library(pluginPath(name));
-    HostedPlugin plugin(library);
-    const int channels = plugin.numInputs();
-    const AudioBuffer input = makeBenchmarkSignal(kRateHz, kSeconds, channels);
-    AudioBuffer output(channels, input.frames());
-    plugin.prepare(static_cast<float>(kRateHz), kBlock);
-    plugin.setProgram(program);
-
-    std::vector<float*> ins(static_cast<size_t>(channels));
-    std::vector<float*> outs(static_cast<size_t>(channels));
-    for (auto _ : state) {
-        for (size_t start = 0; start < input.frames(); start += kBlock) {
-            const auto frames = static_cast<int32_t>(std::min<size_t>(kBlock, input.frames() - start));
-            for (int c = 0; c < channels; ++c) {
-                ins[static_cast<size_t>(c)] = const_cast<float*>(input.channel(c)) + start;
-                outs[static_cast<size_t>(c)] = output.channel(c) + start;
-            }
-            plugin.processReplacing(ins.data(), outs.data(), frames);
-        }
-        benchmark::DoNotOptimize(output.channel(0));
-        benchmark::ClobberMemory();
-    }
-    const auto frames = static_cast<double>(input.frames()) * static_cast<double>(state.iterations());
-    // Seconds of processing per frame, printed with its SI prefix ("4.2ns").
-    state.counters["per_frame"] =
-        benchmark::Counter(frames, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
+using plugin_bench::kBlock;
+using plugin_bench::kRateHz;
+using plugin_bench::kSeconds;
+using plugin_bench::pluginPath;
+using plugin_bench::processSignal;
 
 // What the last channel of the frame loop's input carries.
 enum class LastChannel { loud, denormal, smallestNormals };

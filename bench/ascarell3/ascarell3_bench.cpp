@@ -3,9 +3,8 @@
 // programs 0 and 11; and of their frame loop on each kind of lanes.
 #include "ascarell3_parameters.h"
 #include "benchmark_signal.h"
-#include "hosted_plugin.h"
 #include "multiband_frame_loop.h"
-#include "plugin_library.h"
+#include "plugin_signal_bench.h"
 #include "threshold_law.h"
 
 #include <benchmark/benchmark.h>
@@ -18,9 +17,10 @@
 namespace fendwick {
 namespace {
 
-constexpr double kRateHz = 48000.0;
-constexpr int32_t kBlock = 512;
-constexpr double kSeconds = 10.0;
+using plugin_bench::kBlock;
+using plugin_bench::kRateHz;
+using plugin_bench::kSeconds;
+using plugin_bench::processSignal;
 
 void reportPerFrame(benchmark::State& state, size_t frames)
 {
@@ -28,33 +28,6 @@ void reportPerFrame(benchmark::State& state, size_t frames)
     state.counters["per_frame"] = benchmark::Counter(static_cast<double>(frames) *
                                                          static_cast<double>(state.iterations()),
                                                      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
-
-void processSignal(benchmark::State& state, const std::string& name, int32_t program)
-{
-    PluginLibrary library(std::string(FENDWICK_BENCH_PLUGIN_DIR) + "/" + name + ".so");
-    HostedPlugin plugin(library);
-    const int channels = plugin.numInputs();
-    const AudioBuffer input = makeBenchmarkSignal(kRateHz, kSeconds, channels);
-    AudioBuffer output(channels, input.frames());
-    plugin.prepare(static_cast<float>(kRateHz), kBlock);
-    plugin.setProgram(program);
-
-    std::vector<float*> ins(static_cast<size_t>(channels));
-    std::vector<float*> outs(static_cast<size_t>(channels));
-    for (auto _ : state) {
-        for (size_t start = 0; start < input.frames(); start += kBlock) {
-            const auto frames = static_cast<int32_t>(std::min<size_t>(kBlock, input.frames() - start));
-            for (int c = 0; c < channels; ++c) {
-                ins[static_cast<size_t>(c)] = const_cast<float*>(input.channel(c)) + start;
-                outs[static_cast<size_t>(c)] = output.channel(c) + start;
-            }
-            plugin.processReplacing(ins.data(), outs.data(), frames);
-        }
-        benchmark::DoNotOptimize(output.channel(0));
-        benchmark::ClobberMemory();
-    }
-    reportPerFrame(state, input.frames());
 }
 
 // The frame loop alone, on the lanes given, every band compressed with an
