@@ -4,10 +4,7 @@
 #include "ascarell_frame_loop.h"
 
 #include "ascarell_scalar_frames.h"
-#include "processor_features.h"
 #include "vector_paths.h"
-
-#include <initializer_list>
 
 #if FENDWICK_X86_VECTOR_PATHS
 #include "ascarell_vector_frames.h"
@@ -15,37 +12,17 @@
 
 namespace fendwick {
 
-bool canRunAscarellLanes(AscarellLanes lanes)
-{
-    switch (lanes) {
-    case AscarellLanes::scalar: return true;
-    case AscarellLanes::sse2: return FENDWICK_X86_VECTOR_PATHS != 0;
-    case AscarellLanes::avx512: return FENDWICK_X86_VECTOR_PATHS != 0 && processorHasAvx512vl();
-    }
-    return false;
-}
-
-AscarellLanes fastestAscarellLanes()
-{
-    for (AscarellLanes lanes : {AscarellLanes::avx512, AscarellLanes::sse2}) {
-        if (canRunAscarellLanes(lanes)) {
-            return lanes;
-        }
-    }
-    return AscarellLanes::scalar;
-}
-
 template <int Channels, bool Accumulate>
-void runAscarellFrames(AscarellLanes lanes, const EnvelopeDetector::Coefficients (&coefficients)[2],
+void runAscarellFrames(FrameLanes lanes, const EnvelopeDetector::Coefficients (&coefficients)[2],
                        const AscarellBlockSettings& settings, AscarellLoopState& state, float* const* inputs,
                        float* const* outputs, int32_t frames)
 {
 #if FENDWICK_X86_VECTOR_PATHS
-    if (lanes == AscarellLanes::avx512) {
+    if (lanes == FrameLanes::avx512) {
         runAvx512AscarellFrames<Channels, Accumulate>(coefficients, settings, state, inputs, outputs, frames);
         return;
     }
-    if (lanes == AscarellLanes::sse2) {
+    if (lanes == FrameLanes::sse2) {
         runSse2AscarellFrames<Channels, Accumulate>(coefficients, settings, state, inputs, outputs, frames);
         return;
     }
@@ -55,16 +32,16 @@ void runAscarellFrames(AscarellLanes lanes, const EnvelopeDetector::Coefficients
     runScalarAscarellFrames<Channels, Accumulate>(coefficients, settings, state, inputs, outputs, frames);
 }
 
-template void runAscarellFrames<1, false>(AscarellLanes, const EnvelopeDetector::Coefficients (&)[2],
+template void runAscarellFrames<1, false>(FrameLanes, const EnvelopeDetector::Coefficients (&)[2],
                                           const AscarellBlockSettings&, AscarellLoopState&, float* const*,
                                           float* const*, int32_t);
-template void runAscarellFrames<1, true>(AscarellLanes, const EnvelopeDetector::Coefficients (&)[2],
+template void runAscarellFrames<1, true>(FrameLanes, const EnvelopeDetector::Coefficients (&)[2],
                                          const AscarellBlockSettings&, AscarellLoopState&, float* const*,
                                          float* const*, int32_t);
-template void runAscarellFrames<2, false>(AscarellLanes, const EnvelopeDetector::Coefficients (&)[2],
+template void runAscarellFrames<2, false>(FrameLanes, const EnvelopeDetector::Coefficients (&)[2],
                                           const AscarellBlockSettings&, AscarellLoopState&, float* const*,
                                           float* const*, int32_t);
-template void runAscarellFrames<2, true>(AscarellLanes, const EnvelopeDetector::Coefficients (&)[2],
+template void runAscarellFrames<2, true>(FrameLanes, const EnvelopeDetector::Coefficients (&)[2],
                                          const AscarellBlockSettings&, AscarellLoopState&, float* const*,
                                          float* const*, int32_t);
 

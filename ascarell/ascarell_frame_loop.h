@@ -3,6 +3,7 @@
 #pragma once
 
 #include "envelope_detector.h"
+#include "frame_lanes.h"
 
 #include <cstdint>
 
@@ -23,25 +24,13 @@ struct AscarellLoopState {
     int32_t processingActive;
 };
 
-// The lanes a loop runs on: one frame at a time in standard C++ on every
-// compiler and processor; SSE2 vectors where the build targets x86; or
-// AVX-512VL where, in addition, the processor has it.
-enum class AscarellLanes { scalar, sse2, avx512 };
-
-// Whether this build and processor run the lanes; the processor is asked
-// once, when the library loads.
-bool canRunAscarellLanes(AscarellLanes lanes);
-
-// The fastest lanes this build and processor run.
-AscarellLanes fastestAscarellLanes();
-
 // Processes frames of the inputs into the outputs (replacing, or adding to
 // them when accumulating) with the detectors' coefficients, and moves the
 // state on. Every choice of lanes gives the same bits; call only with lanes
-// that canRunAscarellLanes allows. Audio thread; no allocation, no lock, no
+// that canRunFrameLanes allows. Audio thread; no allocation, no lock, no
 // system call.
 template <int Channels, bool Accumulate>
-void runAscarellFrames(AscarellLanes lanes, const EnvelopeDetector::Coefficients (&coefficients)[2],
+void runAscarellFrames(FrameLanes lanes, const EnvelopeDetector::Coefficients (&coefficients)[2],
                        const AscarellBlockSettings& settings, AscarellLoopState& state, float* const* inputs,
                        float* const* outputs, int32_t frames);
 

@@ -38,7 +38,7 @@ void AscarellCompressor::processStereo(float** inputs, float** outputs, int32_t 
     const AscarellBlockSettings settings{inputParam, outParam, threshold, gainBlend};
     AscarellLoopState state{{detectors[0].state(), detectors[1].state()}, silenceCount, processingActive};
 
-    runAscarellFrames<2, Accumulate>(fastestAscarellLanes(), coefficients, settings, state, inputs, outputs,
+    runAscarellFrames<2, Accumulate>(fastestFrameLanes(), coefficients, settings, state, inputs, outputs,
                                        sampleFrames);
 
     detectors[0].setState(state.envelopes[0]);
@@ -55,7 +55,7 @@ void AscarellCompressor::processMono(float** inputs, float** outputs, int32_t sa
     const AscarellBlockSettings settings{inputParam, outParam, threshold, gainBlend};
     AscarellLoopState state{{detectors[0].state(), {}}, silenceCount, processingActive};
 
-    runAscarellFrames<1, Accumulate>(fastestAscarellLanes(), coefficients, settings, state, inputs, outputs,
+    runAscarellFrames<1, Accumulate>(fastestFrameLanes(), coefficients, settings, state, inputs, outputs,
                                        sampleFrames);
 
     detectors[0].setState(state.envelopes[0]);

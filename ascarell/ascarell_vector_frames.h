@@ -4,6 +4,7 @@
 
 #include "ascarell_frame_loop.h"
 #include "envelope_lanes.h"
+#include "frame_group_lanes.h"
 #include "gain_lanes.h"
 #include "masked_add_step.h"
 #include "silence_gate.h"
@@ -22,37 +23,9 @@ namespace vector_frames {
 // waiting on the chain. A frame's inputs are read before any output is
 // written at or after it, so inputs and outputs may share their buffers.
 constexpr int32_t kGroupFrames = EnvelopeLanes::kRunFrames;
+static_assert(kGroupFrames == frame_group::kFrames, "the gate's groups are the envelopes' runs");
 constexpr int32_t kBlockFrames = GainBlock::kFrames;
 constexpr int32_t kDelayBlocks = 2;
-
-// Loads `valid` frames (1 to 4) of one channel, zeros past them.
-inline __m128 loadFrames(const float* x, int32_t valid)
-{
-    if (valid == kGroupFrames) {
-        return _mm_loadu_ps(x);
-    }
-    alignas(16) float part[kGroupFrames] = {};
-    for (int32_t k = 0; k < valid; ++k) {
-        part[k] = x[k];
-    }
-    return _mm_load_ps(part);
-}
-
-using GroupBits = LaneTypes<kGroupFrames>::Bits;
-
-// The near-silent frames of a group, one bit per frame.
-inline uint32_t quietFrames(__m128 x)
-{
-    return static_cast<uint32_t>(_mm_movemask_ps(reinterpret_cast<__m128>(SilenceGate::nearSilent<GroupBits>(x))));
-}
-
-// All bits set in the lanes whose frame bit is set.
-inline __m128 frameMask(uint32_t frames)
-{
-    const __m128i bit = _mm_setr_epi32(1, 2, 4, 8);
-    const __m128i set = _mm_and_si128(_mm_set1_epi32(static_cast<int32_t>(frames)), bit);
-    return _mm_castsi128_ps(_mm_cmpeq_epi32(set, bit));
-}
 
 // The gate, the input gain, the envelopes and the detected levels of the
 // group of `valid` frames at inputs + j, into the block from frame `slot` on.
@@ -62,34 +35,19 @@ inline void startGroup(float* const* inputs, int32_t j, int32_t valid, __m128 ga
 {
     const __m128 absMask = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
     const __m128 zero = _mm_setzero_ps();
-    const __m128 inputFloor = _mm_set1_ps(lanes.smallestFlushFreeInput());
-    __m128 x[2] = {zero, zero};
-    uint32_t quiet = 0xf;
-#pragma GCC unroll 2
-    for (int c = 0; c < Channels; ++c) {
-        x[c] = loadFrames(inputs[c] + j, valid);
-        usableInputInPlace<GroupBits>(x[c]);
-        quiet &= quietFrames(x[c]);
-    }
-    const __m128 open = frameMask(gate.run(quiet, valid));
+    __m128 x[2];
+    const __m128 open = frame_group::frameMask(frame_group::loadAndGate<Channels>(inputs, j, valid, gate, x));
     _mm_store_ps(reinterpret_cast<float*>(&block.open[slot]), open);
     __m128 magnitude[2] = {zero, zero};
-    __m128 small = zero;  // magnitudes below the flush-free floor
 #pragma GCC unroll 2
     for (int c = 0; c < Channels; ++c) {
         const __m128 feed = _mm_and_ps(_mm_mul_ps(x[c], gainIn), open);
         _mm_store_ps(&block.feed[c][slot], feed);
         magnitude[c] = _mm_and_ps(feed, absMask);
-        small = _mm_or_ps(small, _mm_andnot_ps(_mm_cmpeq_ps(magnitude[c], zero),
-                                               _mm_cmplt_ps(magnitude[c], inputFloor)));
     }
-    __m128 laneInputs[kGroupFrames];
-    __m128 envelopes[kGroupFrames];
-    lanes.spreadInputs(magnitude[0], magnitude[1], laneInputs);
-    env = lanes.follow<FlushFreeStep>(env, laneInputs, envelopes, valid, _mm_movemask_ps(small) != 0);
     __m128 left;
     __m128 right;
-    lanes.levels(envelopes, left, right);
+    env = lanes.followLevels<FlushFreeStep>(env, magnitude[0], magnitude[1], valid, left, right);
     _mm_store_ps(&block.level[0][slot], left);
     _mm_store_ps(&block.level[1][slot], right);
 }

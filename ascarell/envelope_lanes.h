@@ -107,6 +107,27 @@ public:
         return env;
     }
 
+    // Follows count (1 to kRunFrames) frames of input magnitudes per
+    // channel (the right at zero in mono) from the envelopes env, answers
+    // the envelopes after them, and the detected levels before the knee of
+    // the four frames per channel.
+    template <class FlushFreeStep>
+    __m128 followLevels(__m128 env, __m128 left, __m128 right, int32_t count, __m128& levelLeft,
+                        __m128& levelRight) const
+    {
+        const __m128 zero = _mm_setzero_ps();
+        const __m128 floor = _mm_set1_ps(inputFloor);
+        // Magnitudes below the flush-free floor, but not 0.
+        const __m128 small = _mm_or_ps(_mm_andnot_ps(_mm_cmpeq_ps(left, zero), _mm_cmplt_ps(left, floor)),
+                                       _mm_andnot_ps(_mm_cmpeq_ps(right, zero), _mm_cmplt_ps(right, floor)));
+        __m128 laneInputs[kRunFrames];
+        __m128 envelopes[kRunFrames];
+        spreadInputs(left, right, laneInputs);
+        env = follow<FlushFreeStep>(env, laneInputs, envelopes, count, _mm_movemask_ps(small) != 0);
+        levels(envelopes, levelLeft, levelRight);
+        return env;
+    }
+
     // The detected levels before the knee of four frames, per channel:
     // (env1 + env2) / 2 with automatic release; env1 alone (env2 is 0) without.
     void levels(const __m128* envelopes, __m128& left, __m128& right) const

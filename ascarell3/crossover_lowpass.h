@@ -16,25 +16,45 @@ namespace fendwick {
 // until the first set of the cutoff or the sample rate.
 class CrossoverLowpass {
 public:
+    // What a frame loop reads once per block.
+    struct Coefficients {
+        float b0;  // b2 equals it
+        float b1;
+        float a1;
+        float a2;
+    };
+
+    // What a frame loop carries from sample to sample.
+    struct History {
+        float x1 = 0.0f;  // previous input
+        float x2 = 0.0f;  // input two samples back
+        float y1 = 0.0f;  // previous output
+        float y2 = 0.0f;  // output two samples back
+    };
+
     // The cutoff the normalized setting x stands for, as the texts show it.
     static float cutoffHzFor(float x);
 
     void setSampleRate(float rateHz);
     void setCutoff(float x);
-    void reset() { x1 = x2 = y1 = y2 = 0.0f; }
+    void reset() { history = History{}; }
 
     float step(float x)
     {
+        History& h = history;
         // b0 serves the input two samples back as well: b2 equals b0.
-        const float y = flushToZero(b1 * x1 + b0 * (x + x2) - a1 * y1 - a2 * y2);
-        x2 = x1;
-        x1 = x;
-        y2 = y1;
-        y1 = y;
+        const float y = flushToZero(b1 * h.x1 + b0 * (x + h.x2) - a1 * h.y1 - a2 * h.y2);
+        h.x2 = h.x1;
+        h.x1 = x;
+        h.y2 = h.y1;
+        h.y1 = y;
         return y;
     }
 
     float cutoffHz() const { return cutoff; }
+    Coefficients coefficients() const { return {b0, b1, a1, a2}; }
+    const History& state() const { return history; }
+    void setState(const History& h) { history = h; }
 
 private:
     void recompute();
@@ -46,10 +66,7 @@ private:
     float b1 = 0.0f;
     float a1 = 0.0f;
     float a2 = 0.0f;
-    float x1 = 0.0f;  // previous input
-    float x2 = 0.0f;  // input two samples back
-    float y1 = 0.0f;  // previous output
-    float y2 = 0.0f;  // output two samples back
+    History history;
 };
 
 }  // namespace fendwick

@@ -50,6 +50,10 @@ public:
 
     int channelCount() const { return channels; }
 
+    // The sections of channel c, for the frame loops that step them in lanes.
+    CrossoverLowpass& lowSection(int c) { return low[c]; }
+    CrossoverLowpass& highSection(int c) { return high[c]; }
+
 private:
     int channels;
     CrossoverLowpass low[kMaxChannels];   // at Lo-Mid

@@ -5,6 +5,7 @@
 #include "ascarell_compressor.h"
 #include "ascarell_frame_loop.h"
 #include "benchmark_signal.h"
+#include "plugin_signal_bench.h"
 #include "hosted_plugin.h"
 #include "plugin_library.h"
 
@@ -21,44 +22,11 @@
 namespace fendwick {
 namespace {
 
-constexpr double kRateHz = 48000.0;
-constexpr int32_t kBlock = 512;
-constexpr double kSeconds = 10.0;
-
-std::string pluginPath(const std::string& name)
-{
-    return std::string(FENDWICK_BENCH_PLUGIN_DIR) + "/" + name + ".so";
-}
-
-void processSignal(benchmark::State& state, const std::string& name, int32_t program)
-{
-    PluginLibrary library(pluginPath(name));
-    HostedPlugin plugin(library);
-    const int channels = plugin.numInputs();
-    const AudioBuffer input = makeBenchmarkSignal(kRateHz, kSeconds, channels);
-    AudioBuffer output(channels, input.frames());
-    plugin.prepare(static_cast<float>(kRateHz), kBlock);
-    plugin.setProgram(program);
-
-    std::vector<float*> ins(static_cast<size_t>(channels));
-    std::vector<float*> outs(static_cast<size_t>(channels));
-    for (auto _ : state) {
-        for (size_t start = 0; start < input.frames(); start += kBlock) {
-            const auto frames = static_cast<int32_t>(std::min<size_t>(kBlock, input.frames() - start));
-            for (int c = 0; c < channels; ++c) {
-                ins[static_cast<size_t>(c)] = const_cast<float*>(input.channel(c)) + start;
-                outs[static_cast<size_t>(c)] = output.channel(c) + start;
-            }
-            plugin.processReplacing(ins.data(), outs.data(), frames);
-        }
-        benchmark::DoNotOptimize(output.channel(0));
-        benchmark::ClobberMemory();
-    }
-    const auto frames = static_cast<double>(input.frames()) * static_cast<double>(state.iterations());
-    // Seconds of processing per frame, printed with its SI prefix ("4.2ns").
-    state.counters["per_frame"] =
-        benchmark::Counter(frames, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
+using plugin_bench::kBlock;
+using plugin_bench::kRateHz;
+using plugin_bench::kSeconds;
+using plugin_bench::pluginPath;
+using plugin_bench::processSignal;
 
 // What the last channel of the frame loop's input carries.
 enum class LastChannel { loud, denormal, smallestNormals };
@@ -86,10 +54,10 @@ AudioBuffer frameLoopInput(int channels, LastChannel last)
 // The frame loop alone, on the lanes given, with the program's settings:
 // the plug-ins take the fastest lanes; this shows the others too.
 template <int Channels>
-void processFrameLoop(benchmark::State& state, AscarellLanes lanes, int32_t program,
+void processFrameLoop(benchmark::State& state, FrameLanes lanes, int32_t program,
                       LastChannel last = LastChannel::loud)
 {
-    if (!canRunAscarellLanes(lanes)) {
+    if (!canRunFrameLanes(lanes)) {
         state.SkipWithError("this build or processor lacks these lanes");
         return;
     }
@@ -124,7 +92,7 @@ void processFrameLoop(benchmark::State& state, AscarellLanes lanes, int32_t prog
         benchmark::Counter(frames, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void processFrameLoopStereo(benchmark::State& state, AscarellLanes lanes, int32_t program)
+void processFrameLoopStereo(benchmark::State& state, FrameLanes lanes, int32_t program)
 {
     processFrameLoop<2>(state, lanes, program);
 }
@@ -132,12 +100,12 @@ void processFrameLoopStereo(benchmark::State& state, AscarellLanes lanes, int32_
 // Loud stereo beside stereo whose right channel is denormal or just above,
 // on program 9 ("Drum"): the denormals must cost little more than loud
 // input.
-void processFrameLoopStereoEdges(benchmark::State& state, AscarellLanes lanes, LastChannel right)
+void processFrameLoopStereoEdges(benchmark::State& state, FrameLanes lanes, LastChannel right)
 {
     processFrameLoop<2>(state, lanes, 9, right);
 }
 
-void processFrameLoopMono(benchmark::State& state, AscarellLanes lanes, int32_t program)
+void processFrameLoopMono(benchmark::State& state, FrameLanes lanes, int32_t program)
 {
     processFrameLoop<1>(state, lanes, program);
 }
@@ -160,31 +128,31 @@ BENCHMARK_CAPTURE(processSignal, ascarell_mono_program0, std::string("ascarell_m
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(processSignal, ascarell_mono_program8, std::string("ascarell_mono"), 8)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereo, scalar_program0, AscarellLanes::scalar, 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereo, sse2_program0, AscarellLanes::sse2, 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereo, avx512_program0, AscarellLanes::avx512, 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopMono, scalar_program0, AscarellLanes::scalar, 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopMono, sse2_program0, AscarellLanes::sse2, 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopMono, avx512_program0, AscarellLanes::avx512, 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_loud, AscarellLanes::scalar, LastChannel::loud)
+BENCHMARK_CAPTURE(processFrameLoopStereo, scalar_program0, FrameLanes::scalar, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereo, sse2_program0, FrameLanes::sse2, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereo, avx512_program0, FrameLanes::avx512, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopMono, scalar_program0, FrameLanes::scalar, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopMono, sse2_program0, FrameLanes::sse2, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopMono, avx512_program0, FrameLanes::avx512, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_loud, FrameLanes::scalar, LastChannel::loud)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_right_denormal, AscarellLanes::scalar, LastChannel::denormal)
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_right_denormal, FrameLanes::scalar, LastChannel::denormal)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_right_smallest_normals, AscarellLanes::scalar,
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, scalar_right_smallest_normals, FrameLanes::scalar,
                   LastChannel::smallestNormals)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_loud, AscarellLanes::sse2, LastChannel::loud)
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_loud, FrameLanes::sse2, LastChannel::loud)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_right_denormal, AscarellLanes::sse2, LastChannel::denormal)
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_right_denormal, FrameLanes::sse2, LastChannel::denormal)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_right_smallest_normals, AscarellLanes::sse2,
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, sse2_right_smallest_normals, FrameLanes::sse2,
                   LastChannel::smallestNormals)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_loud, AscarellLanes::avx512, LastChannel::loud)
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_loud, FrameLanes::avx512, LastChannel::loud)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_right_denormal, AscarellLanes::avx512, LastChannel::denormal)
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_right_denormal, FrameLanes::avx512, LastChannel::denormal)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_right_smallest_normals, AscarellLanes::avx512,
+BENCHMARK_CAPTURE(processFrameLoopStereoEdges, avx512_right_smallest_normals, FrameLanes::avx512,
                   LastChannel::smallestNormals)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(createInstance, ascarell, std::string("ascarell"))->Unit(benchmark::kMicrosecond);

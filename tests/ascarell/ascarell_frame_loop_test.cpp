@@ -50,12 +50,12 @@ class FrameLoop : public ::testing::TestWithParam<testing_model::LanesAndStereo>
 protected:
     void SetUp() override
     {
-        if (!canRunAscarellLanes(lanes())) {
+        if (!canRunFrameLanes(lanes())) {
             GTEST_SKIP() << "this build or processor lacks these lanes";
         }
     }
 
-    AscarellLanes lanes() const { return std::get<0>(GetParam()); }
+    FrameLanes lanes() const { return std::get<0>(GetParam()); }
     bool stereo() const { return std::get<1>(GetParam()); }
 
     // Runs the loop and the model through the same random blocks and

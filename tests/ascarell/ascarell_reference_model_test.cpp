@@ -49,12 +49,12 @@ class ReferenceModel : public ::testing::TestWithParam<testing_model::LanesAndSt
 protected:
     void SetUp() override
     {
-        if (!canRunAscarellLanes(lanes())) {
+        if (!canRunFrameLanes(lanes())) {
             GTEST_SKIP() << "this build or processor lacks these lanes";
         }
     }
 
-    AscarellLanes lanes() const { return std::get<0>(GetParam()); }
+    FrameLanes lanes() const { return std::get<0>(GetParam()); }
     bool stereo() const { return std::get<1>(GetParam()); }
 
     // A resumed compressor, and the loop's state to match it.

@@ -241,16 +241,16 @@ void checkRandomRuns(bool stereo, uint32_t start)
 }
 
 // The vector paths, each with its envelope step.
-class EnvelopeLanesSteps : public ::testing::TestWithParam<AscarellLanes> {
+class EnvelopeLanesSteps : public ::testing::TestWithParam<FrameLanes> {
 protected:
     void SetUp() override
     {
-        if (!canRunAscarellLanes(GetParam())) {
+        if (!canRunFrameLanes(GetParam())) {
             GTEST_SKIP() << "this processor lacks these lanes";
         }
     }
 
-    bool avx512() const { return GetParam() == AscarellLanes::avx512; }
+    bool avx512() const { return GetParam() == FrameLanes::avx512; }
 };
 
 TEST_P(EnvelopeLanesSteps, StepIsExactAtTheFlushFreeFloors)
@@ -270,9 +270,9 @@ TEST_P(EnvelopeLanesSteps, RandomRunsNearTheFloorsAreExact)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryVectorPath, EnvelopeLanesSteps,
-                         ::testing::Values(AscarellLanes::sse2, AscarellLanes::avx512),
-                         [](const ::testing::TestParamInfo<AscarellLanes>& param) {
-                             return std::string(param.param == AscarellLanes::avx512 ? "Avx512" : "Sse2");
+                         ::testing::Values(FrameLanes::sse2, FrameLanes::avx512),
+                         [](const ::testing::TestParamInfo<FrameLanes>& param) {
+                             return std::string(param.param == FrameLanes::avx512 ? "Avx512" : "Sse2");
                          });
 
 // Coefficients the floors cannot vouch for leave only runs that start and

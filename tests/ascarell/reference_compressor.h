@@ -36,7 +36,7 @@ inline float cleaned(float x) { return std::isnormal(x) && std::fabs(x) <= kLarg
 inline bool nearSilent(float x) { return -0.00001f < x && x < 0.00001f; }
 
 // The frame loop, with its template arguments chosen at run time.
-inline void runFrameLoop(AscarellLanes lanes, bool stereo, bool accumulate,
+inline void runFrameLoop(FrameLanes lanes, bool stereo, bool accumulate,
                          const EnvelopeDetector::Coefficients (&k)[2], const AscarellBlockSettings& settings,
                          AscarellLoopState& state, float* const* in, float* const* out, int32_t frames)
 {
@@ -51,12 +51,12 @@ inline void runFrameLoop(AscarellLanes lanes, bool stereo, bool accumulate,
 
 // The parameters of the tests that run every kind of lanes on mono and
 // stereo, and their names ("Sse2Stereo").
-using LanesAndStereo = std::tuple<AscarellLanes, bool>;
+using LanesAndStereo = std::tuple<FrameLanes, bool>;
 
 inline auto everyLanesMonoAndStereo()
 {
     return ::testing::Combine(
-        ::testing::Values(AscarellLanes::scalar, AscarellLanes::sse2, AscarellLanes::avx512), ::testing::Bool());
+        ::testing::Values(FrameLanes::scalar, FrameLanes::sse2, FrameLanes::avx512), ::testing::Bool());
 }
 
 inline std::string lanesAndStereoName(const ::testing::TestParamInfo<LanesAndStereo>& param)

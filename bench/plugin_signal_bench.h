@@ -1,0 +1,59 @@
+// The speed of a plug-in library's replacing process as a host runs it:
+// 48 kHz, blocks of 512, ten seconds of the benchmark signal, one program.
+#pragma once
+
+#include "benchmark_signal.h"
+#include "hosted_plugin.h"
+#include "plugin_library.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace fendwick {
+namespace plugin_bench {
+
+constexpr double kRateHz = 48000.0;
+constexpr int32_t kBlock = 512;
+constexpr double kSeconds = 10.0;
+
+inline std::string pluginPath(const std::string& name)
+{
+    return std::string(FENDWICK_BENCH_PLUGIN_DIR) + "/" + name + ".so";
+}
+
+inline void processSignal(benchmark::State& state, const std::string& name, int32_t program)
+{
+    PluginLibrary library(pluginPath(name));
+    HostedPlugin plugin(library);
+    const int channels = plugin.numInputs();
+    const AudioBuffer input = makeBenchmarkSignal(kRateHz, kSeconds, channels);
+    AudioBuffer output(channels, input.frames());
+    plugin.prepare(static_cast<float>(kRateHz), kBlock);
+    plugin.setProgram(program);
+
+    std::vector<float*> ins(static_cast<size_t>(channels));
+    std::vector<float*> outs(static_cast<size_t>(channels));
+    for (auto _ : state) {
+        for (size_t start = 0; start < input.frames(); start += kBlock) {
+            const auto frames = static_cast<int32_t>(std::min<size_t>(kBlock, input.frames() - start));
+            for (int c = 0; c < channels; ++c) {
+                ins[static_cast<size_t>(c)] = const_cast<float*>(input.channel(c)) + start;
+                outs[static_cast<size_t>(c)] = output.channel(c) + start;
+            }
+            plugin.processReplacing(ins.data(), outs.data(), frames);
+        }
+        benchmark::DoNotOptimize(output.channel(0));
+        benchmark::ClobberMemory();
+    }
+    const auto frames = static_cast<double>(input.frames()) * static_cast<double>(state.iterations());
+    // Seconds of processing per frame, printed with its SI prefix ("4.2ns").
+    state.counters["per_frame"] =
+        benchmark::Counter(frames, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+}  // namespace plugin_bench
+}  // namespace fendwick
