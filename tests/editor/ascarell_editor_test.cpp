@@ -78,14 +78,7 @@ TEST_F(AscarellEditorTest, EveryParameterHasExactlyOneControl)
 TEST_F(AscarellEditorTest, ViewsLieApartInsideTheBackground)
 {
     open();
-    for (int32_t i = 0; i < frame()->viewCount(); ++i) {
-        const Rect& a = frame()->view(i)->viewSize();
-        EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= AscarellLayout::width && a.bottom <= AscarellLayout::height)
-            << i;
-        for (int32_t j = i + 1; j < frame()->viewCount(); ++j) {
-            EXPECT_FALSE(overlap(a, frame()->view(j)->viewSize())) << i << " and " << j;
-        }
-    }
+    expectViewsApartInside(AscarellLayout::width, AscarellLayout::height);
 }
 
 TEST_F(AscarellEditorTest, HostAutomationMovesTheKnobAndNamesTheValue)
@@ -281,12 +274,7 @@ TEST(AscarellEditorLifecycle, OpensAndClosesAThousandTimes)
 {
     RecordingHost::clear();
     AscarellEffect effect(&RecordingHost::callback, AscarellChannels::mono);
-    for (int i = 0; i < 1000; ++i) {
-        ASSERT_EQ(effect.dispatch(EffectOpcode::editorOpen, 0, 0, kParentWindow, 0.0f), 1);
-        effect.dispatch(EffectOpcode::editorIdle, 0, 0, nullptr, 0.0f);
-        effect.setParameter(i % P::count, 0.25f);
-        effect.dispatch(EffectOpcode::editorClose, 0, 0, nullptr, 0.0f);
-    }
+    openAndCloseAThousandTimes(effect, P::count);
     EXPECT_EQ(EditorBase::of(effect)->frame(), nullptr);
 }
 

@@ -10,6 +10,12 @@
 
 namespace fendwick {
 
+namespace {
+
+bool overlap(const Rect& a, const Rect& b) { return !isEmptyRect(intersectRects(a, b)); }
+
+}  // namespace
+
 void EditorFixture::SetUp()
 {
     RecordingHost::clear();
@@ -57,6 +63,17 @@ std::string EditorFixture::textAt(int32_t index)
     return text;
 }
 
+void EditorFixture::expectViewsApartInside(int32_t width, int32_t height)
+{
+    for (int32_t i = 0; i < frame()->viewCount(); ++i) {
+        const Rect& a = frame()->view(i)->viewSize();
+        EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= width && a.bottom <= height) << i;
+        for (int32_t j = i + 1; j < frame()->viewCount(); ++j) {
+            EXPECT_FALSE(overlap(a, frame()->view(j)->viewSize())) << i << " and " << j;
+        }
+    }
+}
+
 void EditorFixture::expectPlaced(int32_t index, const LayoutPlace& at, const LayoutPicture& picture)
 {
     const Rect& r = frame()->view(index)->viewSize();
@@ -72,12 +89,20 @@ void EditorFixture::press(const std::vector<PointerStep>& steps)
     window()->queueButtonDown(steps.front().position);
 }
 
-bool overlap(const Rect& a, const Rect& b) { return !isEmptyRect(intersectRects(a, b)); }
-
 Point centreOf(const View* view)
 {
     const Rect& r = view->viewSize();
     return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void openAndCloseAThousandTimes(EffectBase& effect, int32_t parameterCount)
+{
+    for (int i = 0; i < 1000; ++i) {
+        ASSERT_EQ(effect.dispatch(EffectOpcode::editorOpen, 0, 0, kParentWindow, 0.0f), 1);
+        effect.dispatch(EffectOpcode::editorIdle, 0, 0, nullptr, 0.0f);
+        effect.setParameter(i % parameterCount, 0.25f);
+        effect.dispatch(EffectOpcode::editorClose, 0, 0, nullptr, 0.0f);
+    }
 }
 
 int32_t requestsFor(int32_t opcode, int32_t index)

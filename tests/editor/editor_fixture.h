@@ -55,6 +55,9 @@ protected:
     FilmStripKnob* knobFor(int32_t parameter) { return controlFor<FilmStripKnob>(parameter); }
     // What the text display at view `index` shows.
     std::string textAt(int32_t index);
+    // Every view of the open frame lies inside its background and apart
+    // from every other.
+    void expectViewsApartInside(int32_t width, int32_t height);
     // View `index` covers one image of `picture` from `at`.
     void expectPlaced(int32_t index, const LayoutPlace& at, const LayoutPicture& picture);
     // The pointer steps through `steps` with the primary button pressed at
@@ -66,7 +69,9 @@ protected:
     std::unique_ptr<EffectBase> effect;
 };
 
-bool overlap(const Rect& a, const Rect& b);
+// Opens, idles and closes the editor of `effect` a thousand times, changing
+// one of its `parameterCount` parameters while it is open, and leaves it closed.
+void openAndCloseAThousandTimes(EffectBase& effect, int32_t parameterCount);
 // Centre of a view, in frame coordinates.
 Point centreOf(const View* view);
 // How many requests with this opcode for this index the host was sent.
