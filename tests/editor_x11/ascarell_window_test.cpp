@@ -35,11 +35,9 @@ PixelSurface headlessRender()
 
 TEST_F(HostWindow, EditorOpensAsAChildShowingTheHeadlessPicture)
 {
-    ASSERT_EQ(plugin->dispatch(EffectOpcode::editorOpen, 0, 0, parentHandle()), 1);
-    const Window child = onlyChild();
+    const Window child = openEditor();
     ASSERT_NE(child, 0u);
-    XWindowAttributes attributes;
-    XGetWindowAttributes(display, child, &attributes);
+    const XWindowAttributes attributes = attributesOf(child);
     EXPECT_EQ(attributes.width, 545);
     EXPECT_EQ(attributes.height, 139);
 
@@ -70,8 +68,7 @@ TEST_F(HostWindow, AKnobDraggedWithTheMouseSetsItsParameter)
 {
     plugin->dispatch(EffectOpcode::setEditorKnobMode, 0, 2);  // linear: up raises
     plugin->setParameter(1, 0.2f);
-    ASSERT_EQ(plugin->dispatch(EffectOpcode::editorOpen, 0, 0, parentHandle()), 1);
-    const Window child = onlyChild();
+    const Window child = openEditor();
     ASSERT_NE(child, 0u);
     idleUntil([] { return true; });
 

@@ -67,6 +67,18 @@ std::vector<Window> HostWindowFixture::children()
     return found;
 }
 
+Window HostWindowFixture::openEditor()
+{
+    return plugin->dispatch(EffectOpcode::editorOpen, 0, 0, parentHandle()) == 1 ? onlyChild() : 0;
+}
+
+XWindowAttributes HostWindowFixture::attributesOf(Window window)
+{
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, window, &attributes);
+    return attributes;
+}
+
 Window HostWindowFixture::onlyChild()
 {
     const std::vector<Window> found = children();

@@ -28,8 +28,12 @@ protected:
     void TearDown() override;
 
     void* parentHandle() const { return reinterpret_cast<void*>(static_cast<uintptr_t>(parent)); }
+    // Opens the plug-in's editor in the host window; answers the editor's
+    // window, or 0 when open failed or made no single child.
+    Window openEditor();
     // The editor's window: the parent's only child, or 0.
     Window onlyChild();
+    XWindowAttributes attributesOf(Window window);
     int childCount() { return static_cast<int>(children().size()); }
 
     // Runs the host's idle until the condition holds.
