@@ -3,14 +3,10 @@
 #include "ascarell_editor_layout.h"
 #include "ascarell_effect.h"
 #include "ascarell_parameters.h"
-#include "editor_base.h"
-#include "film_strip_knob.h"
-#include "frame.h"
+#include "editor_fixture.h"
 #include "knob_mode.h"
 #include "on_off_button.h"
 #include "param_text_display.h"
-#include "headless_window.h"
-#include "recording_host.h"
 
 #include <gtest/gtest.h>
 
@@ -33,96 +29,19 @@ constexpr int32_t stripButton = textDisplay + 1;
 constexpr int32_t count = stripButton + 1;
 }  // namespace ViewIndex
 
-bool overlap(const Rect& a, const Rect& b)
-{
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-void* const kParentWindow = reinterpret_cast<void*>(0x2a);
-
-class AscarellEditorTest : public ::testing::Test {
+class AscarellEditorTest : public EditorFixture {
 protected:
     void SetUp() override
     {
-        RecordingHost::clear();
-        setKnobMode(KnobMode::circular);
+        EditorFixture::SetUp();
         effect = std::make_unique<AscarellEffect>(&RecordingHost::callback, AscarellChannels::stereo);
     }
-    void TearDown() override
-    {
-        effect.reset();
-        setKnobMode(KnobMode::circular);
-    }
-
-    intptr_t dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* pointer = nullptr)
-    {
-        return effect->dispatch(opcode, index, value, pointer, 0.0f);
-    }
-    void open() { ASSERT_EQ(dispatch(EffectOpcode::editorOpen, 0, 0, kParentWindow), 1); }
-    Frame* frame() { return EditorBase::of(*effect)->frame(); }
-    HeadlessWindow* window() { return HeadlessWindow::of(frame()->platformWindow()); }
-    template <typename T>
-    T* viewAt(int32_t index)
-    {
-        return dynamic_cast<T*>(frame()->view(index));
-    }
-    // The knobs and switches of the open frame that carry `tag`.
-    std::vector<Control*> controlsTagged(int32_t tag)
-    {
-        std::vector<Control*> found;
-        for (int32_t i = 0; i < frame()->viewCount(); ++i) {
-            View* view = frame()->view(i);
-            auto* control = dynamic_cast<Control*>(view);
-            const bool knobOrSwitch = dynamic_cast<FilmStripKnob*>(view) || dynamic_cast<OnOffButton*>(view);
-            if (knobOrSwitch && control->tag() == tag) {
-                found.push_back(control);
-            }
-        }
-        return found;
-    }
-    template <typename T>
-    T* controlFor(int32_t parameter)
-    {
-        const std::vector<Control*> found = controlsTagged(parameter);
-        return found.size() == 1 ? dynamic_cast<T*>(found.front()) : nullptr;
-    }
-    FilmStripKnob* knobFor(int32_t parameter) { return controlFor<FilmStripKnob>(parameter); }
-    std::string displayText()
-    {
-        char text[128];
-        viewAt<ParamTextDisplay>(ViewIndex::textDisplay)->text(text, sizeof text);
-        return text;
-    }
-    void idle() { dispatch(EffectOpcode::editorIdle); }
-    // Centre of a view, in frame coordinates.
-    Point centreOf(View* view)
-    {
-        const Rect& r = view->viewSize();
-        return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    }
-    int32_t requestsFor(int32_t opcode, int32_t index)
-    {
-        return static_cast<int32_t>(std::count_if(RecordingHost::requests.begin(), RecordingHost::requests.end(),
-                                                  [&](const RecordedRequest& r) {
-                                                      return r.opcode == opcode && r.index == index;
-                                                  }));
-    }
-
-    std::unique_ptr<AscarellEffect> effect;
+    std::string displayText() { return textAt(ViewIndex::textDisplay); }
 };
 
 TEST_F(AscarellEditorTest, RectangleIsTheBackgroundBeforeAndAfterOpen)
 {
-    for (int pass = 0; pass < 2; ++pass) {
-        EditorRect* rect = nullptr;
-        EXPECT_EQ(dispatch(EffectOpcode::editorGetRect, 0, 0, &rect), 1);
-        ASSERT_NE(rect, nullptr);
-        EXPECT_EQ(rect->top, 0);
-        EXPECT_EQ(rect->left, 0);
-        EXPECT_EQ(rect->bottom, AscarellLayout::height);
-        EXPECT_EQ(rect->right, AscarellLayout::width);
-        open();
-    }
+    expectRectBeforeAndAfterOpen(AscarellLayout::width, AscarellLayout::height);
 }
 
 TEST_F(AscarellEditorTest, OpeningLaysOutEveryControlAtItsValue)
@@ -131,13 +50,6 @@ TEST_F(AscarellEditorTest, OpeningLaysOutEveryControlAtItsValue)
     open();
     ASSERT_EQ(frame()->viewCount(), ViewIndex::count);
     // Each view is one image of its picture, in the order of the layout.
-    const auto expectPlaced = [&](int32_t view, const LayoutPlace& at, const LayoutPicture& picture) {
-        const Rect& r = frame()->view(view)->viewSize();
-        EXPECT_EQ(r.left, at.left) << view;
-        EXPECT_EQ(r.top, at.top) << view;
-        EXPECT_EQ(r.right - r.left, picture.width) << view;
-        EXPECT_EQ(r.bottom - r.top, picture.imageHeight) << view;
-    };
     for (int32_t row = 0; row < ViewIndex::textDisplay; ++row) {
         expectPlaced(row, AscarellLayout::controls[row].place, AscarellLayout::controls[row].picture);
     }
@@ -166,14 +78,7 @@ TEST_F(AscarellEditorTest, EveryParameterHasExactlyOneControl)
 TEST_F(AscarellEditorTest, ViewsLieApartInsideTheBackground)
 {
     open();
-    for (int32_t i = 0; i < frame()->viewCount(); ++i) {
-        const Rect& a = frame()->view(i)->viewSize();
-        EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= AscarellLayout::width && a.bottom <= AscarellLayout::height)
-            << i;
-        for (int32_t j = i + 1; j < frame()->viewCount(); ++j) {
-            EXPECT_FALSE(overlap(a, frame()->view(j)->viewSize())) << i << " and " << j;
-        }
-    }
+    expectViewsApartInside(AscarellLayout::width, AscarellLayout::height);
 }
 
 TEST_F(AscarellEditorTest, HostAutomationMovesTheKnobAndNamesTheValue)
@@ -215,11 +120,10 @@ TEST_F(AscarellEditorTest, DraggingAKnobSetsTheParameterInsideOneEdit)
     RecordingHost::requests.clear();
     FilmStripKnob* ratio = knobFor(P::ratio);
     const Point from = centreOf(ratio);
-    window()->scriptPointer({{MouseState::primary, from},
-                             {MouseState::primary, {from.x, from.y - 40}},
-                             {MouseState::primary, {from.x, from.y - 100}},
-                             {0, {from.x, from.y - 100}}});
-    window()->queueButtonDown(from);
+    press({{MouseState::primary, from},
+           {MouseState::primary, {from.x, from.y - 40}},
+           {MouseState::primary, {from.x, from.y - 100}},
+           {0, {from.x, from.y - 100}}});
     idle();
 
     EXPECT_FLOAT_EQ(effect->getParameter(P::ratio), 0.7f);
@@ -243,8 +147,7 @@ TEST_F(AscarellEditorTest, TurningRatioToTheTopShowsInfinity)
     // Circular drag: from the top to the lower right end of the scale.
     const Point top{(r.left + r.right) / 2, r.top};
     const Point end{r.right, r.bottom};
-    window()->scriptPointer({{MouseState::primary, top}, {MouseState::primary, end}, {0, end}});
-    window()->queueButtonDown(top);
+    press({{MouseState::primary, top}, {MouseState::primary, end}, {0, end}});
     idle();
     EXPECT_EQ(effect->getParameter(P::ratio), 1.0f);
     EXPECT_EQ(displayText(), "Ratio  :  oo : 1");
@@ -256,8 +159,7 @@ TEST_F(AscarellEditorTest, ControlClickResetsAKnobToTheMiddle)
     open();
     FilmStripKnob* attack = knobFor(P::attack);
     const Point at = centreOf(attack);
-    window()->scriptPointer({{MouseState::primary | MouseState::control, at}, {0, at}});
-    window()->queueButtonDown(at);
+    press({{MouseState::primary | MouseState::control, at}, {0, at}});
     idle();
     EXPECT_EQ(effect->getParameter(P::attack), 0.5f);
     EXPECT_EQ(requestsFor(HostOpcode::automate, P::attack), 1);
@@ -274,8 +176,7 @@ TEST_F(AscarellEditorTest, StripButtonTurnsItsPictureAndNoParameter)
     const Point at = centreOf(strip);
     const uint32_t pixelBefore = window()->presentedPixel(at.x, at.y);
     RecordingHost::requests.clear();
-    window()->scriptPointer({{MouseState::primary, at}, {0, at}});
-    window()->queueButtonDown(at);
+    click(at);
     idle();
     idle();
     EXPECT_EQ(strip->value(), 1.0f);
@@ -291,8 +192,7 @@ TEST_F(AscarellEditorTest, ArcSwitchClickSetsTheReleaseMode)
     open();
     OnOffButton* arc = controlFor<OnOffButton>(P::arc);
     const Point at = centreOf(arc);
-    window()->scriptPointer({{MouseState::primary, at}, {0, at}});
-    window()->queueButtonDown(at);
+    click(at);
     idle();
     EXPECT_EQ(effect->getParameter(P::arc), 0.0f);
     EXPECT_EQ(requestsFor(HostOpcode::automate, P::arc), 1);
@@ -310,8 +210,7 @@ TEST_F(AscarellEditorTest, WheelAndArrowKeysMoveTheKnobUnderThePointer)
     EXPECT_FLOAT_EQ(effect->getParameter(P::knee), 0.6f);
     // Keys go to the focus view or the views from the last added; the knob
     // that was dragged last has the focus.
-    window()->scriptPointer({{MouseState::primary, at}, {0, at}});
-    window()->queueButtonDown(at);
+    click(at);
     idle();
     KeyRecord down{0, VirtualKey::down, KeyModifier::shift};
     EXPECT_EQ(dispatch(EffectOpcode::editorKeyDown, down.character, down.virtualKey), 1);
@@ -346,8 +245,7 @@ TEST_F(AscarellEditorTest, AHostClosingTheEditorDuringADragClosesItAfterwards)
         steps.push_back({MouseState::primary, {from.x, from.y - i}});
     }
     steps.push_back({0, {from.x, from.y - 40}});
-    window()->scriptPointer(steps);
-    window()->queueButtonDown(from);
+    press(steps);
     int closes = 0;
     RecordingHost::onIdle = [&] {
         if (closes++ == 0) {
@@ -376,12 +274,7 @@ TEST(AscarellEditorLifecycle, OpensAndClosesAThousandTimes)
 {
     RecordingHost::clear();
     AscarellEffect effect(&RecordingHost::callback, AscarellChannels::mono);
-    for (int i = 0; i < 1000; ++i) {
-        ASSERT_EQ(effect.dispatch(EffectOpcode::editorOpen, 0, 0, kParentWindow, 0.0f), 1);
-        effect.dispatch(EffectOpcode::editorIdle, 0, 0, nullptr, 0.0f);
-        effect.setParameter(i % P::count, 0.25f);
-        effect.dispatch(EffectOpcode::editorClose, 0, 0, nullptr, 0.0f);
-    }
+    openAndCloseAThousandTimes(effect, P::count);
     EXPECT_EQ(EditorBase::of(effect)->frame(), nullptr);
 }
 
