@@ -2,8 +2,9 @@
 // value reads in units for the host and the editor.
 #include "ascarell3_tables.h"
 
-#include "ascarell_value_types.h"
+#include "ascarell_knee_value.h"
 #include "choice_value.h"
+#include "compressor_value_types.h"
 
 namespace fendwick {
 
@@ -20,29 +21,29 @@ const ParameterRow kAscarell3ParameterRows[] = {
     {"Hi Knee", "", &kAscarellKnee, "Knee  :  "},
     {"Mid Knee", "", &kAscarellKnee, "Knee  :  "},
     {"Lo Knee", "", &kAscarellKnee, "Knee  :  "},
-    {"OutLevel", "dB", &kAscarellGain, ""},
-    {"Hi_Thresh", "dB", &kAscarellThreshold, "Threshold  :  "},
-    {"Hi_Ratio", "", &kAscarellRatio, "Ratio  :  "},
-    {"Hi_Attack", "ms", &kAscarellAttackShown, "Attack  :  "},
-    {"Hi_Release", "ms", &kAscarellRelease, "Release  :  "},
+    {"OutLevel", "dB", &kCompressorGain, ""},
+    {"Hi_Thresh", "dB", &kCompressorThreshold, "Threshold  :  "},
+    {"Hi_Ratio", "", &kCompressorRatio, "Ratio  :  "},
+    {"Hi_Attack", "ms", &kCompressorAttackShown, "Attack  :  "},
+    {"Hi_Release", "ms", &kCompressorRelease, "Release  :  "},
     {"Hi_ARC", "", &kOnOffSwitch, nullptr},
-    {"Hi_In", "dB", &kAscarellGain, ""},
+    {"Hi_In", "dB", &kCompressorGain, ""},
     {"Hi_PW", "", &kOnOffSwitch, nullptr},
     {"Hi_Comp", "", &kOnOffSwitch, nullptr},
-    {"Mid_Thresh", "dB", &kAscarellThreshold, "Threshold  :  "},
-    {"Mid_Ratio", "", &kAscarellRatio, "Ratio  :  "},
-    {"Mid_Attack", "ms", &kAscarellAttackShown, "Attack  :  "},
-    {"Mid_Release", "ms", &kAscarellRelease, "Release  :  "},
+    {"Mid_Thresh", "dB", &kCompressorThreshold, "Threshold  :  "},
+    {"Mid_Ratio", "", &kCompressorRatio, "Ratio  :  "},
+    {"Mid_Attack", "ms", &kCompressorAttackShown, "Attack  :  "},
+    {"Mid_Release", "ms", &kCompressorRelease, "Release  :  "},
     {"Mid_ARC", "", &kOnOffSwitch, nullptr},
-    {"Mid_In", "dB", &kAscarellGain, ""},
+    {"Mid_In", "dB", &kCompressorGain, ""},
     {"Mid_PW", "", &kOnOffSwitch, nullptr},
     {"Mid_Comp", "", &kOnOffSwitch, nullptr},
-    {"Lo_Thresh", "dB", &kAscarellThreshold, "Threshold  :  "},
-    {"Lo_Ratio", "", &kAscarellRatio, "Ratio  :  "},
-    {"Lo_Attack", "ms", &kAscarellAttackShown, "Attack  :  "},
-    {"Lo_Release", "ms", &kAscarellRelease, "Release  :  "},
+    {"Lo_Thresh", "dB", &kCompressorThreshold, "Threshold  :  "},
+    {"Lo_Ratio", "", &kCompressorRatio, "Ratio  :  "},
+    {"Lo_Attack", "ms", &kCompressorAttackShown, "Attack  :  "},
+    {"Lo_Release", "ms", &kCompressorRelease, "Release  :  "},
     {"Lo_ARC", "", &kOnOffSwitch, nullptr},
-    {"Lo_In", "dB", &kAscarellGain, ""},
+    {"Lo_In", "dB", &kCompressorGain, ""},
     {"Lo_PW", "", &kOnOffSwitch, nullptr},
     {"Lo_Comp", "", &kOnOffSwitch, nullptr},
 };

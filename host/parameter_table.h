@@ -15,7 +15,7 @@ using ParameterText = void (*)(float x, char* text, size_t capacity);
 // The host and the editor read a value through the same value type, so the
 // host's display text is the number the editor shows.
 struct ParameterRow {
-    const char* name;        // written whole, up to 11 characters
+    const char* name;        // written whole, up to 15 characters
     const char* label;       // the unit the host shows beside the display text
     const ValueType* value;  // null: the host reads the normalized value
     const char* caption;     // the editor's words before the value; null for a
