@@ -75,6 +75,7 @@ void EditorBase::idle()
         return;
     }
     showRecordedChanges();
+    showDisplayValues();
     if (redrawPending.exchange(false, std::memory_order_relaxed) && frameWindow) {
         frameWindow->setDirty(true);
     }
@@ -130,6 +131,28 @@ void EditorBase::setParameter(int32_t index, float)
     showRecordedChanges();
     for (int32_t k = 0; k < count && frameWindow; ++k) {
         showParameter(moved[k], parameterValue(moved[k]));
+    }
+}
+
+void EditorBase::displayValueChanged(int32_t index)
+{
+    if (index >= 0 && index < kDisplayValueLimit) {
+        // Release: the idle that sees the bit also sees the reading stored before it.
+        displayPending.fetch_or(uint64_t{1} << index, std::memory_order_release);
+    }
+}
+
+float EditorBase::meterReading(int32_t index) const { return effect->getDisplayValue(index); }
+
+// An idle while closed drops what came: a frame being built draws every
+// meter afresh.
+void EditorBase::showDisplayValues()
+{
+    uint64_t due = displayPending.exchange(0, std::memory_order_acquire);
+    for (int32_t index = 0; due != 0 && frameWindow; ++index, due >>= 1) {
+        if ((due & 1u) != 0) {
+            showDisplayValue(index);
+        }
     }
 }
 

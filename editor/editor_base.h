@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor_link.h"
+#include "meter_source.h"
 #include "plugin_editor.h"
 
 #include <atomic>
@@ -20,10 +21,12 @@ class Frame;
 // thread, the editor's thread; setParameter and redraw may come from any
 // thread and never touch the frame off the editor's thread: they record what
 // changed, lock-free, and idle shows it.
-class EditorBase : public PluginEditor, public EditorLink {
+class EditorBase : public PluginEditor, public EditorLink, public MeterSource {
 public:
     // The most parameters an editor follows, one bit each in the change words.
     static constexpr int32_t kParameterLimit = 64;
+    // Display values are followed up to this index, one bit each.
+    static constexpr int32_t kDisplayValueLimit = 64;
 
     // Reads the plug-in's parameter values, so the plug-in must be fully
     // set up when its editor is made.
@@ -54,6 +57,11 @@ public:
     // Follows a change of the plug-in's parameter, which the plug-in has
     // already stored; the stored value is shown, not the one passed.
     void setParameter(int32_t index, float value) final;
+    // Notes that a display value has a new reading; idle shows it. Lock-free,
+    // for the audio thread.
+    void displayValueChanged(int32_t index) final;
+    // The effect's latest reading of a display value, for meter views.
+    float meterReading(int32_t index) const override;
     // Marks the whole editor for drawing at the next idle.
     void redraw();
 
@@ -77,6 +85,11 @@ protected:
     // Shows one parameter's value in the controls; called on the editor's
     // thread only, while the frame exists.
     virtual void showParameter(int32_t index, float value) = 0;
+    // Shows a display value's new reading (redraws its meter); called from
+    // idle on the editor's thread only, while the frame exists, in ascending
+    // index order after the parameter changes. Editors without meters keep
+    // the base, which shows nothing.
+    virtual void showDisplayValue(int32_t /*index*/) {}
     // The parameter the plug-in may move along when `index` changes (a
     // crossover point pushing the other), or -1; it is read back and shown
     // right after `index`.
@@ -102,6 +115,7 @@ private:
     // oldest first; answers how many.
     int32_t takeRecordedChanges(int32_t* order);
     void showRecordedChanges();
+    void showDisplayValues();
 
     // The thread that opened the editor, empty while closed.
     std::atomic<std::thread::id> editorThread{};
@@ -117,10 +131,13 @@ private:
     std::atomic<uint32_t> recordedAt[kParameterLimit];
     std::atomic<uint32_t> recordCount{0};
     std::atomic<bool> redrawPending{false};
+    // One bit per display value with a reading not yet shown.
+    std::atomic<uint64_t> displayPending{0};
 
     static_assert(std::atomic<std::thread::id>::is_always_lock_free, "the automation thread must not wait");
     static_assert(std::atomic<float>::is_always_lock_free, "the automation thread must not wait");
     static_assert(std::atomic<uint32_t>::is_always_lock_free, "the automation thread must not wait");
+    static_assert(std::atomic<uint64_t>::is_always_lock_free, "the audio thread must not wait");
 };
 
 }  // namespace fendwick

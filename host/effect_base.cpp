@@ -131,6 +131,19 @@ EffectBase* EffectBase::fromRecord(EffectRecord* effect)
     return effect != nullptr ? static_cast<EffectBase*>(effect->object) : nullptr;
 }
 
+void EffectBase::setDisplayValue(int32_t index, float value)
+{
+    if (!displayValues.contains(index)) {
+        return;
+    }
+    displayValues.store(index, value);
+    if (editor != nullptr) {
+        editor->displayValueChanged(index);
+    }
+}
+
+float EffectBase::getDisplayValue(int32_t index) const { return displayValues.load(index); }
+
 void EffectBase::setEditor(PluginEditor* newEditor)
 {
     editor = newEditor;

@@ -3,6 +3,7 @@
 // host request with a default that the plug-ins override where they differ.
 #pragma once
 
+#include "display_values.h"
 #include "parameter_table.h"
 #include "plugin_identity.h"
 #include "program_bank.h"
@@ -35,6 +36,12 @@ public:
     EffectBase(HostCallback hostCallback, const PluginIdentity& identityRow, ParameterTable table,
                ProgramBank factoryPrograms);
     virtual ~EffectBase();
+    // Display values (meters): the processing publishes a reading, which the
+    // editor is told of at once and draws at its next idle; any thread reads
+    // it back. Indexes outside the family's run (displayValues) are ignored
+    // and read as 0.
+    virtual void setDisplayValue(int32_t index, float value);
+    virtual float getDisplayValue(int32_t index) const;
 
     EffectBase(const EffectBase&) = delete;
     EffectBase& operator=(const EffectBase&) = delete;
@@ -231,6 +238,7 @@ protected:
 
     float sampleRate = 44100.0f;
     PluginEditor* editor = nullptr;
+    DisplayValues displayValues;  // none unless the family covers a run
     HostCallback hostCallback;
     int32_t numPrograms;
     int32_t numParams;

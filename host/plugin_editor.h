@@ -10,7 +10,8 @@ namespace fendwick {
 
 // Implemented by the editor base; the effect owns its editor and deletes it.
 // The editor requests come on the host's user-interface thread;
-// setParameter may come from any thread.
+// setParameter may come from any thread, displayValueChanged from the audio
+// thread.
 class PluginEditor {
 public:
     virtual ~PluginEditor() = default;
@@ -25,6 +26,9 @@ public:
     virtual int32_t setKnobMode(int32_t mode) = 0;
     // Follows a change of a parameter that the effect has already stored.
     virtual void setParameter(int32_t index, float value) = 0;
+    // A new reading of a display value (a meter) is there to show. Comes on
+    // the audio thread: it only notes the index, it never draws or waits.
+    virtual void displayValueChanged(int32_t index) = 0;
 };
 
 }  // namespace fendwick

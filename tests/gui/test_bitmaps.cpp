@@ -56,6 +56,7 @@ std::vector<Picture> makePictures()
     odd.entry = EmbeddedBitmap{unknownFormat, 2, 2, 16, nullptr, nullptr};
     all.push_back(odd);
     all.push_back(rgbPicture(twoWaySwitchStrip, 100, 20, [](int32_t, int32_t y) { return switchPixel(y / 10); }));
+    all.push_back(rgbPicture(meterPicture, 13, 82, [](int32_t, int32_t) { return meterPixel; }));
     return all;
 }
 

@@ -40,6 +40,10 @@ constexpr int32_t unknownFormat = 106;
 // A two-image switch strip, 100 x 10 per image; image k is switchPixel(k).
 constexpr int32_t twoWaySwitchStrip = 107;
 
+// A 13 x 82 meter picture in one colour.
+constexpr int32_t meterPicture = 108;
+constexpr uint32_t meterPixel = 0x203040u;
+
 // A second table, as another product line's: its `background` is 60 x 40 and
 // pixel (x, y) is otherBackgroundPixel(x, y); it carries no other id.
 const ArtworkTable& otherArtwork();
