@@ -1,19 +1,9 @@
-// Coefficients of the level detector, worked out in double precision.
+// The level detector's setters, on the coefficient formulas every line shares.
 #include "envelope_detector.h"
 
-#include <cmath>
+#include "envelope_coefficients.h"
 
 namespace fendwick {
-
-namespace {
-
-// The per-sample factor that halves a level in the given number of samples.
-float halfLifeFactor(double samples)
-{
-    return static_cast<float>(std::pow(0.5, 1.0 / samples));
-}
-
-}  // namespace
 
 void EnvelopeDetector::setSampleRate(float rateHz)
 {
@@ -24,25 +14,19 @@ void EnvelopeDetector::setSampleRate(float rateHz)
 
 void EnvelopeDetector::setAttack(float x)
 {
-    attackUnitsCount = static_cast<int32_t>(std::pow(static_cast<double>(x), 2.0) * 1492.0 + 8.0);
+    attackUnitsCount = attackUnitsFor(x);
     recomputeAttack();
 }
 
 void EnvelopeDetector::setRelease(float x)
 {
-    releaseTimeMs = static_cast<int32_t>(std::pow(static_cast<double>(x), 2.0) * 495.0 + 5.0);
+    releaseTimeMs = releaseMsFor(x);
     recomputeRelease();
 }
 
-// After attackUnits x 0.05 ms a step in the input has closed 60 % of the gap.
 void EnvelopeDetector::recomputeAttack()
 {
-    if (attackUnitsCount < 1) {
-        attackCoef = 0.0f;
-        return;
-    }
-    attackCoef = static_cast<float>(
-        std::pow(0.4, 1.0 / (attackUnitsCount * static_cast<double>(sampleRate) * 0.00005)));
+    attackCoef = attackFactor(attackUnitsCount, sampleRate);
 }
 
 void EnvelopeDetector::recomputeRelease()

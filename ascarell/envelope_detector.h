@@ -2,8 +2,8 @@
 // release, and knee shaping of the detected level.
 #pragma once
 
+#include "envelope_follower.h"
 #include "knee_curve.h"
-#include "sample_guards.h"
 
 #include <cstdint>
 
@@ -43,12 +43,12 @@ public:
         e.lastMagnitude = a;
         float c;
         if (!k.automaticRelease) {
-            e.env1 = flushToZero(a >= e.env1 ? a + (e.env1 - a) * k.attackCoef : e.env1 * k.releaseCoef);
+            e.env1 = followEnvelope(e.env1, a, k.attackCoef, k.releaseCoef);
             e.env2 = 0.0f;
             c = e.env1;
         } else {
-            e.env1 = flushToZero(a >= e.env1 ? a + (e.env1 - a) * k.attackCoef : e.env1 * k.fastReleaseCoef);
-            e.env2 = flushToZero(a >= e.env2 ? a + (e.env2 - a) * k.attackCoef : e.env2 * k.slowReleaseCoef);
+            e.env1 = followEnvelope(e.env1, a, k.attackCoef, k.fastReleaseCoef);
+            e.env2 = followEnvelope(e.env2, a, k.attackCoef, k.slowReleaseCoef);
             c = (e.env1 + e.env2) * 0.5f;
         }
         applyKnee(c, k.knee);
