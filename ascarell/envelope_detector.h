@@ -2,8 +2,9 @@
 // release, and knee shaping of the detected level.
 #pragma once
 
+#include "envelope_follower.h"
+#include "envelope_timing.h"
 #include "knee_curve.h"
-#include "sample_guards.h"
 
 #include <cstdint>
 
@@ -43,12 +44,12 @@ public:
         e.lastMagnitude = a;
         float c;
         if (!k.automaticRelease) {
-            e.env1 = flushToZero(a >= e.env1 ? a + (e.env1 - a) * k.attackCoef : e.env1 * k.releaseCoef);
+            e.env1 = followEnvelope(e.env1, a, k.attackCoef, k.releaseCoef);
             e.env2 = 0.0f;
             c = e.env1;
         } else {
-            e.env1 = flushToZero(a >= e.env1 ? a + (e.env1 - a) * k.attackCoef : e.env1 * k.fastReleaseCoef);
-            e.env2 = flushToZero(a >= e.env2 ? a + (e.env2 - a) * k.attackCoef : e.env2 * k.slowReleaseCoef);
+            e.env1 = followEnvelope(e.env1, a, k.attackCoef, k.fastReleaseCoef);
+            e.env2 = followEnvelope(e.env2, a, k.attackCoef, k.slowReleaseCoef);
             c = (e.env1 + e.env2) * 0.5f;
         }
         applyKnee(c, k.knee);
@@ -57,39 +58,30 @@ public:
 
     Coefficients coefficients() const
     {
-        return {attackCoef, releaseCoef, fastReleaseCoef, slowReleaseCoef, knee, arc >= 0.5f};
+        return {timing.attack(), timing.release(), timing.fastRelease(), timing.slowRelease(), knee, arc >= 0.5f};
     }
 
-    void setSampleRate(float rateHz);
-    void setAttack(float x);
-    void setRelease(float x);
+    void setSampleRate(float rateHz) { timing.setSampleRate(rateHz); }
+    void setAttack(float x) { timing.setAttack(x); }
+    void setRelease(float x) { timing.setRelease(x); }
     void setKnee(float value) { knee = value; }
     void setReleaseMode(float value) { arc = value; }
     void reset() { envelope = Envelope{}; }
 
     const Envelope& state() const { return envelope; }
     void setState(const Envelope& e) { envelope = e; }
-    int32_t attackUnits() const { return attackUnitsCount; }
-    int32_t releaseMs() const { return releaseTimeMs; }
-    float attackCoefficient() const { return attackCoef; }
-    float releaseCoefficient() const { return releaseCoef; }
-    float fastReleaseCoefficient() const { return fastReleaseCoef; }
-    float slowReleaseCoefficient() const { return slowReleaseCoef; }
+    int32_t attackUnits() const { return timing.attackUnits(); }
+    int32_t releaseMs() const { return timing.releaseMs(); }
+    float attackCoefficient() const { return timing.attack(); }
+    float releaseCoefficient() const { return timing.release(); }
+    float fastReleaseCoefficient() const { return timing.fastRelease(); }
+    float slowReleaseCoefficient() const { return timing.slowRelease(); }
 
 private:
-    void recomputeAttack();
-    void recomputeRelease();
-
     Envelope envelope;
-    float sampleRate = 44100.0f;
-    float releaseCoef = 0.0f;
-    float attackCoef = 0.0f;
+    EnvelopeTiming timing;
     float knee = 0.0f;
-    int32_t attackUnitsCount = 20;  // units of 0.05 ms
-    int32_t releaseTimeMs = 75;
-    float fastReleaseCoef = 0.0f;   // 10 ms half-life
-    float slowReleaseCoef = 0.0f;   // 100 ms half-life
-    float arc = 1.0f;               // below 0.5 manual release, else automatic
+    float arc = 1.0f;  // below 0.5 manual release, else automatic
 };
 
 }  // namespace fendwick

@@ -2,7 +2,7 @@
 // of frames lane by lane: one definition for the scalar and vector loops.
 #pragma once
 
-#include "sample_guards.h"
+#include "compressor_gain.h"
 
 #include <cstdint>
 
@@ -34,10 +34,8 @@ struct GainOutput {
             m = e[0] >= e[1] ? e[0] : e[1];
             deciding = e[0] < threshold ? e[1] : e[0];
         }
-        Floats g = threshold / m;
-        flushToZeroInPlace<Bits>(g);
-        Floats blended = g + (1.0f - g) * blend;
-        flushToZeroInPlace<Bits>(blended);
+        Floats blended;
+        gainAboveThreshold<Bits>(threshold, blend, m, blended);
         gain = deciding < threshold ? 1.0f : blended;
     }
 

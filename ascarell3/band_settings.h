@@ -1,6 +1,8 @@
 // One band's settings of the three-band compressor, as its setters leave them.
 #pragma once
 
+#include "ratio_slope.h"
+
 namespace fendwick {
 
 // Written by the parameter setters on the host's or the editor's thread,
@@ -20,9 +22,5 @@ struct BandSettings {
     float kneeParam = 0.0f;
     float arcParam = 0.0f;
 };
-
-// The slope from T to T^x at full scale, with T^x taken in double: x = 0
-// gives exactly 1 and x = 1 exactly 0.
-float ratioSlope(float threshold, float ratioParam);
 
 }  // namespace fendwick

@@ -1,41 +1,35 @@
-// Coefficients of the level detector, worked out in double precision.
-#include "envelope_detector.h"
+// Detector factors, worked out in double precision and stored as float.
+#include "envelope_timing.h"
 
 #include <cmath>
 
 namespace fendwick {
 
-namespace {
-
-// The per-sample factor that halves a level in the given number of samples.
 float halfLifeFactor(double samples)
 {
     return static_cast<float>(std::pow(0.5, 1.0 / samples));
 }
 
-}  // namespace
-
-void EnvelopeDetector::setSampleRate(float rateHz)
+void EnvelopeTiming::setSampleRate(float rateHz)
 {
     sampleRate = rateHz;
     recomputeAttack();
     recomputeRelease();
 }
 
-void EnvelopeDetector::setAttack(float x)
+void EnvelopeTiming::setAttack(float x)
 {
     attackUnitsCount = static_cast<int32_t>(std::pow(static_cast<double>(x), 2.0) * 1492.0 + 8.0);
     recomputeAttack();
 }
 
-void EnvelopeDetector::setRelease(float x)
+void EnvelopeTiming::setRelease(float x)
 {
     releaseTimeMs = static_cast<int32_t>(std::pow(static_cast<double>(x), 2.0) * 495.0 + 5.0);
     recomputeRelease();
 }
 
-// After attackUnits x 0.05 ms a step in the input has closed 60 % of the gap.
-void EnvelopeDetector::recomputeAttack()
+void EnvelopeTiming::recomputeAttack()
 {
     if (attackUnitsCount < 1) {
         attackCoef = 0.0f;
@@ -45,7 +39,7 @@ void EnvelopeDetector::recomputeAttack()
         std::pow(0.4, 1.0 / (attackUnitsCount * static_cast<double>(sampleRate) * 0.00005)));
 }
 
-void EnvelopeDetector::recomputeRelease()
+void EnvelopeTiming::recomputeRelease()
 {
     const double rateHz = sampleRate;
     releaseCoef = halfLifeFactor(releaseTimeMs * rateHz * 0.001);

@@ -1,4 +1,4 @@
-// The clean compressor's threshold in linear amplitude from its setting.
+// The compressors' threshold in linear amplitude from its setting.
 #pragma once
 
 namespace fendwick {

@@ -1,5 +1,5 @@
-// The ratio slope of a band from its threshold and ratio setting.
-#include "band_settings.h"
+// The ratio slope of a compressor from its threshold and ratio setting.
+#include "ratio_slope.h"
 
 #include <cmath>
 

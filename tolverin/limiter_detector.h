@@ -1,0 +1,61 @@
+// The peak limiter's level detector of one channel: three held peaks.
+#pragma once
+
+#include "sample_guards.h"
+
+#include <cstdint>
+
+namespace fendwick {
+
+// Three peak followers take every rise of the magnitude at once, hold it for
+// 21 samples, then fall with a 100 ms, a 1 s and a 10 ms half-life; the level
+// is their weighted sum, 0.9 of it from full scale up so that sums up to
+// about 1.078 stay below the limiter's threshold. set sample rate runs on any
+// thread, step on the audio thread; reset clears the peaks and ends every
+// hold, keeping the factors. Made at 44100 Hz with its factors computed.
+class LimiterDetector {
+public:
+    static constexpr int32_t kHoldSamples = 21;
+
+    LimiterDetector();
+
+    float step(float x)
+    {
+        const float a = x < 0.0f ? -x : x;
+        follow(peaks[0], a);
+        follow(peaks[1], a);
+        follow(peaks[2], a);
+        const float s = flushToZero(0.1f * peaks[2].level + 0.4f * peaks[1].level + 0.5f * peaks[0].level);
+        return s >= 1.0f ? 0.9f * s : s;
+    }
+
+    void setSampleRate(float rateHz);
+    void reset();
+
+    // The peaks of 100 ms, 1 s and 10 ms half-life.
+    float peak(int index) const { return peaks[index].level; }
+
+private:
+    struct HeldPeak {
+        float level;
+        int32_t held;  // samples the level has been held; from kHoldSamples on it falls
+        float fall;    // per-sample factor of the half-life
+    };
+
+    // The fall is the last else branch, so a NaN magnitude never enters a peak.
+    static void follow(HeldPeak& p, float a)
+    {
+        if (a >= p.level) {
+            p.level = a;
+            p.held = 0;
+        } else if (p.held < kHoldSamples) {
+            ++p.held;
+        } else {
+            p.level = flushToZero(p.level * p.fall);
+        }
+    }
+
+    HeldPeak peaks[3];
+};
+
+}  // namespace fendwick
