@@ -58,10 +58,11 @@ void CrossoverLowpass::recompute()
     const double c = std::cos(w);
     const double alpha = std::sin(w) * 0.5;  // a resonance Q of 1
     const double k = 1.0 / (1.0 + alpha);
-    b0 = static_cast<float>(k * (1.0 - c) * 0.5);
-    b1 = static_cast<float>(k * (1.0 - c));
-    a1 = static_cast<float>(k * (-2.0 * c));
-    a2 = static_cast<float>(k * (1.0 - alpha));
+    SymmetricBiquad::Coefficients& made = section.coefficients;
+    made.b0 = static_cast<float>(k * (1.0 - c) * 0.5);
+    made.b1 = static_cast<float>(k * (1.0 - c));
+    made.a1 = static_cast<float>(k * (-2.0 * c));
+    made.a2 = static_cast<float>(k * (1.0 - alpha));
 }
 
 }  // namespace fendwick

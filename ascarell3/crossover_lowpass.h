@@ -1,7 +1,7 @@
 // One second-order low-pass section of the three-band crossover.
 #pragma once
 
-#include "sample_guards.h"
+#include "symmetric_biquad.h"
 
 namespace fendwick {
 
@@ -16,45 +16,22 @@ namespace fendwick {
 // until the first set of the cutoff or the sample rate.
 class CrossoverLowpass {
 public:
-    // What a frame loop reads once per block.
-    struct Coefficients {
-        float b0;  // b2 equals it
-        float b1;
-        float a1;
-        float a2;
-    };
-
-    // What a frame loop carries from sample to sample.
-    struct History {
-        float x1 = 0.0f;  // previous input
-        float x2 = 0.0f;  // input two samples back
-        float y1 = 0.0f;  // previous output
-        float y2 = 0.0f;  // output two samples back
-    };
+    using Coefficients = SymmetricBiquad::Coefficients;
+    using History = SymmetricBiquad::History;
 
     // The cutoff the normalized setting x stands for, as the texts show it.
     static float cutoffHzFor(float x);
 
     void setSampleRate(float rateHz);
     void setCutoff(float x);
-    void reset() { history = History{}; }
+    void reset() { section.clearHistory(); }
 
-    float step(float x)
-    {
-        History& h = history;
-        // b0 serves the input two samples back as well: b2 equals b0.
-        const float y = flushToZero(b1 * h.x1 + b0 * (x + h.x2) - a1 * h.y1 - a2 * h.y2);
-        h.x2 = h.x1;
-        h.x1 = x;
-        h.y2 = h.y1;
-        h.y1 = y;
-        return y;
-    }
+    float step(float x) { return section.step(x); }
 
     float cutoffHz() const { return cutoff; }
-    Coefficients coefficients() const { return {b0, b1, a1, a2}; }
-    const History& state() const { return history; }
-    void setState(const History& h) { history = h; }
+    const Coefficients& coefficients() const { return section.coefficients; }
+    const History& state() const { return section.history; }
+    void setState(const History& h) { section.history = h; }
 
 private:
     void recompute();
@@ -62,11 +39,7 @@ private:
     float shape = 0.0f;  // the normalized setting to the fourth power
     float cutoff = 50.0f;  // Hz, as set; the filter clamps it below half the rate
     float sampleRate = 44100.0f;
-    float b0 = 0.0f;
-    float b1 = 0.0f;
-    float a1 = 0.0f;
-    float a2 = 0.0f;
-    History history;
+    SymmetricBiquad section;
 };
 
 }  // namespace fendwick

@@ -27,10 +27,10 @@ void LoCutFilter::setSampleRate(float rateHz)
     const float alpha = 0.5f * s;  // a resonance Q of 1
     const float n = 1.0f / (1.0f + alpha);
     const float m = (1.0f + co) * n;
-    section.b0 = 0.5f * m;
-    section.b1 = -m;
-    section.a1 = -2.0f * co * n;
-    section.a2 = (1.0f - alpha) * n;
+    section.coefficients.b0 = 0.5f * m;
+    section.coefficients.b1 = -m;
+    section.coefficients.a1 = -2.0f * co * n;
+    section.coefficients.a2 = (1.0f - alpha) * n;
     cleared = false;
 }
 
