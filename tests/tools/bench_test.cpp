@@ -49,6 +49,21 @@ TEST(Bench, TimesOursAgainstTheFirstOrANamedBaseline)
     expectRow(named.out, "Ascarell", false);
 }
 
+TEST(Bench, TimesOnePlugInOnSeveralProgramsByNumberOrName)
+{
+    SKIP_UNLESS_FILE(test::ourPlugin("ascarell"));
+    const std::vector<std::string> arguments = {"bench", "ascarell@0", "ascarell@Drum", "--baseline", "ascarell@Drum",
+                                                "--seconds", "0.2", "--rounds", "1", "--plugin-dir", BUILD_PLUGIN_DIR};
+    const ToolRun run = runTool(arguments);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    expectRow(run.out, "Ascarell @9", true);
+    expectRow(run.out, "Ascarell @0", false);
+
+    const ToolRun unknown = runTool({"bench", "ascarell@Loudest", "--plugin-dir", BUILD_PLUGIN_DIR});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_NE(unknown.err.find("\"Drum\""), std::string::npos) << "the valid programs are listed: " << unknown.err;
+}
+
 TEST(Bench, WithoutPluginsTakesTheFolderSkippingWhatWillNotLoad)
 {
     const test::ScratchFolder folder("bench_folder");

@@ -33,6 +33,16 @@ std::vector<std::string> usableOnes(const std::vector<std::string>& found)
     return usable;
 }
 
+// PLUGIN or PLUGIN@PROGRAM, the program by number or name.
+BenchEntry benchEntry(const std::string& operand, const std::string& pluginDir)
+{
+    const size_t at = operand.rfind('@');
+    if (at == std::string::npos || at == 0 || at + 1 == operand.size()) {
+        return {resolvePluginPath(operand, pluginDir), ""};
+    }
+    return {resolvePluginPath(operand.substr(0, at), pluginDir), operand.substr(at + 1)};
+}
+
 }  // namespace
 
 int runBench(const std::vector<std::string>& arguments)
@@ -50,27 +60,31 @@ int runBench(const std::vector<std::string>& arguments)
     settings.rounds = static_cast<int>(line.integer("rounds", settings.rounds, 1, 1000));
     const std::string pluginDir = line.value("plugin-dir").value_or("");
 
-    std::vector<std::string> paths;
+    std::vector<BenchEntry> entries;
     for (const std::string& operand : line.operands()) {
-        paths.push_back(resolvePluginPath(operand, pluginDir));
+        entries.push_back(benchEntry(operand, pluginDir));
     }
-    if (paths.empty()) {
+    if (entries.empty()) {
         std::vector<std::string> found = listPluginFiles(pluginDirectory(pluginDir));
         for (const std::string& peer : installedPeerPlugins()) {
             found.push_back(peer);
         }
-        paths = usableOnes(found);
-        if (paths.empty()) {
+        for (const std::string& path : usableOnes(found)) {
+            entries.push_back({path, ""});
+        }
+        if (entries.empty()) {
             throw ToolError("no plug-ins to time in " + pluginDirectory(pluginDir) + " or /usr/lib/vst");
         }
     }
     size_t baseline = 0;
     if (const std::optional<std::string> named = line.value("baseline")) {
-        const std::string path = resolvePluginPath(*named, pluginDir);
-        const auto found = std::find(paths.begin(), paths.end(), path);
-        baseline = static_cast<size_t>(found - paths.begin());
-        if (found == paths.end()) {
-            paths.push_back(path);
+        const BenchEntry wanted = benchEntry(*named, pluginDir);
+        const auto found = std::find_if(entries.begin(), entries.end(), [&](const BenchEntry& e) {
+            return e.path == wanted.path && e.program == wanted.program;
+        });
+        baseline = static_cast<size_t>(found - entries.begin());
+        if (found == entries.end()) {
+            entries.push_back(wanted);
         }
     }
 
@@ -78,7 +92,7 @@ int runBench(const std::vector<std::string>& arguments)
               << " s of noise under a 2 Hz envelope at " << formatShortest(settings.sampleRateHz) << " Hz, blocks of "
               << settings.blockSize << " frames; median of " << settings.rounds
               << " rounds, the plug-ins taking turns\n";
-    const std::vector<BenchResult> results = runBench(paths, baseline, settings);
+    const std::vector<BenchResult> results = runBench(entries, baseline, settings);
 
     TextTable table({"plug-in", "ns/frame", "spread", "realtime", "create ms", "vs baseline"},
                     {TextTable::Align::left, TextTable::Align::right, TextTable::Align::right,

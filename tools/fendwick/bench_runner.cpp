@@ -1,6 +1,8 @@
 // Interleaved timing of plug-ins.
 #include "bench_runner.h"
 
+#include "plugin_settings.h"
+
 #include "benchmark_signal.h"
 #include "hosted_plugin.h"
 #include "hosting_error.h"
@@ -29,6 +31,7 @@ double median(std::vector<double> values)
 struct Contestant {
     std::unique_ptr<PluginLibrary> library;
     std::string label;
+    int program = -1;  // none chosen
     int outputs = 0;
     std::vector<double> passNs;
     std::vector<double> creationNs;
@@ -73,20 +76,24 @@ double timeReplacingPass(EffectRecord& effect, AudioBuffer& input, AudioBuffer& 
     return std::chrono::duration<double, std::nano>(Clock::now() - start).count();
 }
 
-std::vector<BenchResult> runBench(const std::vector<std::string>& paths, size_t baselineIndex,
+std::vector<BenchResult> runBench(const std::vector<BenchEntry>& entries, size_t baselineIndex,
                                   const BenchSettings& settings)
 {
     std::vector<Contestant> contestants;
     int channels = 1;
-    for (const std::string& path : paths) {
+    for (const BenchEntry& entry : entries) {
         Contestant contestant;
-        contestant.library = std::make_unique<PluginLibrary>(path);
+        contestant.library = std::make_unique<PluginLibrary>(entry.path);
         HostedPlugin probe(*contestant.library);
         if (!probe.canReplace()) {
-            throw HostingError(path + ": the plug-in has no replacing process to time");
+            throw HostingError(entry.path + ": the plug-in has no replacing process to time");
         }
         const std::string name = probe.effectName();
-        contestant.label = name.empty() ? pluginNameOfPath(path) : name;
+        contestant.label = name.empty() ? pluginNameOfPath(entry.path) : name;
+        if (!entry.program.empty()) {
+            contestant.program = findProgram(probe, entry.program);
+            contestant.label += " @" + std::to_string(contestant.program);
+        }
         contestant.outputs = probe.numOutputs();
         channels = std::max(channels, probe.numInputs());
         contestants.push_back(std::move(contestant));
@@ -101,6 +108,9 @@ std::vector<BenchResult> runBench(const std::vector<std::string>& paths, size_t 
             HostedPlugin plugin(*contestant.library);
             contestant.creationNs.push_back(std::chrono::duration<double, std::nano>(Clock::now() - created).count());
             plugin.prepare(static_cast<float>(settings.sampleRateHz), settings.blockSize);
+            if (contestant.program >= 0) {
+                plugin.setProgram(contestant.program);
+            }
             AudioBuffer blockOutput(contestant.outputs, static_cast<size_t>(settings.blockSize));
             warmUp(plugin.record(), signal, blockOutput, settings.blockSize);
             contestant.passNs.push_back(timeReplacingPass(plugin.record(), signal, blockOutput, settings.blockSize));
@@ -112,7 +122,7 @@ std::vector<BenchResult> runBench(const std::vector<std::string>& paths, size_t 
         const Contestant& contestant = contestants[i];
         BenchResult result;
         result.label = contestant.label;
-        result.path = paths[i];
+        result.path = entries[i].path;
         const double pass = median(contestant.passNs);
         const auto [fastest, slowest] = std::minmax_element(contestant.passNs.begin(), contestant.passNs.end());
         result.nsPerFrame = pass / frames;

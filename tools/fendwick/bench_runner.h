@@ -16,6 +16,13 @@ struct BenchSettings {
     int rounds = 5;
 };
 
+// A plug-in to time: its library and the program it runs, by number or
+// name (empty: the one it starts with).
+struct BenchEntry {
+    std::string path;
+    std::string program;
+};
+
 // One plug-in's figures, medians over the rounds.
 struct BenchResult {
     std::string label;
@@ -35,11 +42,12 @@ struct BenchResult {
 // the plug-in's own time.
 double timeReplacingPass(EffectRecord& effect, AudioBuffer& input, AudioBuffer& blockOutput, int blockSize);
 
-// Loads every plug-in first (a failure throws `HostingError`), then runs
+// Loads every plug-in first (a failure throws `HostingError`, an unknown
+// program `ToolError`), then runs
 // `rounds` rounds; in each round every plug-in in turn gets a fresh instance
 // (its creation timed), the host sequence and one timed pass. The turn order
 // rotates from round to round so that no plug-in always goes first.
-std::vector<BenchResult> runBench(const std::vector<std::string>& paths, size_t baselineIndex,
+std::vector<BenchResult> runBench(const std::vector<BenchEntry>& entries, size_t baselineIndex,
                                   const BenchSettings& settings);
 
 }  // namespace fendwick

@@ -68,7 +68,7 @@ std::optional<std::string> commandUsageText(const std::string& command)
                "--mix; a mono file feeds every input of a plug-in with more.\n";
     }
     if (command == "bench") {
-        return "usage: fendwick bench [PLUGIN ...] [options]\n"
+        return "usage: fendwick bench [PLUGIN[@PROGRAM] ...] [options]\n"
                "\n"
                "Times the replacing process of each plug-in on the same signal\n"
                "(white noise under a 2 Hz envelope peaking near -3 dBFS), all\n"
@@ -77,7 +77,9 @@ std::optional<std::string> commandUsageText(const std::string& command)
                "frame, realtime factor, instance creation time, and the ratio to\n"
                "the baseline. Without PLUGIN: every plug-in of ours, then the\n"
                "peers installed under /usr/lib/vst (ZamCompX2, ZaMultiCompX2,\n"
-               "LSP Compressor Stereo).\n"
+               "LSP Compressor Stereo). PLUGIN@PROGRAM times a plug-in on one\n"
+               "of its programs, by number or name (ascarell3@11); the same\n"
+               "plug-in may come several times with different programs.\n"
                "\n"
                "  --rate R          sample rate in Hz (default 44100)\n"
                "  --block N         frames per process call (default 512)\n"
