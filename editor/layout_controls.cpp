@@ -4,6 +4,7 @@
 #include "bitmap.h"
 #include "film_strip_knob.h"
 #include "frame.h"
+#include "multi_position_switch.h"
 #include "on_off_button.h"
 #include "param_text_display.h"
 
@@ -25,10 +26,16 @@ Control* addLayoutControl(Frame& frame, ControlListener* listener, const Artwork
     const LayoutPlace& at = row.place;
     const Rect size{at.left, at.top, at.left + bitmap->width(), at.top + imageHeight};
     Control* control = nullptr;
-    if (row.kind == LayoutControlKind::knob) {
+    switch (row.kind) {
+    case LayoutControlKind::knob:
         control = new FilmStripKnob(size, listener, row.tag, images, imageHeight, bitmap, Point{});
-    } else {
+        break;
+    case LayoutControlKind::button:
         control = new OnOffButton(size, listener, row.tag, imageHeight, bitmap, Point{});
+        break;
+    case LayoutControlKind::positions:
+        control = new MultiPositionSwitch(size, listener, row.tag, images, imageHeight, images, bitmap, Point{});
+        break;
     }
     bitmap->release();
     control->setValue(value);

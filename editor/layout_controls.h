@@ -15,7 +15,8 @@ class Frame;
 class ParamTextDisplay;
 
 // The control of one row, showing `value`, added to the frame: a film-strip
-// knob or an on/off switch, its rectangle one image of its picture.
+// knob, an on/off switch or a multi-position switch, its rectangle one image
+// of its picture.
 Control* addLayoutControl(Frame& frame, ControlListener* listener, const ArtworkTable& artwork,
                           const LayoutControl& row, float value);
 

@@ -10,7 +10,9 @@
 #include "panel_painter.h"
 #include "plate_painter.h"
 #include "theme.h"
+#include "tolverin_editor_layout.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,156 +20,81 @@ namespace fendwick::artwork {
 
 namespace {
 
-constexpr int width = 728;
-constexpr int height = 150;
-constexpr int meterHeight = 82;
 constexpr int knobLabelY = 106;
 
-enum class KnobKind { small, large, ceiling };
-
-struct KnobSpot {
-    KnobKind kind;
-    int x;
-    int y;
-    const char* label;
-    int previewFrame;
-};
-
-struct FieldSpot {
-    int x;
-    int y;
-    bool ceiling;
-};
-
-struct ButtonSpot {
-    int32_t id;
-    int x;
-    int y;
-    int width;
+// The words lit in an on/off switch's picture.
+struct Lamp {
+    int32_t tag;
     const char* text;
-    const char* caption;  // a name above the button, or null
-    int previewImage;
 };
 
-struct MeterSpot {
-    int32_t id;
-    int x;
-    int y;
+// What a build's pictures say beyond where things sit.
+struct BuildArt {
+    const char* name;
+    const char* description;
+    const char* plateLine;  // the product line on the plate's second image
+    int nameX;              // middle of the product name
+    bool stereo;
+    const CharacterEditorLayout& layout;
+    int32_t ceilingTag;    // its knob and field carry the limiter's colour
+    int32_t characterTag;  // the other multi-position switch is Reduction
+    std::vector<Lamp> lamps;
+    std::vector<int> previewImages;  // by parameter index
 };
 
-struct Layout {
-    const char* name = nullptr;
-    const char* description = nullptr;
-    const char* plateLine = nullptr;  // the product line on the plate's second image
-    int32_t gainMeterId = 0;
-    int32_t levelMeterId = 0;
-    int32_t outputMeterId = 0;  // the mono build's wider output meter; 0 in stereo
-    int32_t plateId = 0;
-    int32_t largeKnobId = 0;
-    int32_t smallKnobId = 0;
-    int32_t ceilingKnobId = 0;
-    int32_t fieldId = 0;
-    int32_t ceilingFieldId = 0;
-    int32_t characterId = 0;
-    int32_t reductionId = 0;
-    int characterX = 0;
-    int reductionX = 91;
-    int nameX = 0;  // middle of the product name
-    std::vector<KnobSpot> knobs;
-    std::vector<FieldSpot> fields;
-    std::vector<ButtonSpot> buttons;
-    std::vector<MeterSpot> meters;
-};
+BuildArt stereoArt()
+{
+    using P = TolverinParam::Index;
+    return {"tolverin",
+            "the Tolverin stereo editor (tolverin)",
+            "Character compressor  \xB7  peak limiter  \xB7  stereo enhancer",
+            231,
+            true,
+            TolverinLayout::stereo,
+            P::outCeiling,
+            P::character,
+            {{P::arc, "AUTO"}, {P::peakLimiter, "LIMITER"}, {P::stereoLink, "ST LINK"}, {P::characterMode, "MAXX"},
+             {P::stereoEnhSwitch, "ON"}, {P::loCut, "LO CUT"}},
+            {1, 0, 1, 0, 58, 44, 14, 30, 1, 1, 0, 40, 78, 22, 1}};
+}
+
+BuildArt monoArt()
+{
+    using P = TolverinMonoParam::Index;
+    return {"tolverin_mono",
+            "the Tolverin mono editor (tolverin_mono)",
+            "Character compressor  \xB7  peak limiter  \xB7  mono",
+            229,
+            false,
+            TolverinLayout::mono,
+            P::outCeiling,
+            P::character,
+            {{P::arc, "AUTO"}, {P::peakLimiter, "LIMITER"}, {P::characterMode, "MAXX"}, {P::loCut, "LO CUT"}},
+            {0, 1, 0, 58, 44, 14, 30, 1, 1, 0, 40, 78}};
+}
+
+const char* lampText(const BuildArt& art, int32_t tag)
+{
+    for (const Lamp& lamp : art.lamps) {
+        if (lamp.tag == tag) {
+            return lamp.text;
+        }
+    }
+    return "";
+}
 
 // Engraved lines between the output, limiter and output meter groups.
 constexpr float dividers[] = {553.0f, 643.0f};
-constexpr int characterY = 126;
-constexpr int reductionY = 21;
-constexpr int plateX = 444;
-constexpr int plateY = 119;
 
-Layout stereoLayout()
+void recess(PanelPainter& p, const LayoutPlace& at, const LayoutPicture& picture)
 {
-    Layout l;
-    l.name = "tolverin";
-    l.description = "the Tolverin stereo editor (tolverin)";
-    l.plateLine = "Character compressor  \xB7  peak limiter  \xB7  stereo enhancer";
-    l.gainMeterId = 10002;
-    l.levelMeterId = 10003;
-    l.plateId = 10004;
-    l.largeKnobId = 10005;
-    l.smallKnobId = 10006;
-    l.ceilingKnobId = 10007;
-    l.fieldId = 10008;
-    l.ceilingFieldId = 10009;
-    l.characterId = 10011;
-    l.reductionId = 10016;
-    l.characterX = 226;
-    l.nameX = 231;
-    l.knobs = {{KnobKind::small, 38, 65, "Ratio", 44},      {KnobKind::small, 88, 65, "Attack", 14},
-               {KnobKind::small, 138, 65, "Release", 30},   {KnobKind::small, 219, 66, "Stereo", 22},
-               {KnobKind::large, 302, 47, "Threshold", 58}, {KnobKind::large, 475, 47, "Output", 40},
-               {KnobKind::ceiling, 590, 61, "Ceiling", 78}};
-    l.fields = {{210, 48, false}, {29, 47, false},  {79, 47, false},  {129, 47, false},
-                {303, 24, false}, {476, 23, false}, {581, 42, true}};
-    l.buttons = {{10010, 176, 89, 29, "AUTO", "ARC", 1},      {10012, 580, 20, 55, "LIMITER", nullptr, 1},
-                 {10017, 28, 126, 43, "ST LINK", nullptr, 1}, {10014, 388, 126, 35, "MAXX", nullptr, 0},
-                 {10015, 257, 90, 27, "ON", nullptr, 1},      {10013, 85, 126, 39, "LO CUT", nullptr, 0}};
-    l.meters = {{10002, 402, 24}, {10003, 388, 24}, {10003, 653, 19}, {10003, 697, 19}, {10002, 667, 19},
-                {10002, 687, 19}};
-    return l;
+    p.displayRecess(at.left, at.top, at.left + picture.width, at.top + picture.imageHeight);
 }
 
-Layout monoLayout()
+Canvas paintBackground(const BuildArt& art, const Theme& theme, const Typefaces& type)
 {
-    Layout l;
-    l.name = "tolverin_mono";
-    l.description = "the Tolverin mono editor (tolverin_mono)";
-    l.plateLine = "Character compressor  \xB7  peak limiter  \xB7  mono";
-    l.gainMeterId = 10002;
-    l.levelMeterId = 10003;
-    l.outputMeterId = 10004;
-    l.plateId = 10005;
-    l.largeKnobId = 10006;
-    l.smallKnobId = 10007;
-    l.ceilingKnobId = 10008;
-    l.fieldId = 10009;
-    l.ceilingFieldId = 10010;
-    l.characterId = 10012;
-    l.reductionId = 10016;
-    l.characterX = 205;
-    l.nameX = 229;
-    l.knobs = {{KnobKind::small, 47, 65, "Ratio", 44},      {KnobKind::small, 119, 65, "Attack", 14},
-               {KnobKind::small, 191, 65, "Release", 30},   {KnobKind::large, 295, 47, "Threshold", 58},
-               {KnobKind::large, 475, 47, "Output", 40},    {KnobKind::ceiling, 590, 61, "Ceiling", 78}};
-    l.fields = {{38, 47, false},  {110, 47, false}, {182, 47, false},
-                {296, 24, false}, {476, 23, false}, {581, 42, true}};
-    l.buttons = {{10011, 229, 89, 29, "AUTO", "ARC", 1},
-                 {10013, 580, 20, 55, "LIMITER", nullptr, 1},
-                 {10015, 377, 126, 35, "MAXX", nullptr, 0},
-                 {10014, 40, 126, 39, "LO CUT", nullptr, 0}};
-    l.meters = {{10002, 402, 24}, {10003, 388, 24}, {10004, 663, 19}, {10002, 683, 19}};
-    return l;
-}
-
-int knobSize(KnobKind kind)
-{
-    return kind == KnobKind::large ? 51 : 32;
-}
-
-int32_t knobId(const Layout& l, KnobKind kind)
-{
-    return kind == KnobKind::large ? l.largeKnobId : kind == KnobKind::small ? l.smallKnobId : l.ceilingKnobId;
-}
-
-int meterWidth(const Layout& l, int32_t id)
-{
-    return id == l.gainMeterId ? 9 : id == l.levelMeterId ? 13 : 15;
-}
-
-Canvas paintBackground(const Layout& l, const Theme& theme, const Typefaces& type)
-{
-    Canvas canvas(width, height);
+    const CharacterEditorLayout& l = art.layout;
+    Canvas canvas(l.background.width, l.background.imageHeight);
     PanelPainter p(canvas, theme, type);
     p.backdrop();
     p.panel(4.0f, 3.0f, 724.0f, 114.0f);
@@ -176,37 +103,39 @@ Canvas paintBackground(const Layout& l, const Theme& theme, const Typefaces& typ
         p.verticalRule(x, 11.0f, 106.0f);
     }
 
-    p.productName("TOLVERIN", static_cast<float>(l.nameX), 17.0f, 13, Align::centre);
+    p.productName("TOLVERIN", static_cast<float>(art.nameX), 17.0f, 13, Align::centre);
     drawText(canvas, {type.bold.get(), 7, theme.heading, 0.8f, 1.0f, 0.55f}, "CHARACTER COMPRESSOR",
-             static_cast<float>(l.nameX), 31.0f, Align::centre);
+             static_cast<float>(art.nameX), 31.0f, Align::centre);
 
-    p.caption("REDUCTION", static_cast<float>(l.reductionX) - 5.0f, static_cast<float>(reductionY) + 5.5f, Align::right);
-    p.buttonSeat(l.reductionX, reductionY, l.reductionX + 72, reductionY + 11);
-    p.caption("CHARACTER", static_cast<float>(l.characterX) - 6.0f, static_cast<float>(characterY) + 5.5f,
-              Align::right);
-    p.buttonSeat(l.characterX, characterY, l.characterX + 156, characterY + 11);
-    for (const ButtonSpot& b : l.buttons) {
-        p.buttonSeat(b.x, b.y, b.x + b.width, b.y + 11);
-        if (b.caption != nullptr) {
-            p.caption(b.caption, static_cast<float>(b.x) + static_cast<float>(b.width) * 0.5f,
-                      static_cast<float>(b.y) - 7.0f, Align::centre);
+    for (const LayoutControl& c : l.controls) {
+        const LayoutPlace& at = c.place;
+        const float centreX = static_cast<float>(at.left) + static_cast<float>(c.picture.width) * 0.5f;
+        if (c.kind == LayoutControlKind::knob) {
+            p.label(c.label, centreX, static_cast<float>(knobLabelY));
+            continue;
+        }
+        p.buttonSeat(at.left, at.top, at.left + c.picture.width, at.top + c.picture.imageHeight);
+        if (c.label == nullptr) {
+            continue;
+        }
+        // A multi-position switch is named on its left, an on/off switch above.
+        if (c.kind == LayoutControlKind::positions) {
+            p.caption(c.label, static_cast<float>(at.left) - 6.0f, static_cast<float>(at.top) + 5.5f, Align::right);
+        } else {
+            p.caption(c.label, centreX, static_cast<float>(at.top) - 7.0f, Align::centre);
         }
     }
-    for (const FieldSpot& f : l.fields) {
-        p.displayRecess(f.x, f.y, f.x + 50, f.y + 11);
+    for (const LayoutValueField& f : l.fields) {
+        p.displayRecess(f.area.left, f.area.top, f.area.right, f.area.bottom);
     }
-    for (const KnobSpot& k : l.knobs) {
-        p.label(k.label, static_cast<float>(k.x) + static_cast<float>(knobSize(k.kind)) * 0.5f,
-                static_cast<float>(knobLabelY));
-    }
-    for (const MeterSpot& m : l.meters) {
-        p.displayRecess(m.x, m.y, m.x + meterWidth(l, m.id), m.y + meterHeight);
+    for (const LayoutMeter& m : l.meters) {
+        recess(p, m.place, m.picture);
     }
 
     // Compressor meters: level and gain reduction share one scale, in dB below full scale.
     p.caption("COMP", 400.0f, 16.0f, Align::centre);
     p.meterScale(384, 24, Align::right);
-    if (l.outputMeterId == 0) {
+    if (art.stereo) {
         p.caption("L", 665.0f, 11.0f, Align::centre);
         p.caption("R", 699.0f, 11.0f, Align::centre);
         p.meterScale(682, 19, Align::centre);
@@ -215,7 +144,7 @@ Canvas paintBackground(const Layout& l, const Theme& theme, const Typefaces& typ
         p.meterScale(697, 19, Align::left);
     }
 
-    p.displayRecess(plateX, plateY, plateX + 278, plateY + 25);
+    recess(p, l.plate.place, l.plate.picture);
     return canvas;
 }
 
@@ -233,50 +162,50 @@ Canvas paintPlateImage(const Theme& theme, const Typefaces& type, bool front, co
     return plate;
 }
 
-ProductArtwork makeArtwork(const Layout& l, const Typefaces& type)
+ProductArtwork makeArtwork(const BuildArt& build, const Typefaces& type)
 {
     const Theme theme = tolverinTheme();
+    const CharacterEditorLayout& l = build.layout;
     ProductArtwork art;
-    art.name = l.name;
-    art.description = l.description;
-    auto add = [&](int32_t id, Canvas picture, int images) {
-        art.bitmaps.push_back(palettised(id, std::move(picture), images, theme.panel));
+    art.name = build.name;
+    art.description = build.description;
+    std::set<int32_t> painted;
+    auto add = [&](const LayoutPicture& picture, Canvas canvas) {
+        if (painted.insert(picture.id).second) {
+            art.bitmaps.push_back(palettised(picture.id, std::move(canvas), picture.images, theme.panel));
+        }
     };
-    add(10001, paintBackground(l, theme, type), 1);
-    add(l.gainMeterId, paintMeterFace(9, meterHeight, theme), 1);
-    add(l.levelMeterId, paintMeterFace(13, meterHeight, theme), 1);
-    if (l.outputMeterId != 0) {
-        add(l.outputMeterId, paintMeterFace(15, meterHeight, theme), 1);
+    add(l.background, paintBackground(build, theme, type));
+    for (const LayoutMeter& m : l.meters) {
+        add(m.picture, paintMeterFace(m.picture.width, m.picture.imageHeight, theme));
+        art.preview.push_back({m.picture.id, m.place.left, m.place.top, 0});
     }
-    add(l.plateId,
-        stackVertically({paintPlateImage(theme, type, true, l.plateLine), paintPlateImage(theme, type, false, l.plateLine)}),
-        2);
-    add(l.largeKnobId, paintKnobStrip({51, theme.accent, false}, theme), knobFrameCount);
-    add(l.smallKnobId, paintKnobStrip({32, theme.accent, false}, theme), knobFrameCount);
-    add(l.ceilingKnobId, paintKnobStrip({32, theme.limitAccent, false}, theme), knobFrameCount);
-    add(l.fieldId, paintLightField(50, 11, theme), 1);
-    add(l.ceilingFieldId, paintLightField(50, 11, theme, &theme.limitAccent), 1);
-    for (const ButtonSpot& b : l.buttons) {
-        add(b.id, paintLampButton(b.width, 11, b.text, ButtonIcon::none, theme, type), 2);
+    for (const LayoutControl& c : l.controls) {
+        const LayoutPicture& picture = c.picture;
+        if (c.kind == LayoutControlKind::knob) {
+            const Colour& accent = c.tag == build.ceilingTag ? theme.limitAccent : theme.accent;
+            add(picture, paintKnobStrip({picture.width, accent, false}, theme));
+        } else if (c.kind == LayoutControlKind::positions) {
+            const std::vector<std::string> names = c.tag == build.characterTag
+                                                       ? std::vector<std::string>{"BRIGHT", "HOT", "LOUD"}
+                                                       : std::vector<std::string>{"SOFT", "FULL"};
+            add(picture, paintSegmentSwitch(picture.width, picture.imageHeight, names, theme, type));
+        } else {
+            add(picture, paintLampButton(picture.width, picture.imageHeight, lampText(build, c.tag),
+                                         ButtonIcon::none, theme, type));
+        }
+        art.preview.push_back({picture.id, c.place.left, c.place.top, build.previewImages[c.tag]});
     }
-    add(l.characterId, paintSegmentSwitch(156, 11, {"BRIGHT", "HOT", "LOUD"}, theme, type), 3);
-    add(l.reductionId, paintSegmentSwitch(72, 11, {"SOFT", "FULL"}, theme, type), 2);
-
-    for (const KnobSpot& k : l.knobs) {
-        art.preview.push_back({knobId(l, k.kind), k.x, k.y, k.previewFrame});
+    for (const LayoutValueField& f : l.fields) {
+        const int width = f.area.right - f.area.left;
+        const int height = f.area.bottom - f.area.top;
+        add(f.picture, f.tag == build.ceilingTag ? paintLightField(width, height, theme, &theme.limitAccent)
+                                                 : paintLightField(width, height, theme));
+        art.preview.push_back({f.picture.id, f.area.left, f.area.top, 0});
     }
-    for (const FieldSpot& f : l.fields) {
-        art.preview.push_back({f.ceiling ? l.ceilingFieldId : l.fieldId, f.x, f.y, 0});
-    }
-    for (const ButtonSpot& b : l.buttons) {
-        art.preview.push_back({b.id, b.x, b.y, b.previewImage});
-    }
-    for (const MeterSpot& m : l.meters) {
-        art.preview.push_back({m.id, m.x, m.y, 0});
-    }
-    art.preview.push_back({l.characterId, l.characterX, characterY, 1});
-    art.preview.push_back({l.reductionId, l.reductionX, reductionY, 0});
-    art.preview.push_back({l.plateId, plateX, plateY, 0});
+    add(l.plate.picture, stackVertically({paintPlateImage(theme, type, true, build.plateLine),
+                                          paintPlateImage(theme, type, false, build.plateLine)}));
+    art.preview.push_back({l.plate.picture.id, l.plate.place.left, l.plate.place.top, 0});
     return art;
 }
 
@@ -284,12 +213,12 @@ ProductArtwork makeArtwork(const Layout& l, const Typefaces& type)
 
 ProductArtwork makeTolverinArtwork(const Typefaces& type)
 {
-    return makeArtwork(stereoLayout(), type);
+    return makeArtwork(stereoArt(), type);
 }
 
 ProductArtwork makeTolverinMonoArtwork(const Typefaces& type)
 {
-    return makeArtwork(monoLayout(), type);
+    return makeArtwork(monoArt(), type);
 }
 
 }  // namespace fendwick::artwork

@@ -31,8 +31,9 @@ struct LayoutArea {
     int32_t bottom;
 };
 
-// Film-strip knobs turn through their images; on/off switches show one of two.
-enum class LayoutControlKind : int32_t { knob, button };
+// Film-strip knobs turn through their images; on/off switches show one of
+// two; a multi-position switch has one click zone per image, left to right.
+enum class LayoutControlKind : int32_t { knob, button, positions };
 
 // A control of an editor. Its rectangle is one image of its picture placed
 // at `place`; the label is painted on the background.
@@ -42,6 +43,22 @@ struct LayoutControl {
     LayoutPicture picture;
     LayoutPlace place;
     const char* label;
+};
+
+// A constant array of layout rows, for layouts whose builds have different
+// counts of them.
+template <class Row>
+struct LayoutRows {
+    const Row* first;
+    int32_t count;
+
+    template <int32_t Count>
+    constexpr LayoutRows(const Row (&rows)[Count]) : first(rows), count(Count)
+    {
+    }
+    constexpr const Row* begin() const { return first; }
+    constexpr const Row* end() const { return first + count; }
+    constexpr const Row& operator[](int32_t i) const { return first[i]; }
 };
 
 }  // namespace fendwick
