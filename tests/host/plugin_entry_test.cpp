@@ -131,7 +131,8 @@ TEST_P(HostedAscarell, HostValuesAreClampedAndNaNIgnored)
 
 INSTANTIATE_TEST_SUITE_P(BothBuilds, HostedAscarell, ::testing::Values("ascarell", "ascarell_mono"));
 INSTANTIATE_TEST_SUITE_P(EveryBuild, HostedAnyOfOurs,
-                         ::testing::Values("ascarell", "ascarell_mono", "ascarell3", "ascarell3_mono"));
+                         ::testing::Values("ascarell", "ascarell_mono", "ascarell3", "ascarell3_mono", "tolverin",
+                                           "tolverin_mono"));
 
 }  // namespace
 }  // namespace fendwick

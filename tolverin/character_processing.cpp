@@ -1,0 +1,41 @@
+// The character compressor's processing routines, replacing and
+// accumulating, stereo and mono: the settings in, the frame loop, the gate out.
+#include "character_compressor.h"
+
+#include "character_scalar_frames.h"
+
+namespace fendwick {
+
+void CharacterCompressor::processReplace(float** inputs, float** outputs, int32_t sampleFrames)
+{
+    processBlock<false>(inputs, outputs, sampleFrames);
+}
+
+void CharacterCompressor::processAccumulate(float** inputs, float** outputs, int32_t sampleFrames)
+{
+    processBlock<true>(inputs, outputs, sampleFrames);
+}
+
+template <bool Accumulate>
+void CharacterCompressor::processBlock(float** inputs, float** outputs, int32_t sampleFrames)
+{
+    if (inputs == nullptr || outputs == nullptr) {
+        return;
+    }
+    if (isStereo()) {
+        process<2, Accumulate>(inputs, outputs, sampleFrames);
+    } else {
+        process<1, Accumulate>(inputs, outputs, sampleFrames);
+    }
+}
+
+template <int Channels, bool Accumulate>
+void CharacterCompressor::process(float** inputs, float** outputs, int32_t sampleFrames)
+{
+    const CharacterBlockSettings settings = blockSettings();
+    auto publish = [this](int32_t index, float value) { setDisplayValue(index, value); };
+    runScalarCharacterFrames<Channels, Accumulate>(settings, channelBlocks, meters, gate, publish, inputs, outputs,
+                                                   sampleFrames);
+}
+
+}  // namespace fendwick
