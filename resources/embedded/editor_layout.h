@@ -45,6 +45,17 @@ struct LayoutControl {
     const char* label;
 };
 
+// A gain meter's bar hangs from the top, a level meter's stands on the bottom.
+enum class LayoutMeterKind : int32_t { gain, level };
+
+// A meter of an editor: the display value it reads and its picture at `place`.
+struct LayoutMeter {
+    int32_t displayValue;
+    LayoutMeterKind kind;
+    LayoutPicture picture;
+    LayoutPlace place;
+};
+
 // A constant array of layout rows, for layouts whose builds have different
 // counts of them.
 template <class Row>

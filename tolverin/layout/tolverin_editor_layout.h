@@ -10,17 +10,6 @@
 
 namespace fendwick {
 
-// A gain bar hangs from the top, a level bar stands on the bottom.
-enum class MeterKind : int32_t { gain, level };
-
-// A meter of the editor: the display value it reads and its picture at `place`.
-struct LayoutMeter {
-    int32_t displayValue;
-    MeterKind kind;
-    LayoutPicture picture;
-    LayoutPlace place;
-};
-
 // A value field: the parameter it names in units, over its picture. The
 // fields of the main knobs carry a dark shadow beneath their text.
 struct LayoutValueField {
@@ -93,12 +82,12 @@ using M = TolverinMeter::Index;
 namespace S = StereoPictures;
 
 constexpr LayoutMeter stereoMeters[] = {
-    {M::compressorGain, MeterKind::gain, S::gainMeter, {402, 24}},
-    {M::compressedLevel, MeterKind::level, S::levelMeter, {388, 24}},
-    {M::outputLevelLeft, MeterKind::level, S::levelMeter, {653, 19}},
-    {M::outputLevelRight, MeterKind::level, S::levelMeter, {697, 19}},
-    {M::limiterGainLeft, MeterKind::gain, S::gainMeter, {667, 19}},
-    {M::limiterGainRight, MeterKind::gain, S::gainMeter, {687, 19}},
+    {M::compressorGain, LayoutMeterKind::gain, S::gainMeter, {402, 24}},
+    {M::compressedLevel, LayoutMeterKind::level, S::levelMeter, {388, 24}},
+    {M::outputLevelLeft, LayoutMeterKind::level, S::levelMeter, {653, 19}},
+    {M::outputLevelRight, LayoutMeterKind::level, S::levelMeter, {697, 19}},
+    {M::limiterGainLeft, LayoutMeterKind::gain, S::gainMeter, {667, 19}},
+    {M::limiterGainRight, LayoutMeterKind::gain, S::gainMeter, {687, 19}},
 };
 
 // Switches are named in their pictures; knobs and the ARC switch by the background.
@@ -135,10 +124,10 @@ using MM = TolverinMonoMeter::Index;
 namespace Mo = MonoPictures;
 
 constexpr LayoutMeter monoMeters[] = {
-    {MM::compressorGain, MeterKind::gain, Mo::gainMeter, {402, 24}},
-    {MM::compressedLevel, MeterKind::level, Mo::levelMeter, {388, 24}},
-    {MM::outputLevel, MeterKind::level, Mo::outputMeter, {663, 19}},
-    {MM::limiterGain, MeterKind::gain, Mo::gainMeter, {683, 19}},
+    {MM::compressorGain, LayoutMeterKind::gain, Mo::gainMeter, {402, 24}},
+    {MM::compressedLevel, LayoutMeterKind::level, Mo::levelMeter, {388, 24}},
+    {MM::outputLevel, LayoutMeterKind::level, Mo::outputMeter, {663, 19}},
+    {MM::limiterGain, LayoutMeterKind::gain, Mo::gainMeter, {683, 19}},
 };
 
 constexpr LayoutControl monoControls[] = {

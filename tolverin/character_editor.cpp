@@ -1,0 +1,167 @@
+// The character plug-ins' editor.
+#include "character_editor.h"
+
+#include "bitmap.h"
+#include "effect_base.h"
+#include "frame.h"
+#include "layout_controls.h"
+#include "meter_view.h"
+#include "param_text_display.h"
+
+namespace fendwick {
+
+namespace {
+
+constexpr Color kFieldColor{91, 107, 115, 0};
+constexpr Color kShadowColor{0, 0, 0, 0};
+
+// Index of the row of `rows` with `tag`, or -1.
+template <class Row, class Tag>
+int32_t findRow(const LayoutRows<Row>& rows, Tag tagOf, int32_t index)
+{
+    for (int32_t i = 0; i < rows.count; ++i) {
+        if (tagOf(rows[i]) == index) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+int32_t controlTag(const LayoutControl& row) { return row.tag; }
+int32_t fieldTag(const LayoutValueField& row) { return row.tag; }
+int32_t meterIndex(const LayoutMeter& row) { return row.displayValue; }
+
+Rect rectOf(const LayoutArea& area) { return Rect{area.left, area.top, area.right, area.bottom}; }
+
+constexpr bool fits(const CharacterEditorLayout& layout)
+{
+    return layout.meters.count <= CharacterEditor::kMostMeters &&
+           layout.controls.count <= CharacterEditor::kMostControls &&
+           layout.fields.count <= CharacterEditor::kMostFields;
+}
+
+static_assert(fits(TolverinLayout::stereo) && fits(TolverinLayout::mono), "the editor holds every view");
+
+}  // namespace
+
+CharacterEditor::CharacterEditor(EffectBase* owner, const ArtworkTable& table, const CharacterEditorLayout& places,
+                                 ParameterText (*fieldText)(int32_t index))
+    : EditorBase(owner),
+      artwork(table),
+      layout(places),
+      textOf(fieldText),
+      background(new Bitmap(table, places.background.id))
+{
+    setRect(background->width(), background->height());
+}
+
+CharacterEditor::~CharacterEditor()
+{
+    close();
+    background->release();
+}
+
+int32_t CharacterEditor::open(void* parent)
+{
+    EditorBase::open(parent);
+    if (opened) {
+        return 1;
+    }
+    frameWindow = Frame::create(Rect{0, 0, rect.right, rect.bottom}, parent, this);
+    if (!frameWindow) {
+        return 0;
+    }
+    frameWindow->setBackground(background);
+
+    for (int32_t i = 0; i < layout.meters.count; ++i) {
+        const LayoutMeter& row = layout.meters[i];
+        auto* picture = new Bitmap(artwork, row.picture.id);
+        const Rect size{row.place.left, row.place.top, row.place.left + picture->width(),
+                        row.place.top + picture->height()};
+        if (row.kind == LayoutMeterKind::gain) {
+            meters[i] = new GainMeter(size, this, row.displayValue, picture);
+        } else {
+            meters[i] = new LevelMeter(size, this, row.displayValue, picture);
+        }
+        picture->release();
+        frameWindow->addView(meters[i]);
+    }
+    for (int32_t i = 0; i < layout.controls.count; ++i) {
+        const LayoutControl& row = layout.controls[i];
+        controls[i] = addLayoutControl(*frameWindow, this, artwork, row, parameterValue(row.tag));
+    }
+    for (int32_t i = 0; i < layout.fields.count; ++i) {
+        const LayoutValueField& row = layout.fields[i];
+        ParamTextDisplay* field = addTextDisplay(*frameWindow, artwork, row.picture, rectOf(row.area), kFieldColor);
+        if (row.shadow) {
+            field->setShadowColor(kShadowColor);
+        }
+        field->setValueToText(textOf(row.tag));
+        field->setValue(parameterValue(row.tag));
+        fields[i] = field;
+    }
+    plate = addLayoutControl(*frameWindow, this, artwork, layout.plate, 0.0f);
+    opened = true;
+    return 1;
+}
+
+void CharacterEditor::close()
+{
+    if (closeMustWait()) {
+        return;
+    }
+    opened = false;
+    EditorBase::close();
+    clearViews();
+}
+
+void CharacterEditor::clearViews()
+{
+    for (MeterView*& meter : meters) {
+        meter = nullptr;
+    }
+    for (Control*& control : controls) {
+        control = nullptr;
+    }
+    for (ParamTextDisplay*& field : fields) {
+        field = nullptr;
+    }
+    plate = nullptr;
+}
+
+void CharacterEditor::valueChanged(DrawContext* context, Control* control)
+{
+    const int32_t tag = control->tag();
+    if (findRow(layout.controls, controlTag, tag) < 0) {
+        return;  // the plate only turns its own picture
+    }
+    effect->setParameterAndNotify(tag, control->value());
+    control->update(context);
+}
+
+// The control shows the value; a knob's value is also named in its field.
+void CharacterEditor::showParameter(int32_t index, float value)
+{
+    const int32_t row = findRow(layout.controls, controlTag, index);
+    if (!opened || row < 0) {
+        return;
+    }
+    controls[row]->setValue(value);
+    frameWindow->redrawViewNow(controls[row]);
+    const int32_t field = findRow(layout.fields, fieldTag, index);
+    if (field >= 0) {
+        fields[field]->setValue(value);
+        fields[field]->setValueToText(textOf(index));
+        frameWindow->redrawViewNow(fields[field]);
+    }
+}
+
+void CharacterEditor::showDisplayValue(int32_t index)
+{
+    const int32_t row = findRow(layout.meters, meterIndex, index);
+    if (opened && row >= 0) {
+        frameWindow->redrawViewNow(meters[row]);
+    }
+}
+
+}  // namespace fendwick
