@@ -6,8 +6,9 @@
 #include "crossover_lanes.h"
 #include "envelope_lanes.h"
 #include "frame_group_lanes.h"
-#include "masked_add_step.h"
 #include "multiband_frame_loop.h"
+#include "packed_band_envelopes.h"
+#include "per_band_envelopes.h"
 #include "silence_gate.h"
 
 #include <xmmintrin.h>
@@ -42,10 +43,9 @@ inline __m128 magnitudeOf(__m128 x)
 
 // The gate, the crossover, the bands and their levels of the group of
 // `valid` frames at inputs + j, into the block from frame `slot` on.
-template <int Channels, class FlushFreeStep>
+template <int Channels, class Envelopes>
 inline void startGroup(float* const* inputs, int32_t j, int32_t valid, CrossoverLanes& crossover,
-                       const EnvelopeLanes (&lanes)[kMultibandBandCount], __m128 (&env)[kMultibandBandCount],
-                       SilenceGate& gate, BandBlock& block, int32_t slot)
+                       Envelopes& envelopes, SilenceGate& gate, BandBlock& block, int32_t slot)
 {
     const __m128 zero = _mm_setzero_ps();
     __m128 x[2];
@@ -74,18 +74,14 @@ inline void startGroup(float* const* inputs, int32_t j, int32_t valid, Crossover
         bands[kMid][c] = _mm_and_ps(mid, open);
         bands[kHi][c] = _mm_and_ps(hi, open);
     }
+    __m128 magnitude[kMultibandBandCount][2] = {};
     for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        __m128 magnitude[2] = {zero, zero};
         for (int c = 0; c < Channels; ++c) {
             _mm_store_ps(&block.sample[b][c][slot], bands[b][c]);
-            magnitude[c] = magnitudeOf(bands[b][c]);
+            magnitude[b][c] = magnitudeOf(bands[b][c]);
         }
-        __m128 left;
-        __m128 right;
-        env[b] = lanes[b].followLevels<FlushFreeStep>(env[b], magnitude[0], magnitude[1], valid, left, right);
-        _mm_store_ps(&block.level[b][0][slot], left);
-        _mm_store_ps(&block.level[b][1][slot], right);
     }
+    envelopes.follow(magnitude, valid, block, slot);
 }
 
 // The band gains and the mix of the block's `valid` frames, which start at
@@ -119,32 +115,21 @@ inline void finishBlock(float* const* outputs, int32_t j, int32_t valid,
 
 // State of the loop:
 //   crossover  the sections' history, see CrossoverLanes
-//   env        the detector envelopes per band (linear amplitude), see EnvelopeLanes
+//   envelopes  the detector envelopes (linear amplitude), see PerBandEnvelopes
+//              and PackedBandEnvelopes
 //   gate       near-silent frames in a row and whether frames are processed
 //   block      the frames between their levels and their output
-template <int Width, int Channels, bool Accumulate, class FlushFreeStep>
+template <int Width, int Channels, bool Accumulate, class Envelopes>
 inline void processFrames(const MultibandBlockSettings& settings, ThreeBandCrossover& sections,
                           MultibandLoopState& state, float* const* inputs, float* const* outputs, int32_t frames)
 {
     if (frames <= 0) {
         return;
     }
-    const auto lanesOf = [&settings](int32_t b) {
-        return EnvelopeLanes(settings.detectors[b][0], settings.detectors[b][Channels - 1], Channels == 2);
-    };
-    const EnvelopeLanes lanes[kMultibandBandCount] = {lanesOf(0), lanesOf(1), lanesOf(2)};
     const BandMixLaw laws[kMultibandBandCount] = {bandMixLaw(settings, 0), bandMixLaw(settings, 1),
                                                   bandMixLaw(settings, 2)};
     const float gainOut = settings.outParam + settings.outParam;
-    // The mono build keeps its right lanes at zero and leaves the right envelopes alone.
-    EnvelopeDetector::Envelope unusedRight[kMultibandBandCount];
-    const auto right = [&](int32_t b) -> EnvelopeDetector::Envelope& {
-        return Channels == 2 ? state.envelopes[b][1] : unusedRight[b];
-    };
-    __m128 env[kMultibandBandCount];
-    for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        env[b] = EnvelopeLanes::load(state.envelopes[b][0], right(b));
-    }
+    Envelopes envelopes(settings, state);
     CrossoverLanes crossover(sections);
     SilenceGate gate(state.silenceCount, state.processingActive);
     BandBlock block = {};
@@ -154,16 +139,12 @@ inline void processFrames(const MultibandBlockSettings& settings, ThreeBandCross
         valid = frames - j < kBlockFrames ? frames - j : kBlockFrames;
         for (int32_t slot = 0; slot < valid; slot += kGroupFrames) {
             const int32_t groupFrames = valid - slot < kGroupFrames ? valid - slot : kGroupFrames;
-            startGroup<Channels, FlushFreeStep>(inputs, j + slot, groupFrames, crossover, lanes, env, gate, block,
-                                                slot);
+            startGroup<Channels>(inputs, j + slot, groupFrames, crossover, envelopes, gate, block, slot);
         }
         finishBlock<Width, Channels, Accumulate>(outputs, j, valid, laws, gainOut, block);
     }
 
-    for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        const float lastRight = Channels == 2 ? block.sample[b][1][valid - 1] : right(b).lastInput;
-        EnvelopeLanes::store(env[b], state.envelopes[b][0], right(b), block.sample[b][0][valid - 1], lastRight);
-    }
+    envelopes.store(state, block, valid - 1);
     crossover.store(sections);
     state.silenceCount = gate.silenceCount();
     state.processingActive = gate.processingActive();
@@ -178,8 +159,8 @@ __attribute__((flatten)) void runSse2MultibandFrames(const MultibandBlockSetting
                                                      ThreeBandCrossover& crossover, MultibandLoopState& state,
                                                      float* const* inputs, float* const* outputs, int32_t frames)
 {
-    multiband_vector_frames::processFrames<4, Channels, Accumulate, BitwiseSelectStep>(settings, crossover, state,
-                                                                                       inputs, outputs, frames);
+    multiband_vector_frames::processFrames<4, Channels, Accumulate, PerBandEnvelopes<Channels, BitwiseSelectStep>>(
+        settings, crossover, state, inputs, outputs, frames);
 }
 
 template <int Channels, bool Accumulate>
@@ -187,8 +168,8 @@ __attribute__((target("avx512f,avx512vl"), flatten)) void runAvx512MultibandFram
     const MultibandBlockSettings& settings, ThreeBandCrossover& crossover, MultibandLoopState& state,
     float* const* inputs, float* const* outputs, int32_t frames)
 {
-    multiband_vector_frames::processFrames<16, Channels, Accumulate, MaskedAddStep>(settings, crossover, state,
-                                                                                    inputs, outputs, frames);
+    multiband_vector_frames::processFrames<16, Channels, Accumulate, PackedBandEnvelopes<Channels>>(
+        settings, crossover, state, inputs, outputs, frames);
 }
 
 }  // namespace fendwick
