@@ -43,7 +43,7 @@ inline __m128 magnitudeOf(__m128 x)
 
 // The gate, the crossover, the bands and their levels of the group of
 // `valid` frames at inputs + j, into the block from frame `slot` on.
-template <int Channels, class Envelopes>
+template <int Channels, class FlushCheck, class Envelopes>
 inline void startGroup(float* const* inputs, int32_t j, int32_t valid, CrossoverLanes& crossover,
                        Envelopes& envelopes, SilenceGate& gate, BandBlock& block, int32_t slot)
 {
@@ -56,7 +56,7 @@ inline void startGroup(float* const* inputs, int32_t j, int32_t valid, Crossover
     __m128 laneInputs[kGroupFrames];
     __m128 split[kGroupFrames] = {zero, zero, zero, zero};
     CrossoverLanes::spreadInputs(x[0], x[1], laneInputs);
-    crossover.run(laneInputs, split, openFrames, valid);
+    crossover.run<FlushCheck>(laneInputs, split, openFrames, valid);
     // Frame by frame {lo L, lo R, low-pass L, low-pass R} into lanes by frame.
     _MM_TRANSPOSE4_PS(split[0], split[1], split[2], split[3]);
 
@@ -119,7 +119,7 @@ inline void finishBlock(float* const* outputs, int32_t j, int32_t valid,
 //              and PackedBandEnvelopes
 //   gate       near-silent frames in a row and whether frames are processed
 //   block      the frames between their levels and their output
-template <int Width, int Channels, bool Accumulate, class Envelopes>
+template <int Width, int Channels, bool Accumulate, class FlushCheck, class Envelopes>
 inline void processFrames(const MultibandBlockSettings& settings, ThreeBandCrossover& sections,
                           MultibandLoopState& state, float* const* inputs, float* const* outputs, int32_t frames)
 {
@@ -139,7 +139,7 @@ inline void processFrames(const MultibandBlockSettings& settings, ThreeBandCross
         valid = frames - j < kBlockFrames ? frames - j : kBlockFrames;
         for (int32_t slot = 0; slot < valid; slot += kGroupFrames) {
             const int32_t groupFrames = valid - slot < kGroupFrames ? valid - slot : kGroupFrames;
-            startGroup<Channels>(inputs, j + slot, groupFrames, crossover, envelopes, gate, block, slot);
+            startGroup<Channels, FlushCheck>(inputs, j + slot, groupFrames, crossover, envelopes, gate, block, slot);
         }
         finishBlock<Width, Channels, Accumulate>(outputs, j, valid, laws, gainOut, block);
     }
@@ -159,7 +159,8 @@ __attribute__((flatten)) void runSse2MultibandFrames(const MultibandBlockSetting
                                                      ThreeBandCrossover& crossover, MultibandLoopState& state,
                                                      float* const* inputs, float* const* outputs, int32_t frames)
 {
-    multiband_vector_frames::processFrames<4, Channels, Accumulate, PerBandEnvelopes<Channels, BitwiseSelectStep>>(
+    multiband_vector_frames::processFrames<4, Channels, Accumulate, BitwiseFlushCheck,
+                                            PerBandEnvelopes<Channels, BitwiseSelectStep>>(
         settings, crossover, state, inputs, outputs, frames);
 }
 
@@ -168,7 +169,8 @@ __attribute__((target("avx512f,avx512vl"), flatten)) void runAvx512MultibandFram
     const MultibandBlockSettings& settings, ThreeBandCrossover& crossover, MultibandLoopState& state,
     float* const* inputs, float* const* outputs, int32_t frames)
 {
-    multiband_vector_frames::processFrames<16, Channels, Accumulate, PackedBandEnvelopes<Channels>>(
+    multiband_vector_frames::processFrames<16, Channels, Accumulate, RotatedFlushCheck,
+                                            PackedBandEnvelopes<Channels>>(
         settings, crossover, state, inputs, outputs, frames);
 }
 
