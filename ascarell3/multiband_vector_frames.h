@@ -97,7 +97,7 @@ inline void finishBlock(float* const* outputs, int32_t j, int32_t valid,
             continue;
         }
         // The part's end lies past the host's buffers: work on a copy.
-        float spill[2][kBlockFrames] = {};
+        float spill[2][kBlockFrames + Width] = {};  // a whole vector from any frame of the block
         float* spilled[2] = {spill[0], spill[1]};
         for (int c = 0; c < Channels; ++c) {
             for (int32_t k = first; k < valid; ++k) {
@@ -132,17 +132,28 @@ inline void processFrames(const MultibandBlockSettings& settings, ThreeBandCross
     Envelopes envelopes(settings, state);
     CrossoverLanes crossover(sections);
     SilenceGate gate(state.silenceCount, state.processingActive);
-    BandBlock block = {};
+    // Two blocks in turn: a block is mixed once the next one is detected, so
+    // that the mix's wide loads find the detection's narrow stores written
+    // through rather than wait for them.
+    BandBlock blocks[2] = {};
 
     int32_t valid = 0;
+    int32_t current = 0;
     for (int32_t j = 0; j < frames; j += kBlockFrames) {
         valid = frames - j < kBlockFrames ? frames - j : kBlockFrames;
         for (int32_t slot = 0; slot < valid; slot += kGroupFrames) {
             const int32_t groupFrames = valid - slot < kGroupFrames ? valid - slot : kGroupFrames;
-            startGroup<Channels, FlushCheck>(inputs, j + slot, groupFrames, crossover, envelopes, gate, block, slot);
+            startGroup<Channels, FlushCheck>(inputs, j + slot, groupFrames, crossover, envelopes, gate,
+                                             blocks[current], slot);
         }
-        finishBlock<Width, Channels, Accumulate>(outputs, j, valid, laws, gainOut, block);
+        if (j > 0) {
+            finishBlock<Width, Channels, Accumulate>(outputs, j - kBlockFrames, kBlockFrames, laws, gainOut,
+                                                     blocks[current ^ 1]);
+        }
+        current ^= 1;
     }
+    const BandBlock& block = blocks[current ^ 1];
+    finishBlock<Width, Channels, Accumulate>(outputs, frames - valid, valid, laws, gainOut, block);
 
     envelopes.store(state, block, valid - 1);
     crossover.store(sections);
