@@ -20,22 +20,22 @@ float toFloat(double x) { return x > FLT_MAX ? INFINITY : static_cast<float>(x);
 EnvelopeLanes::EnvelopeLanes(const EnvelopeDetector::Coefficients& left,
                              const EnvelopeDetector::Coefficients& right, bool stereo)
 {
-    // Both detectors of a plug-in always share their release mode.
-    const bool automatic = left.automaticRelease;
-    const float mainL = automatic ? left.fastReleaseCoef : left.releaseCoef;
-    const float mainR = automatic ? right.fastReleaseCoef : right.releaseCoef;
-    const float slowL = automatic ? left.slowReleaseCoef : 0.0f;
-    const float slowR = automatic ? right.slowReleaseCoef : 0.0f;
+    const bool automaticL = left.automaticRelease;
+    const bool automaticR = stereo && right.automaticRelease;
+    const float mainL = automaticL ? left.fastReleaseCoef : left.releaseCoef;
+    const float mainR = right.automaticRelease ? right.fastReleaseCoef : right.releaseCoef;
+    const float slowL = automaticL ? left.slowReleaseCoef : 0.0f;
+    const float slowR = automaticR ? right.slowReleaseCoef : 0.0f;
     attack = _mm_setr_ps(left.attackCoef, right.attackCoef, left.attackCoef, right.attackCoef);
-    release = _mm_setr_ps(mainL, stereo ? mainR : 0.0f, slowL, stereo ? slowR : 0.0f);
-    inputMask = _mm_castsi128_ps(
-        _mm_setr_epi32(-1, stereo ? -1 : 0, automatic ? -1 : 0, (automatic && stereo) ? -1 : 0));
-    average = _mm_set1_ps(automatic ? 0.5f : 1.0f);
+    release = _mm_setr_ps(mainL, stereo ? mainR : 0.0f, slowL, slowR);
+    inputMask = _mm_castsi128_ps(_mm_setr_epi32(-1, stereo ? -1 : 0, automaticL ? -1 : 0, automaticR ? -1 : 0));
+    averageLeft = _mm_set1_ps(automaticL ? 0.5f : 1.0f);
+    averageRight = _mm_set1_ps(automaticR ? 0.5f : 1.0f);
 
     // The coefficients of the lanes that take input.
-    const float releases[] = {mainL, stereo ? mainR : mainL, automatic ? slowL : mainL,
-                              automatic && stereo ? slowR : mainL};
-    flushFreeFloors(releases, left.attackCoef, stereo ? right.attackCoef : left.attackCoef, stereo, automatic);
+    const float releases[] = {mainL, stereo ? mainR : mainL, automaticL ? slowL : mainL, automaticR ? slowR : mainL};
+    flushFreeFloors(releases, left.attackCoef, stereo ? right.attackCoef : left.attackCoef, stereo, automaticL,
+                    automaticR);
 }
 
 // Why a run may skip the flush. Let u = 2^-24 (the rounding unit),
@@ -56,7 +56,7 @@ EnvelopeLanes::EnvelopeLanes(const EnvelopeDetector::Coefficients& left,
 // coefficients do not allow the argument, only runs that start and stay at
 // zero skip the flush, which then cannot change anything either.
 void EnvelopeLanes::flushFreeFloors(const float (&releases)[4], float attackL, float attackR, bool stereo,
-                                    bool automatic)
+                                    bool automaticL, bool automaticR)
 {
     // Written so that a NaN anywhere fails the test.
     const float attackCoef = attackL > attackR ? attackL : attackR;
@@ -81,8 +81,7 @@ void EnvelopeLanes::flushFreeFloors(const float (&releases)[4], float attackL, f
     }
     const double g = std::ldexp(1.0, -126) / shrinkPerRun;
     const float start = toFloat(2.0 * g);
-    startFloor = _mm_setr_ps(start, stereo ? start : 0.0f, automatic ? start : 0.0f,
-                             (automatic && stereo) ? start : 0.0f);
+    startFloor = _mm_setr_ps(start, stereo ? start : 0.0f, automaticL ? start : 0.0f, automaticR ? start : 0.0f);
     inputFloor = toFloat(8.0 * g / attackRest);
 }
 

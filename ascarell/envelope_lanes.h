@@ -25,8 +25,10 @@ struct BitwiseSelectStep {
 };
 
 // Lanes hold {env1 left, env1 right, env2 left, env2 right}; the mono build
-// leaves the right lanes at zero. With manual release the env2 lanes see a
-// zero input and a zero release factor, so they fall to 0 and stay there.
+// leaves the right lanes at zero. Each side takes its own release mode (the
+// sides are the two channels of a detector pair, or two bands of a mono
+// three-band build): with manual release its env2 lane sees a zero input and
+// a zero release factor, so it falls to 0 and stays there.
 //
 // The loops follow runs of up to kRunFrames frames. The flush sits on the
 // recurrence's critical path, yet it almost never changes a value: when a
@@ -42,6 +44,22 @@ public:
 
     EnvelopeLanes(const EnvelopeDetector::Coefficients& left, const EnvelopeDetector::Coefficients& right,
                   bool stereo);
+
+    // The four lanes' coefficients, for loops that carry several of these
+    // side by side in wider vectors.
+    struct LaneCoefficients {
+        __m128 attack;
+        __m128 release;
+        __m128 inputMask;     // all bits set in the lanes that take input
+        __m128 startFloor;    // see flushFreeStart
+        __m128 averageLeft;   // turns the left side's env1 + env2 into its level
+        __m128 averageRight;  // the same for the right side
+        float inputFloor;     // see smallestFlushFreeInput
+    };
+    LaneCoefficients laneCoefficients() const
+    {
+        return {attack, release, inputMask, startFloor, averageLeft, averageRight, inputFloor};
+    }
 
     static __m128 load(const EnvelopeDetector::Envelope& left, const EnvelopeDetector::Envelope& right)
     {
@@ -137,12 +155,13 @@ public:
                                         _mm_unpackhi_ps(envelopes[0], envelopes[1]));
         const __m128 sum23 = _mm_add_ps(_mm_unpacklo_ps(envelopes[2], envelopes[3]),
                                         _mm_unpackhi_ps(envelopes[2], envelopes[3]));
-        left = _mm_mul_ps(_mm_movelh_ps(sum01, sum23), average);
-        right = _mm_mul_ps(_mm_movehl_ps(sum23, sum01), average);
+        left = _mm_mul_ps(_mm_movelh_ps(sum01, sum23), averageLeft);
+        right = _mm_mul_ps(_mm_movehl_ps(sum23, sum01), averageRight);
     }
 
 private:
-    void flushFreeFloors(const float (&releases)[4], float attackL, float attackR, bool stereo, bool automatic);
+    void flushFreeFloors(const float (&releases)[4], float attackL, float attackR, bool stereo, bool automaticL,
+                         bool automaticR);
 
     static __m128 flushed(__m128 env)
     {
@@ -153,7 +172,8 @@ private:
     __m128 attack;
     __m128 release;
     __m128 inputMask;
-    __m128 average;
+    __m128 averageLeft;
+    __m128 averageRight;
     __m128 startFloor;  // per lane; 0 in lanes that take no input
     float inputFloor;
 };

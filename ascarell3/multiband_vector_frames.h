@@ -6,8 +6,9 @@
 #include "crossover_lanes.h"
 #include "envelope_lanes.h"
 #include "frame_group_lanes.h"
-#include "masked_add_step.h"
 #include "multiband_frame_loop.h"
+#include "packed_band_envelopes.h"
+#include "per_band_envelopes.h"
 #include "silence_gate.h"
 
 #include <xmmintrin.h>
@@ -42,10 +43,9 @@ inline __m128 magnitudeOf(__m128 x)
 
 // The gate, the crossover, the bands and their levels of the group of
 // `valid` frames at inputs + j, into the block from frame `slot` on.
-template <int Channels, class FlushFreeStep>
+template <int Channels, class FlushCheck, class Envelopes>
 inline void startGroup(float* const* inputs, int32_t j, int32_t valid, CrossoverLanes& crossover,
-                       const EnvelopeLanes (&lanes)[kMultibandBandCount], __m128 (&env)[kMultibandBandCount],
-                       SilenceGate& gate, BandBlock& block, int32_t slot)
+                       Envelopes& envelopes, SilenceGate& gate, BandBlock& block, int32_t slot)
 {
     const __m128 zero = _mm_setzero_ps();
     __m128 x[2];
@@ -56,7 +56,7 @@ inline void startGroup(float* const* inputs, int32_t j, int32_t valid, Crossover
     __m128 laneInputs[kGroupFrames];
     __m128 split[kGroupFrames] = {zero, zero, zero, zero};
     CrossoverLanes::spreadInputs(x[0], x[1], laneInputs);
-    crossover.run(laneInputs, split, openFrames, valid);
+    crossover.run<FlushCheck>(laneInputs, split, openFrames, valid);
     // Frame by frame {lo L, lo R, low-pass L, low-pass R} into lanes by frame.
     _MM_TRANSPOSE4_PS(split[0], split[1], split[2], split[3]);
 
@@ -74,18 +74,14 @@ inline void startGroup(float* const* inputs, int32_t j, int32_t valid, Crossover
         bands[kMid][c] = _mm_and_ps(mid, open);
         bands[kHi][c] = _mm_and_ps(hi, open);
     }
+    __m128 magnitude[kMultibandBandCount][2] = {};
     for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        __m128 magnitude[2] = {zero, zero};
         for (int c = 0; c < Channels; ++c) {
             _mm_store_ps(&block.sample[b][c][slot], bands[b][c]);
-            magnitude[c] = magnitudeOf(bands[b][c]);
+            magnitude[b][c] = magnitudeOf(bands[b][c]);
         }
-        __m128 left;
-        __m128 right;
-        env[b] = lanes[b].followLevels<FlushFreeStep>(env[b], magnitude[0], magnitude[1], valid, left, right);
-        _mm_store_ps(&block.level[b][0][slot], left);
-        _mm_store_ps(&block.level[b][1][slot], right);
     }
+    envelopes.follow(magnitude, valid, block, slot);
 }
 
 // The band gains and the mix of the block's `valid` frames, which start at
@@ -101,7 +97,7 @@ inline void finishBlock(float* const* outputs, int32_t j, int32_t valid,
             continue;
         }
         // The part's end lies past the host's buffers: work on a copy.
-        float spill[2][kBlockFrames] = {};
+        float spill[2][kBlockFrames + Width] = {};  // a whole vector from any frame of the block
         float* spilled[2] = {spill[0], spill[1]};
         for (int c = 0; c < Channels; ++c) {
             for (int32_t k = first; k < valid; ++k) {
@@ -119,51 +115,47 @@ inline void finishBlock(float* const* outputs, int32_t j, int32_t valid,
 
 // State of the loop:
 //   crossover  the sections' history, see CrossoverLanes
-//   env        the detector envelopes per band (linear amplitude), see EnvelopeLanes
+//   envelopes  the detector envelopes (linear amplitude), see PerBandEnvelopes
+//              and PackedBandEnvelopes
 //   gate       near-silent frames in a row and whether frames are processed
 //   block      the frames between their levels and their output
-template <int Width, int Channels, bool Accumulate, class FlushFreeStep>
+template <int Width, int Channels, bool Accumulate, class FlushCheck, class Envelopes>
 inline void processFrames(const MultibandBlockSettings& settings, ThreeBandCrossover& sections,
                           MultibandLoopState& state, float* const* inputs, float* const* outputs, int32_t frames)
 {
     if (frames <= 0) {
         return;
     }
-    const auto lanesOf = [&settings](int32_t b) {
-        return EnvelopeLanes(settings.detectors[b][0], settings.detectors[b][Channels - 1], Channels == 2);
-    };
-    const EnvelopeLanes lanes[kMultibandBandCount] = {lanesOf(0), lanesOf(1), lanesOf(2)};
     const BandMixLaw laws[kMultibandBandCount] = {bandMixLaw(settings, 0), bandMixLaw(settings, 1),
                                                   bandMixLaw(settings, 2)};
     const float gainOut = settings.outParam + settings.outParam;
-    // The mono build keeps its right lanes at zero and leaves the right envelopes alone.
-    EnvelopeDetector::Envelope unusedRight[kMultibandBandCount];
-    const auto right = [&](int32_t b) -> EnvelopeDetector::Envelope& {
-        return Channels == 2 ? state.envelopes[b][1] : unusedRight[b];
-    };
-    __m128 env[kMultibandBandCount];
-    for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        env[b] = EnvelopeLanes::load(state.envelopes[b][0], right(b));
-    }
+    Envelopes envelopes(settings, state);
     CrossoverLanes crossover(sections);
     SilenceGate gate(state.silenceCount, state.processingActive);
-    BandBlock block = {};
+    // Two blocks in turn: a block is mixed once the next one is detected, so
+    // that the mix's wide loads find the detection's narrow stores written
+    // through rather than wait for them.
+    BandBlock blocks[2] = {};
 
     int32_t valid = 0;
+    int32_t current = 0;
     for (int32_t j = 0; j < frames; j += kBlockFrames) {
         valid = frames - j < kBlockFrames ? frames - j : kBlockFrames;
         for (int32_t slot = 0; slot < valid; slot += kGroupFrames) {
             const int32_t groupFrames = valid - slot < kGroupFrames ? valid - slot : kGroupFrames;
-            startGroup<Channels, FlushFreeStep>(inputs, j + slot, groupFrames, crossover, lanes, env, gate, block,
-                                                slot);
+            startGroup<Channels, FlushCheck>(inputs, j + slot, groupFrames, crossover, envelopes, gate,
+                                             blocks[current], slot);
         }
-        finishBlock<Width, Channels, Accumulate>(outputs, j, valid, laws, gainOut, block);
+        if (j > 0) {
+            finishBlock<Width, Channels, Accumulate>(outputs, j - kBlockFrames, kBlockFrames, laws, gainOut,
+                                                     blocks[current ^ 1]);
+        }
+        current ^= 1;
     }
+    const BandBlock& block = blocks[current ^ 1];
+    finishBlock<Width, Channels, Accumulate>(outputs, frames - valid, valid, laws, gainOut, block);
 
-    for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        const float lastRight = Channels == 2 ? block.sample[b][1][valid - 1] : right(b).lastInput;
-        EnvelopeLanes::store(env[b], state.envelopes[b][0], right(b), block.sample[b][0][valid - 1], lastRight);
-    }
+    envelopes.store(state, block, valid - 1);
     crossover.store(sections);
     state.silenceCount = gate.silenceCount();
     state.processingActive = gate.processingActive();
@@ -178,8 +170,9 @@ __attribute__((flatten)) void runSse2MultibandFrames(const MultibandBlockSetting
                                                      ThreeBandCrossover& crossover, MultibandLoopState& state,
                                                      float* const* inputs, float* const* outputs, int32_t frames)
 {
-    multiband_vector_frames::processFrames<4, Channels, Accumulate, BitwiseSelectStep>(settings, crossover, state,
-                                                                                       inputs, outputs, frames);
+    multiband_vector_frames::processFrames<4, Channels, Accumulate, BitwiseFlushCheck,
+                                            PerBandEnvelopes<Channels, BitwiseSelectStep>>(
+        settings, crossover, state, inputs, outputs, frames);
 }
 
 template <int Channels, bool Accumulate>
@@ -187,8 +180,9 @@ __attribute__((target("avx512f,avx512vl"), flatten)) void runAvx512MultibandFram
     const MultibandBlockSettings& settings, ThreeBandCrossover& crossover, MultibandLoopState& state,
     float* const* inputs, float* const* outputs, int32_t frames)
 {
-    multiband_vector_frames::processFrames<16, Channels, Accumulate, MaskedAddStep>(settings, crossover, state,
-                                                                                    inputs, outputs, frames);
+    multiband_vector_frames::processFrames<16, Channels, Accumulate, RotatedFlushCheck,
+                                            PackedBandEnvelopes<Channels>>(
+        settings, crossover, state, inputs, outputs, frames);
 }
 
 }  // namespace fendwick

@@ -20,6 +20,13 @@ struct LaneTypes<4> {
 };
 
 template <>
+struct LaneTypes<8> {
+    typedef float Floats __attribute__((vector_size(32)));
+    typedef int32_t Ints __attribute__((vector_size(32)));
+    typedef uint32_t Bits __attribute__((vector_size(32)));
+};
+
+template <>
 struct LaneTypes<16> {
     typedef float Floats __attribute__((vector_size(64)));
     typedef int32_t Ints __attribute__((vector_size(64)));

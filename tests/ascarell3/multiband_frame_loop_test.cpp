@@ -42,6 +42,12 @@ const SetupRow kSetups[] = {
      {{0.1f, 0.8f, 0.3f, 0.2f, 0.3f, 1.0f, 0.6f, 0.0f, 1.0f},
       {0.1f, 0.8f, 0.3f, 0.2f, 0.3f, 0.0f, 0.6f, 1.0f, 0.0f},
       {0.1f, 0.8f, 0.3f, 0.2f, 0.3f, 0.6f, 0.6f, 1.0f, 1.0f}}},
+    // Neighbouring bands with other release modes and timings, as the
+    // lanes that carry several bands side by side see them.
+    {"every band its own timing", 44100.0f, 0.2f, 0.7f, 0.6f,
+     {{0.15f, 0.7f, 0.0f, 1.0f, 0.2f, 0.0f, 0.5f, 1.0f, 1.0f},
+      {0.25f, 0.5f, 1.0f, 0.0f, 0.8f, 1.0f, 0.5f, 1.0f, 1.0f},
+      {0.05f, 0.9f, 0.5f, 0.3f, 0.0f, 0.0f, 0.5f, 1.0f, 1.0f}}},
     {"low rate, top cutoffs", 8000.0f, 0.95f, 1.0f, 1.0f,
      {{0.02f, 0.95f, 0.05f, 1.0f, 1.0f, 1.0f, 0.9f, 1.0f, 1.0f},
       {0.02f, 0.95f, 0.05f, 1.0f, 1.0f, 1.0f, 0.9f, 1.0f, 0.0f},
