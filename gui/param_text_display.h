@@ -53,6 +53,8 @@ public:
     int32_t alignment() const { return alignment_; }
     int32_t style() const { return style_; }
     int32_t textStyle() const { return textStyle_; }
+    Color fontColor() const { return fontColor_; }
+    Color shadowColor() const { return shadowColor_; }
 
     // The text the display shows for its current value.
     void text(char* out, size_t capacity) const;

@@ -1,12 +1,14 @@
 // Editor open (first and later), a knob redraw, an idle with nothing to do,
-// and the heap an open editor holds, for the single-band and the three-band
-// editor.
+// and the heap an open editor holds, for the single-band, three-band and
+// character editors; and the character editor's meter redraws.
 #include "ascarell3_parameters.h"
 #include "ascarell_effect.h"
 #include "ascarell_parameters.h"
+#include "character_effect.h"
 #include "editor_base.h"
 #include "frame.h"
 #include "multiband_effect.h"
+#include "tolverin_parameters.h"
 
 #include <benchmark/benchmark.h>
 
@@ -48,6 +50,14 @@ struct Ascarell3 {
     static constexpr int32_t knob = Ascarell3Param::midThresh;
 };
 
+struct Tolverin {
+    static std::unique_ptr<EffectBase> make()
+    {
+        return std::make_unique<CharacterEffect>(quietHost, CharacterChannels::stereo);
+    }
+    static constexpr int32_t knob = TolverinParam::thresh;
+};
+
 void openEditor(EffectBase& effect)
 {
     effect.dispatch(EffectOpcode::editorOpen, 0, 0, kParentWindow, 0.0f);
@@ -73,6 +83,7 @@ void firstOpen(benchmark::State& state)
 }
 BENCHMARK_TEMPLATE(firstOpen, Ascarell)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(firstOpen, Ascarell3)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(firstOpen, Tolverin)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 template <class Plugin>
 void laterOpen(benchmark::State& state)
@@ -87,6 +98,7 @@ void laterOpen(benchmark::State& state)
 }
 BENCHMARK_TEMPLATE(laterOpen, Ascarell)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(laterOpen, Ascarell3)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(laterOpen, Tolverin)->Unit(benchmark::kMillisecond);
 
 // Host automation of a threshold knob: the knob and its text drawn and
 // presented at once.
@@ -103,6 +115,7 @@ void knobRedraw(benchmark::State& state)
 }
 BENCHMARK_TEMPLATE(knobRedraw, Ascarell)->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(knobRedraw, Ascarell3)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(knobRedraw, Tolverin)->Unit(benchmark::kMicrosecond);
 
 template <class Plugin>
 void idleWithNothingDirty(benchmark::State& state)
@@ -115,6 +128,33 @@ void idleWithNothingDirty(benchmark::State& state)
 }
 BENCHMARK_TEMPLATE(idleWithNothingDirty, Ascarell)->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(idleWithNothingDirty, Ascarell3)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(idleWithNothingDirty, Tolverin)->Unit(benchmark::kMicrosecond);
+
+// Publishes a new reading on `meters` meters from the first, as the
+// processing does once per meter interval, then idles once to draw them;
+// the readings alternate so that every bar moves.
+void publishAndIdle(benchmark::State& state, int32_t meters)
+{
+    const auto effect = Tolverin::make();
+    openEditor(*effect);
+    float reading = 0.5f;
+    for (auto _ : state) {
+        reading = reading == 0.5f ? 0.1f : 0.5f;
+        for (int32_t m = 0; m < meters; ++m) {
+            effect->setDisplayValue(TolverinMeter::compressorGain + m, reading);
+        }
+        effect->dispatch(EffectOpcode::editorIdle, 0, 0, nullptr, 0.0f);
+    }
+}
+
+void meterRedraw(benchmark::State& state) { publishAndIdle(state, 1); }
+BENCHMARK(meterRedraw)->Unit(benchmark::kMicrosecond);
+
+void idleWithSixMetersPending(benchmark::State& state)
+{
+    publishAndIdle(state, TolverinMeter::end - TolverinMeter::compressorGain);
+}
+BENCHMARK(idleWithSixMetersPending)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace fendwick

@@ -46,28 +46,12 @@ protected:
         makeEffect();
     }
     void makeEffect() { effect = std::make_unique<MultibandEffect>(&RecordingHost::callback, GetParam()); }
-    Texts textsFrom(int32_t view, int32_t count)
-    {
-        Texts texts;
-        for (int32_t i = view; i < view + count; ++i) {
-            texts.push_back(textAt(i));
-        }
-        return texts;
-    }
     Texts bandTexts() { return textsFrom(ViewIndex::bandText, kMultibandBandCount); }
     void expectControlsShowTheParameters()
     {
         for (int32_t row = 0; row < ViewIndex::bandText; ++row) {
             EXPECT_EQ(viewAt<Control>(row)->value(), effect->getParameter(Layout::controls[row].tag)) << row;
         }
-    }
-    std::vector<float> parameters()
-    {
-        std::vector<float> values;
-        for (int32_t p = 0; p < A3::count; ++p) {
-            values.push_back(effect->getParameter(p));
-        }
-        return values;
     }
 };
 
@@ -252,28 +236,18 @@ TEST_P(Ascarell3EditorTest, ThePanelButtonTurnsItsPictureAndNoParameter)
 {
     open();
     idle();
-    const std::vector<float> before = parameters();
+    const std::vector<float> before = parameterValues(A3::count);
     auto* panel = viewAt<OnOffButton>(ViewIndex::panelButton);
-    const auto picture = [&] {
-        const Rect& r = panel->viewSize();
-        std::vector<uint32_t> pixels;
-        for (int32_t y = r.top; y < r.bottom; ++y) {
-            for (int32_t x = r.left; x < r.right; ++x) {
-                pixels.push_back(window()->presentedPixel(x, y));
-            }
-        }
-        return pixels;
-    };
-    const std::vector<uint32_t> front = picture();
+    const std::vector<uint32_t> front = presentedPixels(panel);
     RecordingHost::requests.clear();
     for (float turned : {1.0f, 0.0f}) {
         click(centreOf(panel));
         idle();
         idle();
         EXPECT_EQ(panel->value(), turned);
-        EXPECT_EQ(picture() != front, turned == 1.0f);
+        EXPECT_EQ(presentedPixels(panel) != front, turned == 1.0f);
     }
-    EXPECT_EQ(parameters(), before);
+    EXPECT_EQ(parameterValues(A3::count), before);
     for (const RecordedRequest& r : RecordingHost::requests) {
         EXPECT_NE(r.opcode, HostOpcode::automate) << r.index;
         EXPECT_NE(r.opcode, HostOpcode::beginEdit) << r.index;

@@ -2,6 +2,7 @@
 #include "editor_fixture.h"
 
 #include "knob_mode.h"
+#include "multi_position_switch.h"
 #include "on_off_button.h"
 #include "param_text_display.h"
 #include "rect_ops.h"
@@ -48,7 +49,8 @@ std::vector<Control*> EditorFixture::controlsTagged(int32_t tag)
     for (int32_t i = 0; i < frame()->viewCount(); ++i) {
         View* view = frame()->view(i);
         auto* control = dynamic_cast<Control*>(view);
-        const bool knobOrSwitch = dynamic_cast<FilmStripKnob*>(view) || dynamic_cast<OnOffButton*>(view);
+        const bool knobOrSwitch = dynamic_cast<FilmStripKnob*>(view) || dynamic_cast<OnOffButton*>(view) ||
+                                  dynamic_cast<MultiPositionSwitch*>(view);
         if (knobOrSwitch && control->tag() == tag) {
             found.push_back(control);
         }
@@ -61,6 +63,36 @@ std::string EditorFixture::textAt(int32_t index)
     char text[128];
     viewAt<ParamTextDisplay>(index)->text(text, sizeof text);
     return text;
+}
+
+std::vector<std::string> EditorFixture::textsFrom(int32_t first, int32_t count)
+{
+    std::vector<std::string> texts;
+    for (int32_t i = first; i < first + count; ++i) {
+        texts.push_back(textAt(i));
+    }
+    return texts;
+}
+
+std::vector<float> EditorFixture::parameterValues(int32_t count)
+{
+    std::vector<float> values;
+    for (int32_t p = 0; p < count; ++p) {
+        values.push_back(effect->getParameter(p));
+    }
+    return values;
+}
+
+std::vector<uint32_t> EditorFixture::presentedPixels(const View* view)
+{
+    const Rect& r = view->viewSize();
+    std::vector<uint32_t> pixels;
+    for (int32_t y = r.top; y < r.bottom; ++y) {
+        for (int32_t x = r.left; x < r.right; ++x) {
+            pixels.push_back(window()->presentedPixel(x, y));
+        }
+    }
+    return pixels;
 }
 
 void EditorFixture::expectViewsApartInside(int32_t width, int32_t height)

@@ -44,7 +44,8 @@ protected:
     {
         return dynamic_cast<T*>(frame()->view(index));
     }
-    // The knobs and switches of the open frame that carry `tag`.
+    // The knobs and switches (on/off and multi-position) of the open frame
+    // that carry `tag`.
     std::vector<Control*> controlsTagged(int32_t tag);
     template <typename T>
     T* controlFor(int32_t parameter)
@@ -55,6 +56,12 @@ protected:
     FilmStripKnob* knobFor(int32_t parameter) { return controlFor<FilmStripKnob>(parameter); }
     // What the text display at view `index` shows.
     std::string textAt(int32_t index);
+    // What the `count` text displays from view `first` on show.
+    std::vector<std::string> textsFrom(int32_t first, int32_t count);
+    // The values of parameters 0 to count - 1.
+    std::vector<float> parameterValues(int32_t count);
+    // The pixels the window last presented over `view`, row by row.
+    std::vector<uint32_t> presentedPixels(const View* view);
     // Every view of the open frame lies inside its background and apart
     // from every other.
     void expectViewsApartInside(int32_t width, int32_t height);

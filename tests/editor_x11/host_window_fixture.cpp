@@ -126,4 +126,34 @@ bool HostWindowFixture::dragUp(Window child, int x, int y, int pixels, int32_t i
     return moved;
 }
 
+void HostWindowFixture::expectOpensAsAChild(int width, int height)
+{
+    const Window child = openEditor();
+    ASSERT_NE(child, 0u);
+    const XWindowAttributes attributes = attributesOf(child);
+    EXPECT_EQ(attributes.width, width);
+    EXPECT_EQ(attributes.height, height);
+    EXPECT_EQ(attributes.map_state, IsViewable);
+
+    plugin->dispatch(EffectOpcode::editorClose);
+    XSync(display, False);
+    EXPECT_EQ(childCount(), 0);
+}
+
+void HostWindowFixture::expectKnobDragInsideOneEdit(int32_t index, int x, int y)
+{
+    plugin->dispatch(EffectOpcode::setEditorKnobMode, 0, 2);  // linear: up raises
+    plugin->setParameter(index, 0.2f);
+    const Window child = openEditor();
+    ASSERT_NE(child, 0u);
+    idleUntil([] { return true; });
+
+    EXPECT_TRUE(dragUp(child, x, y, 100, index, 0.69f));
+    EXPECT_NEAR(plugin->getParameter(index), 0.7f, 1e-5f);
+    EXPECT_EQ(requestsFor(HostOpcode::beginEdit, index), 1);
+    EXPECT_EQ(requestsFor(HostOpcode::endEdit, index), 1);
+    EXPECT_GE(requestsFor(HostOpcode::automate, index), 1);
+    plugin->dispatch(EffectOpcode::editorClose);
+}
+
 }  // namespace fendwick

@@ -83,6 +83,14 @@ protected:
     // whether the parameter got there.
     bool dragUp(Window child, int x, int y, int pixels, int32_t index, float reached);
 
+    // The editor opens as a viewable child of `width` x `height` and leaves
+    // no window when it closes.
+    void expectOpensAsAChild(int width, int height);
+    // In linear knob mode, the knob of parameter `index` centred at (x, y)
+    // of the editor, dragged 100 pixels up from 0.2, reaches 0.7 inside one
+    // edit, with its automation.
+    void expectKnobDragInsideOneEdit(int32_t index, int x, int y);
+
     Display* display = nullptr;
     Window parent = 0;
     std::unique_ptr<PluginLibrary> library;
