@@ -7,6 +7,16 @@
 
 namespace fendwick {
 
+// Told of every reading a plug-in stores, on the thread that stores it (the
+// audio thread while processing): lets a host that runs the plug-in in its
+// own process see each publication where it happens. It must not allocate,
+// lock or wait.
+class DisplayValueListener {
+public:
+    virtual ~DisplayValueListener() = default;
+    virtual void displayValueChanged(int32_t index, float value) = 0;
+};
+
 // A run of indexes from `first`; each reading crosses from the audio thread
 // to the editor's as one float, so neither side ever waits. Indexes outside
 // the run are ignored on store and read as 0.

@@ -140,6 +140,9 @@ void EffectBase::setDisplayValue(int32_t index, float value)
     if (editor != nullptr) {
         editor->displayValueChanged(index);
     }
+    if (displayValueListener != nullptr) {
+        displayValueListener->displayValueChanged(index, value);
+    }
 }
 
 float EffectBase::getDisplayValue(int32_t index) const { return displayValues.load(index); }

@@ -42,6 +42,12 @@ public:
     // and read as 0.
     virtual void setDisplayValue(int32_t index, float value);
     virtual float getDisplayValue(int32_t index) const;
+    // Hands every stored reading to `listener` as well (null: to nobody);
+    // set while the host is not processing.
+    void listenToDisplayValues(DisplayValueListener* listener) { displayValueListener = listener; }
+    // The family's run of display value indexes; empty when it has none.
+    int32_t firstDisplayValue() const { return displayValues.first(); }
+    int32_t displayValueCount() const { return displayValues.count(); }
 
     EffectBase(const EffectBase&) = delete;
     EffectBase& operator=(const EffectBase&) = delete;
@@ -239,6 +245,7 @@ protected:
     float sampleRate = 44100.0f;
     PluginEditor* editor = nullptr;
     DisplayValues displayValues;  // none unless the family covers a run
+    DisplayValueListener* displayValueListener = nullptr;
     HostCallback hostCallback;
     int32_t numPrograms;
     int32_t numParams;

@@ -18,7 +18,7 @@ TEST(Usage, HelpGoesToStandardOutputAndSucceeds)
         EXPECT_EQ(run.out.rfind("usage: fendwick COMMAND", 0), 0u) << run.out;
         EXPECT_EQ(run.err, "");
     }
-    for (const char* command : {"info", "render", "bench", "demo"}) {
+    for (const char* command : {"info", "render", "bench", "demo", "shot", "meters"}) {
         const ToolRun help = runTool({"help", command});
         EXPECT_EQ(help.exitCode, 0);
         EXPECT_EQ(help.out.rfind(std::string("usage: fendwick ") + command, 0), 0u) << help.out;
@@ -47,6 +47,9 @@ TEST(Usage, MalformedCommandLinesExitWithTwo)
         {{"bench", "--seconds", "-1"}, "--seconds needs a number"},
         {{"bench", "--rate", "fast"}, "--rate needs a number"},
         {{"demo", "a", "b"}, "demo takes at most one OUTDIR"},
+        {{"meters", "tolverin"}, "meters needs PLUGIN IN"},
+        {{"meters", "tolverin", "in.wav", "--csv=yes"}, "--csv takes no value"},
+        {{"shot", "tolverin", "a.png", "--input"}, "--input needs a value"},
     };
     for (const Case& c : cases) {
         const ToolRun run = runTool(c.arguments);

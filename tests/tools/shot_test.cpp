@@ -1,9 +1,13 @@
 // `fendwick shot` run as a subprocess: the PNG it writes shows the editor
-// the host would see, and bad requests leave no file.
+// the host would see, with the meters where an input file left them, and
+// bad requests leave no file.
+#include "demo_signal.h"
+#include "test_audio_files.h"
 #include "tool_process.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sndfile.h>
 
 #include <cstdio>
 #include <vector>
@@ -71,6 +75,37 @@ TEST(ShotCommand, WritesTheEditorAtItsSizeWithTheChosenSettings)
     EXPECT_GT(knobDifferences, 50);
 }
 
+TEST(ShotCommand, AnInputLeavesTheMetersShowingWhereTheFileEnded)
+{
+    const ScratchFolder folder("shot-input");
+    const std::string input = folder.file("drums.wav");
+    test::writeAudioFile(input, makeDemoSignal(44100.0, 0.5), 44100, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    const ToolRun resting = runTool({"shot", "tolverin", folder.file("resting.png"), "--program", "Dump"});
+    ASSERT_EQ(resting.exitCode, 0) << resting.err;
+    const ToolRun fed =
+        runTool({"shot", "tolverin", folder.file("fed.png"), "--program", "Dump", "--input", input});
+    ASSERT_EQ(fed.exitCode, 0) << fed.err;
+    EXPECT_NE(fed.out.find("after 22050 frames"), std::string::npos) << fed.out;
+
+    const Picture before = readPng(folder.file("resting.png"));
+    const Picture after = readPng(folder.file("fed.png"));
+    ASSERT_EQ(after.width, before.width);
+    ASSERT_EQ(after.height, before.height);
+    EXPECT_NE(after.rgb, before.rgb);
+    // The compressed level meter (388, 24, 13 x 82) fills its bar in (0, 166, 166).
+    const std::vector<png_byte> barFill = {0, 166, 166};
+    int barBefore = 0;
+    int barAfter = 0;
+    for (int y = 24; y < 106; ++y) {
+        for (int x = 388; x < 401; ++x) {
+            barBefore += before.pixel(x, y) == barFill ? 1 : 0;
+            barAfter += after.pixel(x, y) == barFill ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(barBefore, 0);
+    EXPECT_GT(barAfter, 11 * 20) << "a bar at least 20 rows tall";
+}
+
 TEST(ShotCommand, RefusesUnknownPluginsAndProgramsWithoutWritingAFile)
 {
     const ScratchFolder folder("shot-errors");
@@ -82,6 +117,8 @@ TEST(ShotCommand, RefusesUnknownPluginsAndProgramsWithoutWritingAFile)
     EXPECT_NE(program.err.find("Vocal Enhance"), std::string::npos) << program.err;
     const ToolRun value = runTool({"shot", "ascarell", folder.file("c.png"), "--set", "Ratio=2"});
     EXPECT_EQ(value.exitCode, 1);
+    const ToolRun input = runTool({"shot", "tolverin", folder.file("d.png"), "--input", folder.file("none.wav")});
+    EXPECT_EQ(input.exitCode, 1);
     const ToolRun usage = runTool({"shot", "ascarell"});
     EXPECT_EQ(usage.exitCode, 2);
     EXPECT_TRUE(folder.entries().empty());

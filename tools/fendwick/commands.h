@@ -11,5 +11,6 @@ int runRender(const std::vector<std::string>& arguments);
 int runBench(const std::vector<std::string>& arguments);
 int runDemo(const std::vector<std::string>& arguments);
 int runShot(const std::vector<std::string>& arguments);
+int runMeters(const std::vector<std::string>& arguments);
 
 }  // namespace fendwick

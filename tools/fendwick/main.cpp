@@ -34,6 +34,9 @@ Command commandNamed(const std::string& name)
     if (name == "shot") {
         return fendwick::runShot;
     }
+    if (name == "meters") {
+        return fendwick::runMeters;
+    }
     return nullptr;
 }
 

@@ -19,6 +19,7 @@ std::string usageText()
            "  bench [PLUGIN ...] [options]         time plug-ins against each other\n"
            "  demo [OUTDIR]                        render a test signal through ours\n"
            "  shot PLUGIN OUT.png [options]        draw an editor of ours into a PNG\n"
+           "  meters PLUGIN IN [options]           what the meters of ours show for a file\n"
            "  help [COMMAND]                       this text, or a command's help\n"
            "\n"
            "Exit codes: 0 done, 1 failed, 2 bad command line.\n";
@@ -107,7 +108,34 @@ std::optional<std::string> commandUsageText(const std::string& command)
                "\n"
                "  --program N|NAME      select a program by number or name first\n"
                "  --set NAME=VALUE      set a parameter to a value from 0 to 1\n"
-               "                        (repeatable; applied after the program)\n";
+               "                        (repeatable; applied after the program)\n"
+               "  --input IN            process IN first (at its sample rate, in\n"
+               "                        blocks of 512), so that the meters show\n"
+               "                        where the file left them\n"
+               "\n"
+               "A plug-in with one input gets the mix of IN's channels.\n";
+    }
+    if (command == "meters") {
+        return "usage: fendwick meters PLUGIN IN [options]\n"
+               "\n"
+               "Runs IN at its sample rate through a plug-in of ours (linked into\n"
+               "the tool) one frame at a time and prints every meter reading it\n"
+               "publishes, in order: the frame it was published at (from 0), the\n"
+               "meter (its display value index), the value and the value in dB.\n"
+               "Gain meters show the smallest gain of their interval, level meters\n"
+               "the largest magnitude. A plug-in with one input gets the mix of\n"
+               "IN's channels; a plug-in without meters is refused.\n"
+               "\n"
+               "  tolverin       15 compressor gain, 16 compressed level, 17 and 18\n"
+               "                 output level left and right, 19 and 20 limiter\n"
+               "                 gain left and right\n"
+               "  tolverin_mono  12 compressor gain, 13 compressed level, 14 output\n"
+               "                 level, 15 limiter gain\n"
+               "\n"
+               "  --program N|NAME      select a program by number or name first\n"
+               "  --set NAME=VALUE      set a parameter to a value from 0 to 1\n"
+               "                        (repeatable; applied after the program)\n"
+               "  --csv                 print a header line, then frame,meter,value\n";
     }
     if (command == "help") {
         return "usage: fendwick help [COMMAND]\n";
