@@ -104,6 +104,11 @@ TEST(ShotCommand, AnInputLeavesTheMetersShowingWhereTheFileEnded)
     }
     EXPECT_EQ(barBefore, 0);
     EXPECT_GT(barAfter, 11 * 20) << "a bar at least 20 rows tall";
+
+    const ToolRun part = runTool(
+        {"shot", "tolverin", folder.file("part.png"), "--program", "Dump", "--input", input, "--until", "0.1"});
+    ASSERT_EQ(part.exitCode, 0) << part.err;
+    EXPECT_NE(part.out.find("after 4410 frames"), std::string::npos) << part.out;
 }
 
 TEST(ShotCommand, RefusesUnknownPluginsAndProgramsWithoutWritingAFile)
@@ -121,6 +126,8 @@ TEST(ShotCommand, RefusesUnknownPluginsAndProgramsWithoutWritingAFile)
     EXPECT_EQ(input.exitCode, 1);
     const ToolRun usage = runTool({"shot", "ascarell"});
     EXPECT_EQ(usage.exitCode, 2);
+    const ToolRun untilAlone = runTool({"shot", "tolverin", folder.file("e.png"), "--until", "1"});
+    EXPECT_EQ(untilAlone.exitCode, 2);
     EXPECT_TRUE(folder.entries().empty());
 }
 

@@ -13,7 +13,7 @@
 namespace fendwick {
 
 void processFile(HostedPlugin& plugin, SoundFile& file, int blockSize,
-                 const std::function<void(uint64_t firstFrame)>& afterCall)
+                 const std::function<void(uint64_t firstFrame)>& afterCall, uint64_t frameLimit)
 {
     const bool mix = plugin.numInputs() == 1 && file.channels() > 1;
     const ChannelRouting routing(file.channels(), plugin.numInputs(), std::nullopt, mix);
@@ -27,7 +27,11 @@ void processFile(HostedPlugin& plugin, SoundFile& file, int blockSize,
     std::vector<float*> inputPointers(static_cast<size_t>(inputs.channels()));
     std::vector<float*> outputPointers(static_cast<size_t>(outputs.channels()));
     uint64_t done = 0;
-    while (const size_t frames = file.read(interleaved.data(), chunk)) {
+    while (done < frameLimit) {
+        const size_t frames = file.read(interleaved.data(), static_cast<size_t>(std::min<uint64_t>(chunk, frameLimit - done)));
+        if (frames == 0) {
+            break;
+        }
         routing.route(interleaved.data(), frames, inputs);
         for (size_t offset = 0; offset < frames; offset += block) {
             for (int c = 0; c < inputs.channels(); ++c) {

@@ -11,6 +11,7 @@
 #include "hosted_plugin.h"
 #include "plugin_locator.h"
 
+#include <cmath>
 #include <iostream>
 
 namespace fendwick {
@@ -24,7 +25,7 @@ constexpr int kInputBlockSize = 512;
 
 int runShot(const std::vector<std::string>& arguments)
 {
-    const CommandLine line(arguments, {{"program", true}, {"set", true}, {"input", true}});
+    const CommandLine line(arguments, {{"program", true}, {"set", true}, {"input", true}, {"until", true}});
     if (line.operands().size() != 2) {
         throw UsageError("shot needs PLUGIN OUT.png");
     }
@@ -34,6 +35,8 @@ int runShot(const std::vector<std::string>& arguments)
     std::optional<SoundFile> input;
     if (const std::optional<std::string> inPath = line.value("input")) {
         input.emplace(SoundFile::openForReading(*inPath));
+    } else if (line.value("until")) {
+        throw UsageError("--until needs --input");
     }
 
     HostedPlugin plugin(entry, name);
@@ -51,7 +54,9 @@ int runShot(const std::vector<std::string>& arguments)
     if (input) {
         // Left running: a suspend would bring the meters back to rest before the picture.
         plugin.resume();
-        processFile(plugin, *input, kInputBlockSize);
+        const double seconds = line.number("until", 1e9, 0.0, 1e9);
+        const auto frameLimit = static_cast<uint64_t>(std::llround(seconds * input->sampleRate()));
+        processFile(plugin, *input, kInputBlockSize, {}, frameLimit);
     }
     const PixelSurface picture = drawEditor(plugin);
 

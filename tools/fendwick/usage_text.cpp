@@ -112,6 +112,7 @@ std::optional<std::string> commandUsageText(const std::string& command)
                "  --input IN            process IN first (at its sample rate, in\n"
                "                        blocks of 512), so that the meters show\n"
                "                        where the file left them\n"
+               "  --until S             process only IN's first S seconds\n"
                "\n"
                "A plug-in with one input gets the mix of IN's channels.\n";
     }
