@@ -81,29 +81,42 @@ inline void detectLevels(const CharacterBlockSettings& s, CharacterChannel* ch, 
 }
 
 // Gains, link and Reduction, then the compressed samples: no recurrence.
-// Every choice is made after both values are worked out, so that the loop
-// needs no branch.
-template <int Channels>
-inline void compress(const CharacterBlockSettings& s, ChunkSignals& sig, int32_t a, int32_t b)
+// Every choice within a frame is made after both values are worked out, and
+// the switches are template arguments, so that the loop needs no branch the
+// compiler would have to take a division or a product out of.
+template <int Channels, bool Linked, bool Softens>
+inline void compressWith(float threshold, float slope, ChunkSignals& sig, int32_t a, int32_t b)
 {
-    const bool linked = Channels == 2 && s.linked;
     for (int32_t i = a; i < b; ++i) {
         float g[2];
         for (int c = 0; c < Channels; ++c) {
-            g[c] = compressorGain(s.threshold, s.slope, sig.level[c][i]);
+            g[c] = compressorGain(threshold, slope, sig.level[c][i]);
         }
-        if (Channels == 2) {
+        if (Channels == 2 && Linked) {
             // The louder channel's gain for both, the left one's when they are level.
-            const float louder = sig.level[0][i] >= sig.level[1][i] ? g[0] : g[1];
-            g[0] = linked ? louder : g[0];
-            g[1] = linked ? louder : g[1];
+            g[0] = g[1] = sig.level[0][i] >= sig.level[1][i] ? g[0] : g[1];
         }
         for (int c = 0; c < Channels; ++c) {
-            const float softened = reductionGain(g[c]);
-            const float h = s.softened ? softened : g[c];
+            const float h = Softens ? reductionGain(g[c]) : g[c];
             sig.h[c][i] = h;
             sig.y[c][i] = flushToZero(sig.x[c][i] * h);
         }
+    }
+}
+
+template <int Channels>
+inline void compress(const CharacterBlockSettings& s, ChunkSignals& sig, int32_t a, int32_t b)
+{
+    if (s.linked) {
+        if (s.softened) {
+            compressWith<Channels, true, true>(s.threshold, s.slope, sig, a, b);
+        } else {
+            compressWith<Channels, true, false>(s.threshold, s.slope, sig, a, b);
+        }
+    } else if (s.softened) {
+        compressWith<Channels, false, true>(s.threshold, s.slope, sig, a, b);
+    } else {
+        compressWith<Channels, false, false>(s.threshold, s.slope, sig, a, b);
     }
 }
 
