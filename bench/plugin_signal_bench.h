@@ -25,6 +25,14 @@ inline std::string pluginPath(const std::string& name)
     return std::string(FENDWICK_BENCH_PLUGIN_DIR) + "/" + name + ".so";
 }
 
+// Seconds of processing per frame, printed with its SI prefix ("4.2ns").
+inline void reportPerFrame(benchmark::State& state, size_t frames)
+{
+    state.counters["per_frame"] = benchmark::Counter(static_cast<double>(frames) *
+                                                         static_cast<double>(state.iterations()),
+                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
 inline void processSignal(benchmark::State& state, const std::string& name, int32_t program)
 {
     PluginLibrary library(pluginPath(name));
@@ -49,10 +57,7 @@ inline void processSignal(benchmark::State& state, const std::string& name, int3
         benchmark::DoNotOptimize(output.channel(0));
         benchmark::ClobberMemory();
     }
-    const auto frames = static_cast<double>(input.frames()) * static_cast<double>(state.iterations());
-    // Seconds of processing per frame, printed with its SI prefix ("4.2ns").
-    state.counters["per_frame"] =
-        benchmark::Counter(frames, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    reportPerFrame(state, input.frames());
 }
 
 }  // namespace plugin_bench

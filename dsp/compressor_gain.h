@@ -20,15 +20,14 @@ inline void gainAboveThreshold(float threshold, float slope, const Floats& m, Fl
     flushToZeroInPlace<Bits>(gain);
 }
 
-// One level's gain: 1 below the threshold (and for a NaN level), else as above.
+// One level's gain: 1 below the threshold (and for a NaN level), else as
+// above. Worked out at every level and chosen after, without a branch, so
+// that a loop of it over frames compiles to vector code.
 inline float compressorGain(float threshold, float slope, float level)
 {
-    if (!(level >= threshold)) {
-        return 1.0f;
-    }
     float gain;
     gainAboveThreshold<uint32_t>(threshold, slope, level, gain);
-    return gain;
+    return level >= threshold ? gain : 1.0f;
 }
 
 }  // namespace fendwick

@@ -29,6 +29,16 @@ struct CharacterChannel {
         limiter.reset();
     }
 
+    // Takes every history of a copy that a frame loop stepped, keeping this
+    // channel's coefficients.
+    void keepHistoriesOf(const CharacterChannel& worked)
+    {
+        loCut.keepHistoryOf(worked.loCut);
+        level.keepEnvelopesOf(worked.level);
+        character.keepPeaksOf(worked.character);
+        limiter.keepPeaksOf(worked.limiter);
+    }
+
     LoCutFilter loCut;
     LevelDetector level;
     CharacterDetector character;

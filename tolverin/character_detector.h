@@ -25,6 +25,14 @@ public:
     void setSampleRate(float rateHz);
     void reset() { p1 = p2 = 0.0f; }
 
+    // Takes the peaks of a copy that a frame loop stepped and keeps this
+    // detector's factors, which a sample-rate change may have set meanwhile.
+    void keepPeaksOf(const CharacterDetector& worked)
+    {
+        p1 = worked.p1;
+        p2 = worked.p2;
+    }
+
     float fastPeak() const { return p1; }
     float slowPeak() const { return p2; }
 

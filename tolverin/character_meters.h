@@ -17,6 +17,22 @@ struct MeterReadings {
     float limiterGain[2];   // each channel's limiter gain, 1.0 with the limiter off
 };
 
+// What a run of processed frames shows the meters, frame by frame.
+struct MeterRuns {
+    const float* compressorGain;
+    const float* compressedLevel;
+    const float* outputLevel[2];
+    const float* limiterGain[2];
+
+    MeterReadings at(int32_t frame) const
+    {
+        return {compressorGain[frame],
+                compressedLevel[frame],
+                {outputLevel[0][frame], outputLevel[1] != nullptr ? outputLevel[1][frame] : 0.0f},
+                {limiterGain[0][frame], limiterGain[1] != nullptr ? limiterGain[1][frame] : 0.0f}};
+    }
+};
+
 // The meters of one build, by display value from firstIndex on: compressor
 // gain, compressed level, the output level of each channel, the limiter
 // gain of each channel. Each publishes once every interval + 1 frames,
@@ -38,6 +54,35 @@ public:
         }
         for (int c = 0; c < Channels; ++c) {
             take(limiterSlot<Channels>(c), r.limiterGain[c], interval, publish);
+        }
+    }
+
+    // A run of count processed frames: the stretches in which no meter
+    // closes its window are gathered at once, the frames that close one as
+    // single frames, so the values and their order are those of gather.
+    template <int Channels, class Publish>
+    void gatherRun(const MeterRuns& r, int32_t count, int32_t interval, Publish& publish)
+    {
+        constexpr int32_t kMeters = 2 + 2 * Channels;
+        int32_t done = 0;
+        while (done < count) {
+            int32_t stretch = count - done;
+            for (int32_t slot = 0; slot < kMeters; ++slot) {
+                const int32_t free = meters[slot].framesBeforeDue(interval);
+                stretch = free < stretch ? free : stretch;
+            }
+            if (stretch <= 0) {
+                gather<Channels>(r.at(done), interval, publish);
+                ++done;
+                continue;
+            }
+            meters[kCompressorGainSlot].gatherRun(r.compressorGain + done, stretch);
+            meters[kCompressedLevelSlot].gatherRun(r.compressedLevel + done, stretch);
+            for (int c = 0; c < Channels; ++c) {
+                meters[outputSlot(c)].gatherRun(r.outputLevel[c] + done, stretch);
+                meters[limiterSlot<Channels>(c)].gatherRun(r.limiterGain[c] + done, stretch);
+            }
+            done += stretch;
         }
     }
 

@@ -2,7 +2,7 @@
 // accumulating, stereo and mono: the settings in, the frame loop, the gate out.
 #include "character_compressor.h"
 
-#include "character_scalar_frames.h"
+#include "character_frame_loop.h"
 
 namespace fendwick {
 
@@ -33,9 +33,12 @@ template <int Channels, bool Accumulate>
 void CharacterCompressor::process(float** inputs, float** outputs, int32_t sampleFrames)
 {
     const CharacterBlockSettings settings = blockSettings();
-    auto publish = [this](int32_t index, float value) { setDisplayValue(index, value); };
-    runScalarCharacterFrames<Channels, Accumulate>(settings, channelBlocks, meters, gate, publish, inputs, outputs,
-                                                   sampleFrames);
+    MeterPublisher publish{[](void* owner, int32_t index, float value) {
+                               static_cast<CharacterCompressor*>(owner)->setDisplayValue(index, value);
+                           },
+                           this};
+    runCharacterFrames<Channels, Accumulate>(fastestFrameLanes(), settings, channelBlocks, meters, gate, publish,
+                                             inputs, outputs, sampleFrames);
 }
 
 }  // namespace fendwick

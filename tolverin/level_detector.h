@@ -41,6 +41,14 @@ public:
     void setReleaseMode(float x) { arc = x; }
     void reset() { env1 = env2 = 0.0f; }
 
+    // Takes the envelopes of a copy that a frame loop stepped and keeps this
+    // detector's coefficients, which a setter may have changed meanwhile.
+    void keepEnvelopesOf(const LevelDetector& worked)
+    {
+        env1 = worked.env1;
+        env2 = worked.env2;
+    }
+
     const EnvelopeTiming& coefficients() const { return timing; }
     float fastEnvelope() const { return env1; }
     float slowEnvelope() const { return env2; }

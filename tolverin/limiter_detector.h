@@ -32,6 +32,16 @@ public:
     void setSampleRate(float rateHz);
     void reset();
 
+    // Takes the peaks and holds of a copy that a frame loop stepped and keeps
+    // this detector's factors, which a sample-rate change may have set meanwhile.
+    void keepPeaksOf(const LimiterDetector& worked)
+    {
+        for (int k = 0; k < 3; ++k) {
+            peaks[k].level = worked.peaks[k].level;
+            peaks[k].held = worked.peaks[k].held;
+        }
+    }
+
     // The peaks of 100 ms, 1 s and 10 ms half-life.
     float peak(int index) const { return peaks[index].level; }
 

@@ -39,6 +39,14 @@ public:
 
     bool historyCleared() const { return cleared; }
 
+    // Takes the history of a copy that a frame loop stepped and keeps this
+    // filter's coefficients, which a setter may have changed meanwhile.
+    void keepHistoryOf(const LoCutFilter& worked)
+    {
+        section.history = worked.section.history;
+        cleared = worked.cleared;
+    }
+
 private:
     SymmetricBiquad section;
     bool cleared = false;  // the history is zero and no sample was filtered since

@@ -7,11 +7,13 @@
 namespace fendwick {
 
 // Detector levels from 0.97 up are brought back to 0.97 (the raw gain
-// 0.97 / level), then the gain is softened.
+// 0.97 / level), then the gain is softened. The division runs at every
+// level, so that a loop of it over frames compiles to vector code.
 inline float limiterGain(float level)
 {
     constexpr float kLimiterThreshold = 0.97f;
-    return softLimiterGain(level < kLimiterThreshold ? 1.0f : flushToZero(kLimiterThreshold / level));
+    const float limiting = flushToZero(kLimiterThreshold / level);
+    return softLimiterGain(level < kLimiterThreshold ? 1.0f : limiting);
 }
 
 // The sample z under the limiter gain, held within +-0.999999 (the detector

@@ -21,14 +21,7 @@ using plugin_bench::kBlock;
 using plugin_bench::kRateHz;
 using plugin_bench::kSeconds;
 using plugin_bench::processSignal;
-
-void reportPerFrame(benchmark::State& state, size_t frames)
-{
-    // Seconds of processing per frame, printed with its SI prefix ("4.2ns").
-    state.counters["per_frame"] = benchmark::Counter(static_cast<double>(frames) *
-                                                         static_cast<double>(state.iterations()),
-                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
+using plugin_bench::reportPerFrame;
 
 // The frame loop alone, on the lanes given, every band compressed with an
 // automatic release at the default program's crossover points.

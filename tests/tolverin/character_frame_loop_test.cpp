@@ -1,0 +1,253 @@
+// The character compressor's frame loop on every kind of lanes this build
+// and processor run, against the loop one frame at a time, bit for bit:
+// outputs, histories, gate and every meter publication with its block.
+#include "character_frame_loop.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace fendwick {
+namespace {
+
+uint32_t bitsOf(float x)
+{
+    uint32_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    return bits;
+}
+
+struct Publication {
+    int32_t block;
+    int32_t index;
+    uint32_t valueBits;
+    bool operator==(const Publication& o) const
+    {
+        return block == o.block && index == o.index && valueBits == o.valueBits;
+    }
+};
+
+// One side of the comparison: channels, meters, gate and what was published.
+struct LoopRun {
+    explicit LoopRun(bool stereo, float rateHz, float attack, float release, float arc)
+        : meters(stereo ? CharacterChannels::stereo : CharacterChannels::mono, 15)
+    {
+        for (CharacterChannel& c : channels) {
+            c.setSampleRate(rateHz);
+            c.level.setAttack(attack);
+            c.level.setRelease(release);
+            c.level.setReleaseMode(arc);
+        }
+    }
+
+    static void record(void* owner, int32_t index, float value)
+    {
+        auto* run = static_cast<LoopRun*>(owner);
+        run->published.push_back({run->block, index, bitsOf(value)});
+    }
+
+    CharacterChannel channels[2];
+    CharacterMeters meters;
+    CharacterGateState gate{0, 0};
+    int32_t block = 0;
+    std::vector<Publication> published;
+};
+
+struct LoopCase {
+    const char* name;
+    float rateHz;
+    float attack;
+    float release;
+    float arc;
+    float thresh;  // linear
+    float slope;
+    float character;
+    float mode;
+    float enhance;
+    float outputGain;
+    float ceiling;
+    uint32_t switches;  // bits: low cut, enhancer, linked, softened, limiter
+    int32_t meterInterval;
+};
+
+const LoopCase kCases[] = {
+    {"everything on", 48000.0f, 0.2f, 0.5f, 1.0f, 0.1f, 0.3f, 0.1f, 0.0f, 0.7f, 1.4f, 0.9f, 0x1f, 2200},
+    {"everything off", 44100.0f, 0.0f, 0.0f, 0.0f, 0.9f, 1.0f, 0.5f, 1.0f, 0.0f, 1.0f, 1.0f, 0x00, 4410},
+    {"hot, hard, limited, short meters", 96000.0f, 0.0f, 1.0f, 0.0f, 0.0031591146f, 0.0f, 0.5f, 0.0f, 0.5f,
+     2.0f, 0.5f, 0x15, 7},
+    {"loud maxx, linked, at 8 kHz", 8000.0f, 1.0f, 0.3f, 1.0f, 0.3f, 0.6f, 0.9f, 1.0f, 1.0f, 0.8f, 1.0f, 0x0e, 3},
+    {"bright maxx, unlinked limiter", 192000.0f, 0.5f, 0.0f, 0.0f, 0.05f, 0.1f, 0.0f, 1.0f, 0.2f, 2.0f, 0.3f,
+     0x13, 50},
+};
+
+CharacterBlockSettings settingsOf(const LoopCase& c, uint32_t switches)
+{
+    CharacterBlockSettings s{};
+    s.threshold = c.thresh;
+    s.slope = c.slope;
+    s.loCut = (switches & 1u) != 0;
+    s.enhancer = (switches & 2u) != 0;
+    s.linked = (switches & 4u) != 0;
+    s.softened = (switches & 8u) != 0;
+    s.limiter = (switches & 16u) != 0;
+    s.curve = characterCurveFor(c.character, c.mode);
+    s.stereoEnhancer.setAmount(c.enhance);
+    s.outputGain = c.outputGain;
+    s.ceiling = c.ceiling;
+    s.meterInterval = c.meterInterval;
+    return s;
+}
+
+// Loud and quiet noise, silences long enough for the gate to close, NaN,
+// infinities, denormals, values past the input bound and full-scale bursts.
+std::vector<float> signalOf(uint32_t seed, size_t frames)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> unit(-1.0f, 1.0f);
+    std::vector<float> x;
+    while (x.size() < frames) {
+        const uint32_t kind = random() % 8;
+        const size_t length = 1 + random() % 700;
+        const float level = std::pow(10.0f, -5.0f * std::fabs(unit(random)));
+        for (size_t k = 0; k < length; ++k) {
+            switch (kind) {
+            case 0: x.push_back(0.0f); break;
+            case 1: x.push_back(unit(random) * 0.000009f); break;
+            case 2: x.push_back(unit(random) < -0.9f ? std::numeric_limits<float>::quiet_NaN() : 1e-39f); break;
+            case 3: x.push_back(unit(random) < 0.0f ? -INFINITY : 2000.0f * unit(random)); break;
+            case 4: x.push_back(unit(random) > 0.0f ? 1.0f : -1.0f); break;
+            default: x.push_back(level * unit(random)); break;
+            }
+        }
+    }
+    x.resize(frames);
+    return x;
+}
+
+using LanesStereo = std::tuple<FrameLanes, bool>;
+
+class CharacterFrameLoop : public ::testing::TestWithParam<LanesStereo> {
+protected:
+    void SetUp() override
+    {
+        if (!canRunFrameLanes(lanes())) {
+            GTEST_SKIP() << "this build or processor lacks these lanes";
+        }
+    }
+
+    FrameLanes lanes() const { return std::get<0>(GetParam()); }
+    bool stereo() const { return std::get<1>(GetParam()); }
+
+    template <int Channels, bool Accumulate>
+    static void run(FrameLanes lanes, const CharacterBlockSettings& s, LoopRun& r, float* const* in,
+                    float* const* out, int32_t frames)
+    {
+        MeterPublisher publish{&LoopRun::record, &r};
+        runCharacterFrames<Channels, Accumulate>(lanes, s, r.channels, r.meters, r.gate, publish, in, out, frames);
+        ++r.block;
+    }
+
+    static void runAny(FrameLanes lanes, bool stereo, bool accumulate, const CharacterBlockSettings& s, LoopRun& r,
+                       float* const* in, float* const* out, int32_t frames)
+    {
+        if (stereo) {
+            accumulate ? run<2, true>(lanes, s, r, in, out, frames) : run<2, false>(lanes, s, r, in, out, frames);
+        } else {
+            accumulate ? run<1, true>(lanes, s, r, in, out, frames) : run<1, false>(lanes, s, r, in, out, frames);
+        }
+    }
+
+    // Both loops through the same blocks of random sizes (all of size 1 when
+    // maxBlock is 1), the switches flipping every third block; in place when
+    // replacing in place.
+    void compare(const LoopCase& c, bool accumulate, bool inPlace, size_t maxBlock, uint32_t seed)
+    {
+        const std::string what = std::string(c.name) + (accumulate ? ", accumulating" : ", replacing") +
+                                 (inPlace ? " in place" : "") + ", blocks up to " + std::to_string(maxBlock);
+        const size_t frames = 30000;
+        const std::vector<float> input[2] = {signalOf(seed, frames), signalOf(seed + 1, frames)};
+        std::vector<float> got[2] = {std::vector<float>(frames, 0.25f), std::vector<float>(frames, -0.5f)};
+        std::vector<float> expected[2] = {got[0], got[1]};
+        std::vector<float> in[2] = {input[0], input[1]};
+        std::vector<float> reference[2] = {input[0], input[1]};
+        LoopRun fast(stereo(), c.rateHz, c.attack, c.release, c.arc);
+        LoopRun scalar(stereo(), c.rateHz, c.attack, c.release, c.arc);
+        std::mt19937 random(seed);
+        size_t start = 0;
+        for (uint32_t block = 0; start < frames; ++block) {
+            const size_t n = std::min<size_t>(frames - start, 1 + random() % maxBlock);
+            const uint32_t flips = block % 3 == 2 ? random() % 32 : 0u;
+            const CharacterBlockSettings s = settingsOf(c, c.switches ^ flips);
+            float* fastIn[2] = {in[0].data() + start, in[1].data() + start};
+            float* refIn[2] = {reference[0].data() + start, reference[1].data() + start};
+            float* fastOut[2] = {got[0].data() + start, got[1].data() + start};
+            float* refOut[2] = {expected[0].data() + start, expected[1].data() + start};
+            const auto count = static_cast<int32_t>(n);
+            runAny(lanes(), stereo(), accumulate, s, fast, fastIn, inPlace ? fastIn : fastOut, count);
+            runAny(FrameLanes::scalar, stereo(), accumulate, s, scalar, refIn, inPlace ? refIn : refOut, count);
+            start += n;
+        }
+        const std::vector<float>* gotOut = inPlace ? in : got;
+        const std::vector<float>* expectedOut = inPlace ? reference : expected;
+        for (int ch = 0; ch < 2; ++ch) {
+            for (size_t i = 0; i < frames; ++i) {
+                ASSERT_EQ(bitsOf(gotOut[ch][i]), bitsOf(expectedOut[ch][i]))
+                    << what << " channel " << ch << " frame " << i << ": " << gotOut[ch][i] << " vs "
+                    << expectedOut[ch][i];
+            }
+        }
+        ASSERT_EQ(fast.published, scalar.published) << what;
+        ASSERT_FALSE(scalar.published.empty()) << what;
+        EXPECT_EQ(fast.gate.silenceCount, scalar.gate.silenceCount) << what;
+        EXPECT_EQ(fast.gate.processingActive, scalar.gate.processingActive) << what;
+        for (int ch = 0; ch < 2; ++ch) {
+            const CharacterChannel& a = fast.channels[ch];
+            const CharacterChannel& b = scalar.channels[ch];
+            EXPECT_EQ(a.loCut.historyCleared(), b.loCut.historyCleared()) << what;
+            EXPECT_EQ(bitsOf(a.level.fastEnvelope()), bitsOf(b.level.fastEnvelope())) << what;
+            EXPECT_EQ(bitsOf(a.level.slowEnvelope()), bitsOf(b.level.slowEnvelope())) << what;
+            EXPECT_EQ(bitsOf(a.character.fastPeak()), bitsOf(b.character.fastPeak())) << what;
+            EXPECT_EQ(bitsOf(a.character.slowPeak()), bitsOf(b.character.slowPeak())) << what;
+            for (int p = 0; p < 3; ++p) {
+                EXPECT_EQ(bitsOf(a.limiter.peak(p)), bitsOf(b.limiter.peak(p))) << what;
+            }
+        }
+    }
+};
+
+TEST_P(CharacterFrameLoop, GivesTheBitsAndMetersOfTheFrameByFrameLoop)
+{
+    uint32_t seed = stereo() ? 100u : 200u;
+    for (const LoopCase& c : kCases) {
+        for (bool accumulate : {false, true}) {
+            for (size_t maxBlock : {size_t{1}, size_t{37}, size_t{700}}) {
+                compare(c, accumulate, false, maxBlock, seed += 2);
+                if (HasFatalFailure()) {
+                    return;
+                }
+            }
+        }
+        compare(c, false, true, 300, seed += 2);
+        if (HasFatalFailure()) {
+            return;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFastLanes, CharacterFrameLoop,
+                         ::testing::Combine(::testing::Values(FrameLanes::sse2, FrameLanes::avx512),
+                                            ::testing::Bool()),
+                         [](const ::testing::TestParamInfo<LanesStereo>& p) {
+                             return std::string(std::get<0>(p.param) == FrameLanes::sse2 ? "Sse2" : "Avx512") +
+                                    (std::get<1>(p.param) ? "Stereo" : "Mono");
+                         });
+
+}  // namespace
+}  // namespace fendwick

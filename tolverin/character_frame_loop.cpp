@@ -1,0 +1,62 @@
+// The choice among the character compressor's frame loops: one frame at a
+// time, or in stages over runs of frames compiled for SSE2 or AVX-512VL.
+#include "character_frame_loop.h"
+
+#include "character_scalar_frames.h"
+#include "character_staged_frames.h"
+#include "vector_paths.h"
+
+namespace fendwick {
+
+namespace {
+
+#if FENDWICK_X86_VECTOR_PATHS
+// The staged loop with every step inlined and compiled for AVX-512VL, whose
+// wider vectors take more frames per instruction in the vector stages.
+template <int Channels, bool Accumulate>
+__attribute__((target("avx512f,avx512vl"), flatten)) void runAvx512CharacterFrames(
+    const CharacterBlockSettings& settings, CharacterChannel* channels, CharacterMeters& meters,
+    CharacterGateState& gate, MeterPublisher& publish, float* const* inputs, float* const* outputs, int32_t frames)
+{
+    runStagedCharacterFrames<Channels, Accumulate>(settings, channels, meters, gate, publish, inputs, outputs,
+                                                   frames);
+}
+#endif
+
+}  // namespace
+
+template <int Channels, bool Accumulate>
+void runCharacterFrames(FrameLanes lanes, const CharacterBlockSettings& settings, CharacterChannel* channels,
+                        CharacterMeters& meters, CharacterGateState& gate, MeterPublisher& publish,
+                        float* const* inputs, float* const* outputs, int32_t frames)
+{
+#if FENDWICK_X86_VECTOR_PATHS
+    if (lanes == FrameLanes::avx512) {
+        runAvx512CharacterFrames<Channels, Accumulate>(settings, channels, meters, gate, publish, inputs, outputs,
+                                                       frames);
+        return;
+    }
+#endif
+    if (lanes == FrameLanes::sse2) {
+        runStagedCharacterFrames<Channels, Accumulate>(settings, channels, meters, gate, publish, inputs, outputs,
+                                                       frames);
+        return;
+    }
+    runScalarCharacterFrames<Channels, Accumulate>(settings, channels, meters, gate, publish, inputs, outputs,
+                                                   frames);
+}
+
+template void runCharacterFrames<1, false>(FrameLanes, const CharacterBlockSettings&, CharacterChannel*,
+                                           CharacterMeters&, CharacterGateState&, MeterPublisher&, float* const*,
+                                           float* const*, int32_t);
+template void runCharacterFrames<1, true>(FrameLanes, const CharacterBlockSettings&, CharacterChannel*,
+                                          CharacterMeters&, CharacterGateState&, MeterPublisher&, float* const*,
+                                          float* const*, int32_t);
+template void runCharacterFrames<2, false>(FrameLanes, const CharacterBlockSettings&, CharacterChannel*,
+                                           CharacterMeters&, CharacterGateState&, MeterPublisher&, float* const*,
+                                           float* const*, int32_t);
+template void runCharacterFrames<2, true>(FrameLanes, const CharacterBlockSettings&, CharacterChannel*,
+                                          CharacterMeters&, CharacterGateState&, MeterPublisher&, float* const*,
+                                          float* const*, int32_t);
+
+}  // namespace fendwick
