@@ -8,16 +8,9 @@
 
 namespace fendwick {
 
-namespace {
-
-// The crossover cutoff in whole hertz, as the crossover sets it.
-constexpr CurveValue kCutoff(21950.0, 4.0, 50.0, " Hz");
-
-}  // namespace
-
 const ParameterRow kAscarell3ParameterRows[] = {
-    {"Lo-Mid", "Hz", &kCutoff, ""},
-    {"Mid-Hi", "Hz", &kCutoff, ""},
+    {"Lo-Mid", "Hz", &kCrossoverCutoff, ""},
+    {"Mid-Hi", "Hz", &kCrossoverCutoff, ""},
     {"Hi Knee", "", &kAscarellKnee, "Knee  :  "},
     {"Mid Knee", "", &kAscarellKnee, "Knee  :  "},
     {"Lo Knee", "", &kAscarellKnee, "Knee  :  "},

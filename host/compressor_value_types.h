@@ -1,5 +1,5 @@
-// How the values every compressor line shares read in units: gain,
-// threshold, ratio, attack and release.
+// How the values the compressor lines share read in units: gain,
+// threshold, ratio, attack and release, and the multiband lines' crossover.
 #pragma once
 
 #include "curve_value.h"
@@ -17,5 +17,7 @@ inline constexpr RatioValue kCompressorRatio(50.0f);
 // detectors use; both mappings are part of the product.
 inline constexpr CurveValue kCompressorAttackShown(499.0, 2.0, 1.0, " ms");
 inline constexpr CurveValue kCompressorRelease(495.0, 2.0, 5.0, " ms");
+// The crossover cutoff in whole hertz, as the crossover sets it.
+inline constexpr CurveValue kCrossoverCutoff(21950.0, 4.0, 50.0, " Hz");
 
 }  // namespace fendwick

@@ -2,22 +2,15 @@
 // reads in units for the host and the editor, in the stereo and the mono build.
 #include "tolverin_tables.h"
 
+#include "character_value_types.h"
 #include "choice_value.h"
 #include "compressor_value_types.h"
-#include "decibel_value.h"
 #include "percent_value.h"
 
 namespace fendwick {
 
 namespace {
 
-// The character curves switch at 0.333333 and 0.666666, as the processing does.
-constexpr const char* kCharacterNames[] = {"Bright", "Hot", "Loud"};
-constexpr ChoiceValue kCharacter(kCharacterNames);
-constexpr const char* kCharacterModeNames[] = {"Normal", "Maxx"};
-constexpr ChoiceValue kCharacterMode(kCharacterModeNames);
-// The ceiling is the factor x itself: 1 is full scale, 0 silence.
-constexpr DecibelValue kCeiling(1.0f, 0.0f, "-oo");
 constexpr PercentValue kEnhancerAmount(nullptr, nullptr);
 
 // The editor's value fields show the bare value with its unit; switches show
@@ -32,10 +25,10 @@ constexpr ParameterRow kRatio{"Ratio", "", &kCompressorRatio, ""};
 constexpr ParameterRow kAttack{"Attack", "ms", &kCompressorAttackShown, ""};
 constexpr ParameterRow kRelease{"Release", "ms", &kCompressorRelease, ""};
 constexpr ParameterRow kArc{"ARC", "", &kOnOffSwitch, nullptr};
-constexpr ParameterRow kCharacterRow{"Character", "", &kCharacter, nullptr};
-constexpr ParameterRow kCharacterModeRow{"Character mode", "", &kCharacterMode, nullptr};
+constexpr ParameterRow kCharacterRow{"Character", "", &kCharacterCurve, nullptr};
+constexpr ParameterRow kCharacterModeRow{"Character mode", "", &kCharacterCurveSet, nullptr};
 constexpr ParameterRow kOutLevel{"OutLevel", "dB", &kCompressorGain, ""};
-constexpr ParameterRow kOutCeiling{"Out Ceiling", "dB", &kCeiling, ""};
+constexpr ParameterRow kOutCeiling{"Out Ceiling", "dB", &kOutputCeiling, ""};
 constexpr ParameterRow kStereoEnh{"StereoEnh", "%", &kEnhancerAmount, ""};
 constexpr ParameterRow kStereoEnhSwitch{"StereoEnhSW", "", &kOnOffSwitch, nullptr};
 
