@@ -1,9 +1,10 @@
 // The character compressor's frame loop in stages over runs of frames: the
-// same bits as the loop one frame at a time, in standard C++ that the
-// compiler turns into vector code.
+// same bits as the loop one frame at a time, in the compiler's vector code.
+// Built only where the x86 vector paths are.
 #pragma once
 
 #include "character_block_settings.h"
+#include "character_chain_lanes.h"
 #include "character_channel.h"
 #include "character_meters.h"
 #include "compressor_gain.h"
@@ -51,7 +52,7 @@ inline void detectLevels(const CharacterBlockSettings& s, CharacterChannel* ch, 
                          int32_t b)
 {
     LoCutFilter cut[2] = {ch[0].loCut, ch[Channels - 1].loCut};
-    LevelDetector detector[2] = {ch[0].level, ch[Channels - 1].level};
+    chain_lanes::LevelLanes detector(ch[0].level, ch[Channels - 1].level);
     for (int c = 0; c < Channels; ++c) {
         if (!s.loCut) {
             cut[c].bypass();
@@ -69,14 +70,15 @@ inline void detectLevels(const CharacterBlockSettings& s, CharacterChannel* ch, 
             x[0] = wide.left;
             x[1] = wide.right;
         }
+        const chain_lanes::Floats4 level = detector.step(x[0], x[Channels - 1]);
         for (int c = 0; c < Channels; ++c) {
             sig.x[c][i] = x[c];
-            sig.level[c][i] = detector[c].step(x[c]);
+            sig.level[c][i] = level[2 * c];
         }
     }
     for (int c = 0; c < Channels; ++c) {
         ch[c].loCut = cut[c];
-        ch[c].level = detector[c];
+        detector.keepIn(ch[c].level, c);
     }
 }
 
@@ -124,14 +126,15 @@ inline void compress(const CharacterBlockSettings& s, ChunkSignals& sig, int32_t
 template <int Channels>
 inline void detectCharacter(CharacterChannel* ch, ChunkSignals& sig, int32_t a, int32_t b)
 {
-    CharacterDetector detector[2] = {ch[0].character, ch[Channels - 1].character};
+    chain_lanes::CharacterLanes detector(ch[0].character, ch[Channels - 1].character);
     for (int32_t i = a; i < b; ++i) {
+        const chain_lanes::Floats4 v = detector.step(sig.y[0][i], sig.y[Channels - 1][i]);
         for (int c = 0; c < Channels; ++c) {
-            sig.v[c][i] = detector[c].step(sig.y[c][i]);
+            sig.v[c][i] = v[2 * c];
         }
     }
     for (int c = 0; c < Channels; ++c) {
-        ch[c].character = detector[c];
+        detector.keepIn(ch[c].character, c);
     }
 }
 
@@ -155,14 +158,15 @@ inline void characterise(const CharacterBlockSettings& s, ChunkSignals& sig, int
 template <int Channels>
 inline void detectPeaks(CharacterChannel* ch, ChunkSignals& sig, int32_t a, int32_t b)
 {
-    LimiterDetector detector[2] = {ch[0].limiter, ch[Channels - 1].limiter};
+    chain_lanes::LimiterLanes detector(ch[0].limiter, ch[Channels - 1].limiter);
     for (int32_t i = a; i < b; ++i) {
         for (int c = 0; c < Channels; ++c) {
-            sig.level[c][i] = detector[c].step(sig.z[c][i]);
+            detector.step(c, sig.z[c][i]);
+            sig.level[c][i] = detector.levelOf(c);
         }
     }
     for (int c = 0; c < Channels; ++c) {
-        ch[c].limiter = detector[c];
+        detector.keepIn(ch[c].limiter, c);
     }
 }
 
