@@ -8,6 +8,7 @@
 #include "character_channel.h"
 #include "character_meters.h"
 #include "compressor_gain.h"
+#include "frame_group_lanes.h"
 #include "gain_softening.h"
 #include "peak_limiter.h"
 #include "sample_guards.h"
@@ -15,6 +16,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace fendwick {
 
@@ -44,6 +46,32 @@ struct ChunkSignals {
     alignas(64) int32_t quiet[kChunkFrames];          // 1 where every input is near-silent
     alignas(64) int32_t open[kChunkFrames];           // 1 where the gate lets the frame through
 };
+
+// The input guard over the frames 0 to n - 1 of the chunk at start, four at
+// a time, and which of them are near-silent in every channel; answers
+// whether any is.
+template <int Channels>
+inline bool guardInputs(float* const* inputs, int32_t start, int32_t n, ChunkSignals& sig)
+{
+    using Floats = LaneTypes<frame_group::kFrames>::Floats;
+    using Ints = LaneTypes<frame_group::kFrames>::Ints;
+    using Bits = LaneTypes<frame_group::kFrames>::Bits;
+    Ints anyQuiet{};
+    for (int32_t i = 0; i < n; i += frame_group::kFrames) {
+        const int32_t valid = n - i < frame_group::kFrames ? n - i : frame_group::kFrames;
+        Ints quiet = Ints{0, 1, 2, 3} < valid;
+        for (int c = 0; c < Channels; ++c) {
+            auto x = reinterpret_cast<Floats>(frame_group::loadFrames(inputs[c] + start + i, valid));
+            usableInputInPlace<Bits>(x);
+            std::memcpy(&sig.x[c][i], &x, sizeof x);
+            quiet &= SilenceGate::nearSilent<Bits>(x);
+        }
+        quiet &= 1;
+        std::memcpy(&sig.quiet[i], &quiet, sizeof quiet);
+        anyQuiet |= quiet;
+    }
+    return (anyQuiet[0] | anyQuiet[1] | anyQuiet[2] | anyQuiet[3]) != 0;
+}
 
 // The recurrences ahead of the gain: low cut, enhancer, compressor detector.
 // A run bypassing the low cut clears its history once, as its first frame would.
@@ -253,18 +281,7 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
     for (int32_t start = 0; start < frames; start += kChunkFrames) {
         const int32_t n = frames - start < kChunkFrames ? frames - start : kChunkFrames;
         float* out[2] = {outputs[0] + start, outputs[Channels - 1] + start};
-        int32_t anyQuiet = 0;
-        for (int32_t i = 0; i < n; ++i) {
-            int32_t quiet = 1;
-            for (int c = 0; c < Channels; ++c) {
-                const float x = usableInput(inputs[c][start + i]);
-                sig.x[c][i] = x;
-                quiet &= SilenceGate::nearSilent<uint32_t>(x) ? 1 : 0;
-            }
-            sig.quiet[i] = quiet;
-            anyQuiet |= quiet;
-        }
-        if (anyQuiet == 0) {
+        if (!staged_frames::guardInputs<Channels>(inputs, start, n, sig)) {
             // No frame is near-silent: the gate opens at the first and stays open.
             gate.step(false);
             staged_frames::processRun<Channels, Accumulate>(s, ch, meters, publish, sig, out, 0, n);
