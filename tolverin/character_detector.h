@@ -33,6 +33,15 @@ public:
         p2 = worked.p2;
     }
 
+    // The peaks a lane loop worked out, keeping the factors.
+    void keepPeaks(float fast, float slow)
+    {
+        p1 = fast;
+        p2 = slow;
+    }
+
+    float fastFall() const { return c30; }
+    float slowFall() const { return c150; }
     float fastPeak() const { return p1; }
     float slowPeak() const { return p2; }
 

@@ -3,8 +3,11 @@
 #include "character_frame_loop.h"
 
 #include "character_scalar_frames.h"
-#include "character_staged_frames.h"
 #include "vector_paths.h"
+
+#if FENDWICK_X86_VECTOR_PATHS
+#include "character_staged_frames.h"
+#endif
 
 namespace fendwick {
 
@@ -36,12 +39,12 @@ void runCharacterFrames(FrameLanes lanes, const CharacterBlockSettings& settings
                                                        frames);
         return;
     }
-#endif
     if (lanes == FrameLanes::sse2) {
         runStagedCharacterFrames<Channels, Accumulate>(settings, channels, meters, gate, publish, inputs, outputs,
                                                        frames);
         return;
     }
+#endif
     runScalarCharacterFrames<Channels, Accumulate>(settings, channels, meters, gate, publish, inputs, outputs,
                                                    frames);
 }

@@ -1,12 +1,14 @@
 // The character compressor's frame loop in stages over runs of frames: the
-// same bits as the loop one frame at a time, in standard C++ that the
-// compiler turns into vector code.
+// same bits as the loop one frame at a time, in the compiler's vector code.
+// Built only where the x86 vector paths are.
 #pragma once
 
 #include "character_block_settings.h"
+#include "character_chain_lanes.h"
 #include "character_channel.h"
 #include "character_meters.h"
 #include "compressor_gain.h"
+#include "frame_group_lanes.h"
 #include "gain_softening.h"
 #include "peak_limiter.h"
 #include "sample_guards.h"
@@ -14,6 +16,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace fendwick {
 
@@ -44,6 +47,32 @@ struct ChunkSignals {
     alignas(64) int32_t open[kChunkFrames];           // 1 where the gate lets the frame through
 };
 
+// The input guard over the frames 0 to n - 1 of the chunk at start, four at
+// a time, and which of them are near-silent in every channel; answers
+// whether any is.
+template <int Channels>
+inline bool guardInputs(float* const* inputs, int32_t start, int32_t n, ChunkSignals& sig)
+{
+    using Floats = LaneTypes<frame_group::kFrames>::Floats;
+    using Ints = LaneTypes<frame_group::kFrames>::Ints;
+    using Bits = LaneTypes<frame_group::kFrames>::Bits;
+    Ints anyQuiet{};
+    for (int32_t i = 0; i < n; i += frame_group::kFrames) {
+        const int32_t valid = n - i < frame_group::kFrames ? n - i : frame_group::kFrames;
+        Ints quiet = Ints{0, 1, 2, 3} < valid;
+        for (int c = 0; c < Channels; ++c) {
+            auto x = reinterpret_cast<Floats>(frame_group::loadFrames(inputs[c] + start + i, valid));
+            usableInputInPlace<Bits>(x);
+            std::memcpy(&sig.x[c][i], &x, sizeof x);
+            quiet &= SilenceGate::nearSilent<Bits>(x);
+        }
+        quiet &= 1;
+        std::memcpy(&sig.quiet[i], &quiet, sizeof quiet);
+        anyQuiet |= quiet;
+    }
+    return (anyQuiet[0] | anyQuiet[1] | anyQuiet[2] | anyQuiet[3]) != 0;
+}
+
 // The recurrences ahead of the gain: low cut, enhancer, compressor detector.
 // A run bypassing the low cut clears its history once, as its first frame would.
 template <int Channels>
@@ -51,7 +80,7 @@ inline void detectLevels(const CharacterBlockSettings& s, CharacterChannel* ch, 
                          int32_t b)
 {
     LoCutFilter cut[2] = {ch[0].loCut, ch[Channels - 1].loCut};
-    LevelDetector detector[2] = {ch[0].level, ch[Channels - 1].level};
+    chain_lanes::LevelLanes detector(ch[0].level, ch[Channels - 1].level);
     for (int c = 0; c < Channels; ++c) {
         if (!s.loCut) {
             cut[c].bypass();
@@ -69,14 +98,15 @@ inline void detectLevels(const CharacterBlockSettings& s, CharacterChannel* ch, 
             x[0] = wide.left;
             x[1] = wide.right;
         }
+        const chain_lanes::Floats4 level = detector.step(x[0], x[Channels - 1]);
         for (int c = 0; c < Channels; ++c) {
             sig.x[c][i] = x[c];
-            sig.level[c][i] = detector[c].step(x[c]);
+            sig.level[c][i] = level[2 * c];
         }
     }
     for (int c = 0; c < Channels; ++c) {
         ch[c].loCut = cut[c];
-        ch[c].level = detector[c];
+        detector.keepIn(ch[c].level, c);
     }
 }
 
@@ -124,14 +154,15 @@ inline void compress(const CharacterBlockSettings& s, ChunkSignals& sig, int32_t
 template <int Channels>
 inline void detectCharacter(CharacterChannel* ch, ChunkSignals& sig, int32_t a, int32_t b)
 {
-    CharacterDetector detector[2] = {ch[0].character, ch[Channels - 1].character};
+    chain_lanes::CharacterLanes detector(ch[0].character, ch[Channels - 1].character);
     for (int32_t i = a; i < b; ++i) {
+        const chain_lanes::Floats4 v = detector.step(sig.y[0][i], sig.y[Channels - 1][i]);
         for (int c = 0; c < Channels; ++c) {
-            sig.v[c][i] = detector[c].step(sig.y[c][i]);
+            sig.v[c][i] = v[2 * c];
         }
     }
     for (int c = 0; c < Channels; ++c) {
-        ch[c].character = detector[c];
+        detector.keepIn(ch[c].character, c);
     }
 }
 
@@ -155,14 +186,15 @@ inline void characterise(const CharacterBlockSettings& s, ChunkSignals& sig, int
 template <int Channels>
 inline void detectPeaks(CharacterChannel* ch, ChunkSignals& sig, int32_t a, int32_t b)
 {
-    LimiterDetector detector[2] = {ch[0].limiter, ch[Channels - 1].limiter};
+    chain_lanes::LimiterLanes detector(ch[0].limiter, ch[Channels - 1].limiter);
     for (int32_t i = a; i < b; ++i) {
         for (int c = 0; c < Channels; ++c) {
-            sig.level[c][i] = detector[c].step(sig.z[c][i]);
+            detector.step(c, sig.z[c][i]);
+            sig.level[c][i] = detector.levelOf(c);
         }
     }
     for (int c = 0; c < Channels; ++c) {
-        ch[c].limiter = detector[c];
+        detector.keepIn(ch[c].limiter, c);
     }
 }
 
@@ -249,18 +281,7 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
     for (int32_t start = 0; start < frames; start += kChunkFrames) {
         const int32_t n = frames - start < kChunkFrames ? frames - start : kChunkFrames;
         float* out[2] = {outputs[0] + start, outputs[Channels - 1] + start};
-        int32_t anyQuiet = 0;
-        for (int32_t i = 0; i < n; ++i) {
-            int32_t quiet = 1;
-            for (int c = 0; c < Channels; ++c) {
-                const float x = usableInput(inputs[c][start + i]);
-                sig.x[c][i] = x;
-                quiet &= SilenceGate::nearSilent<uint32_t>(x) ? 1 : 0;
-            }
-            sig.quiet[i] = quiet;
-            anyQuiet |= quiet;
-        }
-        if (anyQuiet == 0) {
+        if (!staged_frames::guardInputs<Channels>(inputs, start, n, sig)) {
             // No frame is near-silent: the gate opens at the first and stays open.
             gate.step(false);
             staged_frames::processRun<Channels, Accumulate>(s, ch, meters, publish, sig, out, 0, n);

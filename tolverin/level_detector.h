@@ -49,7 +49,15 @@ public:
         env2 = worked.env2;
     }
 
+    // The envelopes a lane loop worked out, keeping the coefficients.
+    void keepEnvelopes(float fast, float slow)
+    {
+        env1 = fast;
+        env2 = slow;
+    }
+
     const EnvelopeTiming& coefficients() const { return timing; }
+    bool manualRelease() const { return arc < 0.5f; }
     float fastEnvelope() const { return env1; }
     float slowEnvelope() const { return env2; }
 

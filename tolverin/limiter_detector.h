@@ -25,7 +25,13 @@ public:
         follow(peaks[0], a);
         follow(peaks[1], a);
         follow(peaks[2], a);
-        const float s = flushToZero(0.1f * peaks[2].level + 0.4f * peaks[1].level + 0.5f * peaks[0].level);
+        return levelOf(peaks[0].level, peaks[1].level, peaks[2].level);
+    }
+
+    // The level of the peaks of 100 ms, 1 s and 10 ms half-life.
+    static float levelOf(float peak100ms, float peak1s, float peak10ms)
+    {
+        const float s = flushToZero(0.1f * peak10ms + 0.4f * peak1s + 0.5f * peak100ms);
         return s >= 1.0f ? 0.9f * s : s;
     }
 
@@ -42,8 +48,18 @@ public:
         }
     }
 
-    // The peaks of 100 ms, 1 s and 10 ms half-life.
+    // The peak and hold a lane loop worked out, keeping the factor.
+    void keepPeak(int index, float level, int32_t held)
+    {
+        peaks[index].level = level;
+        peaks[index].held = held;
+    }
+
+    // The peaks of 100 ms, 1 s and 10 ms half-life, the samples each has
+    // been held and the per-sample factor it falls by.
     float peak(int index) const { return peaks[index].level; }
+    int32_t heldFor(int index) const { return peaks[index].held; }
+    float fallOf(int index) const { return peaks[index].fall; }
 
 private:
     struct HeldPeak {

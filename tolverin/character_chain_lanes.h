@@ -1,0 +1,151 @@
+// The character compressor's detector recurrences with both channels side
+// by side in the lanes of one vector and no branch, for the staged frame
+// loop. Built only where the x86 vector paths are.
+#pragma once
+
+#include "character_channel.h"
+#include "lane_types.h"
+#include "sample_guards.h"
+
+#include <cstdint>
+
+namespace fendwick {
+
+namespace chain_lanes {
+
+using Floats4 = LaneTypes<4>::Floats;
+using Ints4 = LaneTypes<4>::Ints;
+using Bits4 = LaneTypes<4>::Bits;
+
+// The magnitude as the detectors take it, in place (see flushToZeroInPlace
+// for why): a NaN stays a NaN.
+template <class Floats>
+inline void magnitudeInPlace(Floats& x)
+{
+    x = x < 0.0f ? -x : x;
+}
+
+// Each lane's two values of a pair of lanes added: {a0 + a1, a0 + a1, a2 + a3, a2 + a3}.
+inline Floats4 pairSums(Floats4 a)
+{
+    return a + __builtin_shuffle(a, Ints4{1, 0, 3, 2});
+}
+
+// Both channels' level detectors, lanes {fast left, slow left, fast right,
+// slow right}. A channel with manual release runs its one envelope in the
+// fast lane with the Release factor, and its slow lane is held at 0.
+class LevelLanes {
+public:
+    LevelLanes(const LevelDetector& left, const LevelDetector& right)
+        : env{left.fastEnvelope(), left.slowEnvelope(), right.fastEnvelope(), right.slowEnvelope()},
+          attack{left.coefficients().attack(), left.coefficients().attack(), right.coefficients().attack(),
+                 right.coefficients().attack()},
+          release{firstRelease(left), left.coefficients().slowRelease(), firstRelease(right),
+                  right.coefficients().slowRelease()},
+          manualLanes{allIf(left.manualRelease()), allIf(left.manualRelease()), allIf(right.manualRelease()),
+                      allIf(right.manualRelease())},
+          slowHeld{0, allIf(left.manualRelease()), 0, allIf(right.manualRelease())}
+    {
+    }
+
+    // The levels of the samples left and right, in lanes 0 and 2.
+    Floats4 step(float left, float right)
+    {
+        Floats4 a = {left, left, right, right};
+        magnitudeInPlace(a);
+        Floats4 next = a >= env ? a + (env - a) * attack : env * release;
+        flushToZeroInPlace<Bits4>(next);
+        env = slowHeld != 0 ? Floats4{} : next;
+        return manualLanes != 0 ? env : pairSums(env) * 0.5f;
+    }
+
+    void keepIn(LevelDetector& detector, int c) const { detector.keepEnvelopes(env[2 * c], env[2 * c + 1]); }
+
+private:
+    static float firstRelease(const LevelDetector& d)
+    {
+        return d.manualRelease() ? d.coefficients().release() : d.coefficients().fastRelease();
+    }
+    static int32_t allIf(bool on) { return on ? -1 : 0; }
+
+    Floats4 env{};
+    Floats4 attack{};
+    Floats4 release{};
+    Ints4 manualLanes{};  // all bits set in the lanes of a channel with manual release
+    Ints4 slowHeld{};     // all bits set in the slow lane of such a channel
+};
+
+// Both channels' character detectors, lanes {30 ms left, 150 ms left,
+// 30 ms right, 150 ms right}.
+class CharacterLanes {
+public:
+    CharacterLanes(const CharacterDetector& left, const CharacterDetector& right)
+        : peaks{left.fastPeak(), left.slowPeak(), right.fastPeak(), right.slowPeak()},
+          fall{left.fastFall(), left.slowFall(), right.fastFall(), right.slowFall()}
+    {
+    }
+
+    // The levels of the samples left and right, in lanes 0 and 2.
+    Floats4 step(float left, float right)
+    {
+        Floats4 a = {left, left, right, right};
+        magnitudeInPlace(a);
+        Floats4 next = a >= peaks ? a : peaks * fall;
+        flushToZeroInPlace<Bits4>(next);
+        peaks = next;
+        return pairSums(peaks) * 0.5f;
+    }
+
+    void keepIn(CharacterDetector& detector, int c) const { detector.keepPeaks(peaks[2 * c], peaks[2 * c + 1]); }
+
+private:
+    Floats4 peaks;
+    Floats4 fall;
+};
+
+// The limiter detectors of up to two channels, each in lanes {100 ms, 1 s,
+// 10 ms, unused}.
+class LimiterLanes {
+public:
+    LimiterLanes(const LimiterDetector& left, const LimiterDetector& right)
+        : level{lanesOf(left.peak(0), left.peak(1), left.peak(2)), lanesOf(right.peak(0), right.peak(1), right.peak(2))},
+          held{Ints4{left.heldFor(0), left.heldFor(1), left.heldFor(2), 0},
+               Ints4{right.heldFor(0), right.heldFor(1), right.heldFor(2), 0}},
+          fall{lanesOf(left.fallOf(0), left.fallOf(1), left.fallOf(2)),
+               lanesOf(right.fallOf(0), right.fallOf(1), right.fallOf(2))}
+    {
+    }
+
+    // Takes the sample of channel c; its level follows from levelOf.
+    void step(int c, float x)
+    {
+        Floats4 a = {x, x, x, x};
+        magnitudeInPlace(a);
+        const Ints4 rising = a >= level[c];
+        const Ints4 holding = held[c] < LimiterDetector::kHoldSamples;
+        Floats4 fallen = level[c] * fall[c];
+        flushToZeroInPlace<Bits4>(fallen);
+        level[c] = rising != 0 ? a : (holding != 0 ? level[c] : fallen);
+        held[c] = rising != 0 ? Ints4{} : (holding != 0 ? held[c] + 1 : held[c]);
+    }
+
+    float levelOf(int c) const { return LimiterDetector::levelOf(level[c][0], level[c][1], level[c][2]); }
+
+    void keepIn(LimiterDetector& detector, int c) const
+    {
+        for (int k = 0; k < 3; ++k) {
+            detector.keepPeak(k, level[c][k], held[c][k]);
+        }
+    }
+
+private:
+    static Floats4 lanesOf(float a, float b, float c) { return Floats4{a, b, c, 0.0f}; }
+
+    Floats4 level[2];
+    Ints4 held[2];
+    Floats4 fall[2];
+};
+
+}  // namespace chain_lanes
+
+}  // namespace fendwick
