@@ -4,7 +4,6 @@
 #include "ascarell_compressor.h"
 #include "ascarell_parameters.h"
 #include "ascarell_texts.h"
-#include "bitmap.h"
 #include "frame.h"
 #include "layout_controls.h"
 #include "param_text_display.h"
@@ -33,32 +32,12 @@ static_assert(AscarellLayout::stripButton.tag >= AscarellParam::count, "the stri
 }  // namespace
 
 AscarellEditor::AscarellEditor(AscarellCompressor* owner, const ArtworkTable& table)
-    : EditorBase(owner),
-      compressor(owner),
-      artwork(table),
-      background(new Bitmap(table, AscarellArtwork::background.id))
+    : PictureEditor(owner, table, AscarellArtwork::background.id)
 {
-    setRect(background->width(), background->height());
 }
 
-AscarellEditor::~AscarellEditor()
+void AscarellEditor::buildViews()
 {
-    close();
-    background->release();
-}
-
-int32_t AscarellEditor::open(void* parent)
-{
-    EditorBase::open(parent);
-    if (opened) {
-        return 1;
-    }
-    frameWindow = Frame::create(Rect{0, 0, rect.right, rect.bottom}, parent, this);
-    if (!frameWindow) {
-        return 0;
-    }
-    frameWindow->setBackground(background);
-
     for (size_t row = 0; row < std::size(controls); ++row) {
         const LayoutControl& layout = AscarellLayout::controls[row];
         controls[row] = addLayoutControl(*frameWindow, this, artwork, layout, parameterValue(layout.tag));
@@ -70,38 +49,7 @@ int32_t AscarellEditor::open(void* parent)
                                  Rect{at.left, at.top, at.left + inset.width, at.top + inset.imageHeight}, kTextColor);
     textDisplay->setValueToText(idleDisplayText);
 
-    stripButton = addLayoutControl(*frameWindow, this, artwork, AscarellLayout::stripButton, 0.0f);
-    opened = true;
-    return 1;
-}
-
-void AscarellEditor::close()
-{
-    if (closeMustWait()) {
-        return;
-    }
-    opened = false;
-    EditorBase::close();
-    clearControls();
-}
-
-void AscarellEditor::clearControls()
-{
-    for (Control*& control : controls) {
-        control = nullptr;
-    }
-    textDisplay = nullptr;
-    stripButton = nullptr;
-}
-
-void AscarellEditor::valueChanged(DrawContext* context, Control* control)
-{
-    const int32_t tag = control->tag();
-    if (tag < 0 || tag >= AscarellParam::count) {
-        return;  // the strip button only turns its own picture
-    }
-    compressor->setParameterAndNotify(tag, control->value());
-    control->update(context);
+    addLayoutControl(*frameWindow, this, artwork, AscarellLayout::stripButton, 0.0f);
 }
 
 // The control shows the value; a knob's value is also named in the text
@@ -109,7 +57,7 @@ void AscarellEditor::valueChanged(DrawContext* context, Control* control)
 void AscarellEditor::showParameter(int32_t index, float value)
 {
     const int32_t row = rowOf(index);
-    if (!opened || row < 0) {
+    if (!isOpen() || row < 0) {
         return;
     }
     Control* control = controls[row];

@@ -3,8 +3,7 @@
 #pragma once
 
 #include "ascarell_editor_layout.h"
-#include "editor_base.h"
-#include "control_listener.h"
+#include "picture_editor.h"
 
 #include <cstdint>
 #include <iterator>
@@ -12,38 +11,24 @@
 namespace fendwick {
 
 class AscarellCompressor;
-class Bitmap;
-struct ArtworkTable;
 class Control;
 class ParamTextDisplay;
 
-// Lives as long as the plug-in; open builds the frame and its controls,
-// close deletes them. Controls report changes through valueChanged on the
-// user-interface thread; the base shows every parameter change through
-// showParameter on that thread, at once or at the next idle.
-class AscarellEditor : public EditorBase, public ControlListener {
+// Lives as long as the plug-in; each open builds the controls anew. The base
+// shows every parameter change through showParameter on the user-interface
+// thread, at once or at the next idle.
+class AscarellEditor : public PictureEditor {
 public:
     // Every picture comes from `table`, which outlives the editor.
     AscarellEditor(AscarellCompressor* owner, const ArtworkTable& table);
-    ~AscarellEditor() override;
-
-    int32_t open(void* parent) override;
-    void close() override;
-    void valueChanged(DrawContext* context, Control* control) override;
 
 protected:
+    void buildViews() override;
     void showParameter(int32_t index, float value) override;
 
 private:
-    void clearControls();
-
-    AscarellCompressor* compressor;
-    const ArtworkTable& artwork;
     Control* controls[std::size(AscarellLayout::controls)] = {};  // row by row of the layout
     ParamTextDisplay* textDisplay = nullptr;
-    Control* stripButton = nullptr;
-    Bitmap* background;
-    bool opened = false;
 };
 
 }  // namespace fendwick

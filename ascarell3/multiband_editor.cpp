@@ -2,7 +2,6 @@
 #include "multiband_editor.h"
 
 #include "ascarell3_tables.h"
-#include "bitmap.h"
 #include "editor_texts.h"
 #include "frame.h"
 #include "layout_controls.h"
@@ -53,32 +52,12 @@ static_assert(Ascarell3Layout::panelButton.tag >= Ascarell3Param::count, "the pl
 }  // namespace
 
 MultibandEditor::MultibandEditor(MultibandCompressor* owner, const ArtworkTable& table)
-    : EditorBase(owner),
-      compressor(owner),
-      artwork(table),
-      background(new Bitmap(table, Ascarell3Artwork::background.id))
+    : PictureEditor(owner, table, Ascarell3Artwork::background.id)
 {
-    setRect(background->width(), background->height());
 }
 
-MultibandEditor::~MultibandEditor()
+void MultibandEditor::buildViews()
 {
-    close();
-    background->release();
-}
-
-int32_t MultibandEditor::open(void* parent)
-{
-    EditorBase::open(parent);
-    if (opened) {
-        return 1;
-    }
-    frameWindow = Frame::create(Rect{0, 0, rect.right, rect.bottom}, parent, this);
-    if (!frameWindow) {
-        return 0;
-    }
-    frameWindow->setBackground(background);
-
     for (size_t row = 0; row < std::size(controls); ++row) {
         const LayoutControl& layout = Ascarell3Layout::controls[row];
         controls[row] = addLayoutControl(*frameWindow, this, artwork, layout, parameterValue(layout.tag));
@@ -95,43 +74,7 @@ int32_t MultibandEditor::open(void* parent)
         valueFields[field]->setValueToText(Texts::of(tag));
         valueFields[field]->setValue(parameterValue(tag));
     }
-    panelButton = addLayoutControl(*frameWindow, this, artwork, Ascarell3Layout::panelButton, 0.0f);
-    opened = true;
-    return 1;
-}
-
-void MultibandEditor::close()
-{
-    if (closeMustWait()) {
-        return;
-    }
-    opened = false;
-    EditorBase::close();
-    clearControls();
-}
-
-void MultibandEditor::clearControls()
-{
-    for (Control*& control : controls) {
-        control = nullptr;
-    }
-    for (ParamTextDisplay*& text : bandTexts) {
-        text = nullptr;
-    }
-    for (ParamTextDisplay*& field : valueFields) {
-        field = nullptr;
-    }
-    panelButton = nullptr;
-}
-
-void MultibandEditor::valueChanged(DrawContext* context, Control* control)
-{
-    const int32_t tag = control->tag();
-    if (tag < 0 || tag >= Ascarell3Param::count) {
-        return;  // the plate only turns its own picture
-    }
-    compressor->setParameterAndNotify(tag, control->value());
-    control->update(context);
+    addLayoutControl(*frameWindow, this, artwork, Ascarell3Layout::panelButton, 0.0f);
 }
 
 int32_t MultibandEditor::movesAlong(int32_t index) const
@@ -148,7 +91,7 @@ int32_t MultibandEditor::movesAlong(int32_t index) const
 void MultibandEditor::showParameter(int32_t index, float value)
 {
     const int32_t row = findTag(Ascarell3Layout::controls, index);
-    if (!opened || row < 0) {
+    if (!isOpen() || row < 0) {
         return;
     }
     Control* control = controls[row];

@@ -231,6 +231,8 @@ public:
 
     // The editor registers itself here when it is constructed.
     void setEditor(PluginEditor* newEditor);
+    // How many parameters the host sees: indexes 0 to this minus one.
+    int32_t parameterCount() const { return numParams; }
 
 protected:
     // Runs the setter of a parameter of the table, after set parameter has

@@ -46,33 +46,12 @@ static_assert(fits(TolverinLayout::stereo) && fits(TolverinLayout::mono), "the e
 
 CharacterEditor::CharacterEditor(EffectBase* owner, const ArtworkTable& table, const CharacterEditorLayout& places,
                                  ParameterText (*fieldText)(int32_t index))
-    : EditorBase(owner),
-      artwork(table),
-      layout(places),
-      textOf(fieldText),
-      background(new Bitmap(table, places.background.id))
+    : PictureEditor(owner, table, places.background.id), layout(places), textOf(fieldText)
 {
-    setRect(background->width(), background->height());
 }
 
-CharacterEditor::~CharacterEditor()
+void CharacterEditor::buildViews()
 {
-    close();
-    background->release();
-}
-
-int32_t CharacterEditor::open(void* parent)
-{
-    EditorBase::open(parent);
-    if (opened) {
-        return 1;
-    }
-    frameWindow = Frame::create(Rect{0, 0, rect.right, rect.bottom}, parent, this);
-    if (!frameWindow) {
-        return 0;
-    }
-    frameWindow->setBackground(background);
-
     for (int32_t i = 0; i < layout.meters.count; ++i) {
         const LayoutMeter& row = layout.meters[i];
         auto* picture = new Bitmap(artwork, row.picture.id);
@@ -100,50 +79,14 @@ int32_t CharacterEditor::open(void* parent)
         field->setValue(parameterValue(row.tag));
         fields[i] = field;
     }
-    plate = addLayoutControl(*frameWindow, this, artwork, layout.plate, 0.0f);
-    opened = true;
-    return 1;
-}
-
-void CharacterEditor::close()
-{
-    if (closeMustWait()) {
-        return;
-    }
-    opened = false;
-    EditorBase::close();
-    clearViews();
-}
-
-void CharacterEditor::clearViews()
-{
-    for (MeterView*& meter : meters) {
-        meter = nullptr;
-    }
-    for (Control*& control : controls) {
-        control = nullptr;
-    }
-    for (ParamTextDisplay*& field : fields) {
-        field = nullptr;
-    }
-    plate = nullptr;
-}
-
-void CharacterEditor::valueChanged(DrawContext* context, Control* control)
-{
-    const int32_t tag = control->tag();
-    if (findRow(layout.controls, controlTag, tag) < 0) {
-        return;  // the plate only turns its own picture
-    }
-    effect->setParameterAndNotify(tag, control->value());
-    control->update(context);
+    addLayoutControl(*frameWindow, this, artwork, layout.plate, 0.0f);
 }
 
 // The control shows the value; a knob's value is also named in its field.
 void CharacterEditor::showParameter(int32_t index, float value)
 {
     const int32_t row = findRow(layout.controls, controlTag, index);
-    if (!opened || row < 0) {
+    if (!isOpen() || row < 0) {
         return;
     }
     controls[row]->setValue(value);
@@ -159,7 +102,7 @@ void CharacterEditor::showParameter(int32_t index, float value)
 void CharacterEditor::showDisplayValue(int32_t index)
 {
     const int32_t row = findRow(layout.meters, meterIndex, index);
-    if (opened && row >= 0) {
+    if (isOpen() && row >= 0) {
         frameWindow->redrawViewNow(meters[row]);
     }
 }

@@ -1,0 +1,58 @@
+// The frame, background and control changes every picture editor shares.
+#include "picture_editor.h"
+
+#include "bitmap.h"
+#include "control.h"
+#include "effect_base.h"
+#include "frame.h"
+
+namespace fendwick {
+
+PictureEditor::PictureEditor(EffectBase* owner, const ArtworkTable& table, int32_t backgroundId)
+    : EditorBase(owner), artwork(table), background(new Bitmap(table, backgroundId))
+{
+    setRect(background->width(), background->height());
+}
+
+PictureEditor::~PictureEditor()
+{
+    close();
+    background->release();
+}
+
+int32_t PictureEditor::open(void* parent)
+{
+    EditorBase::open(parent);
+    if (opened) {
+        return 1;
+    }
+    frameWindow = Frame::create(Rect{0, 0, rect.right, rect.bottom}, parent, this);
+    if (!frameWindow) {
+        return 0;
+    }
+    frameWindow->setBackground(background);
+    buildViews();
+    opened = true;
+    return 1;
+}
+
+void PictureEditor::close()
+{
+    if (closeMustWait()) {
+        return;
+    }
+    opened = false;
+    EditorBase::close();
+}
+
+void PictureEditor::valueChanged(DrawContext* context, Control* control)
+{
+    const int32_t tag = control->tag();
+    if (tag < 0 || tag >= effect->parameterCount()) {
+        return;  // a plate turns only its own picture
+    }
+    effect->setParameterAndNotify(tag, control->value());
+    control->update(context);
+}
+
+}  // namespace fendwick
