@@ -34,13 +34,6 @@ constexpr auto kHi = static_cast<int32_t>(MultibandBand::hi);
 constexpr auto kMid = static_cast<int32_t>(MultibandBand::mid);
 constexpr auto kLo = static_cast<int32_t>(MultibandBand::lo);
 
-// x < 0 ? -x : x, as the detector takes it, lane by lane.
-inline __m128 magnitudeOf(__m128 x)
-{
-    const __m128 sign = _mm_set1_ps(-0.0f);
-    return _mm_xor_ps(x, _mm_and_ps(_mm_cmplt_ps(x, _mm_setzero_ps()), sign));
-}
-
 // A group's bands between the crossover and the envelopes.
 struct GroupBands {
     __m128 bands[kMultibandBandCount][2];
@@ -88,19 +81,6 @@ inline GroupBands splitGroup(float* const* inputs, int32_t j, int32_t valid, Cro
         }
     }
     return group;
-}
-
-// The levels of a group's bands, into its block.
-template <int Channels, class Envelopes>
-inline void followGroup(const GroupBands& group, Envelopes& envelopes)
-{
-    __m128 magnitude[kMultibandBandCount][2] = {};
-    for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        for (int c = 0; c < Channels; ++c) {
-            magnitude[b][c] = magnitudeOf(group.bands[b][c]);
-        }
-    }
-    envelopes.follow(magnitude, group.valid, *group.block, group.slot);
 }
 
 // The band gains and the mix of the block's `valid` frames, which start at
@@ -168,7 +148,7 @@ inline void processFrames(const MultibandBlockSettings& settings, ThreeBandCross
             const GroupBands next = splitGroup<Channels, FlushCheck>(inputs, j + slot, groupFrames, crossover, gate,
                                                                      blocks[current], slot);
             if (j + slot > 0) {
-                followGroup<Channels>(pending, envelopes);
+                envelopes.follow(pending.bands, pending.valid, *pending.block, pending.slot);
             }
             pending = next;
         }
@@ -178,7 +158,7 @@ inline void processFrames(const MultibandBlockSettings& settings, ThreeBandCross
         }
         current ^= 1;
     }
-    followGroup<Channels>(pending, envelopes);
+    envelopes.follow(pending.bands, pending.valid, *pending.block, pending.slot);
     const BandBlock& block = blocks[current ^ 1];
     finishBlock<Width, Channels, Accumulate>(outputs, frames - valid, valid, laws, gainOut, block);
 
