@@ -18,8 +18,8 @@ namespace fendwick {
 namespace multiband_vector_frames {
 
 // The loop takes four frames (a group) at a time: the gate, the crossover
-// frame by frame, the bands, then per band the envelopes frame by frame and
-// the levels. After a block of BandBlock::kFrames it turns the levels into
+// frame by frame and the bands, then per band the envelopes frame by frame
+// and the levels. After a block of BandBlock::kFrames it turns the levels into
 // band gains and the mix, a vector's width of frames at a time. The
 // crossover and the envelopes are the only serial work; the processor
 // overlaps the rest with their chains. A frame's inputs are read before any
@@ -34,18 +34,19 @@ constexpr auto kHi = static_cast<int32_t>(MultibandBand::hi);
 constexpr auto kMid = static_cast<int32_t>(MultibandBand::mid);
 constexpr auto kLo = static_cast<int32_t>(MultibandBand::lo);
 
-// x < 0 ? -x : x, as the detector takes it, lane by lane.
-inline __m128 magnitudeOf(__m128 x)
-{
-    const __m128 sign = _mm_set1_ps(-0.0f);
-    return _mm_xor_ps(x, _mm_and_ps(_mm_cmplt_ps(x, _mm_setzero_ps()), sign));
-}
+// A group's bands between the crossover and the envelopes.
+struct GroupBands {
+    __m128 bands[kMultibandBandCount][2];
+    int32_t valid;
+    int32_t slot;
+    BandBlock* block;
+};
 
-// The gate, the crossover, the bands and their levels of the group of
-// `valid` frames at inputs + j, into the block from frame `slot` on.
-template <int Channels, class FlushCheck, class Envelopes>
-inline void startGroup(float* const* inputs, int32_t j, int32_t valid, CrossoverLanes& crossover,
-                       Envelopes& envelopes, SilenceGate& gate, BandBlock& block, int32_t slot)
+// The gate, the crossover and the bands of the group of `valid` frames at
+// inputs + j, into the block from frame `slot` on.
+template <int Channels, class FlushCheck>
+inline GroupBands splitGroup(float* const* inputs, int32_t j, int32_t valid, CrossoverLanes& crossover,
+                             SilenceGate& gate, BandBlock& block, int32_t slot)
 {
     const __m128 zero = _mm_setzero_ps();
     __m128 x[2];
@@ -60,7 +61,7 @@ inline void startGroup(float* const* inputs, int32_t j, int32_t valid, Crossover
     // Frame by frame {lo L, lo R, low-pass L, low-pass R} into lanes by frame.
     _MM_TRANSPOSE4_PS(split[0], split[1], split[2], split[3]);
 
-    __m128 bands[kMultibandBandCount][2] = {};
+    GroupBands group = {{}, valid, slot, &block};
 #pragma GCC unroll 2
     for (int c = 0; c < Channels; ++c) {
         const __m128 lo = split[c];
@@ -70,18 +71,16 @@ inline void startGroup(float* const* inputs, int32_t j, int32_t valid, Crossover
         flushToZeroInPlace<frame_group::Bits>(mid);
         flushToZeroInPlace<frame_group::Bits>(hi);
         // Muted frames feed the detectors 0.0.
-        bands[kLo][c] = _mm_and_ps(lo, open);
-        bands[kMid][c] = _mm_and_ps(mid, open);
-        bands[kHi][c] = _mm_and_ps(hi, open);
+        group.bands[kLo][c] = _mm_and_ps(lo, open);
+        group.bands[kMid][c] = _mm_and_ps(mid, open);
+        group.bands[kHi][c] = _mm_and_ps(hi, open);
     }
-    __m128 magnitude[kMultibandBandCount][2] = {};
     for (int32_t b = 0; b < kMultibandBandCount; ++b) {
         for (int c = 0; c < Channels; ++c) {
-            _mm_store_ps(&block.sample[b][c][slot], bands[b][c]);
-            magnitude[b][c] = magnitudeOf(bands[b][c]);
+            _mm_store_ps(&block.sample[b][c][slot], group.bands[b][c]);
         }
     }
-    envelopes.follow(magnitude, valid, block, slot);
+    return group;
 }
 
 // The band gains and the mix of the block's `valid` frames, which start at
@@ -137,14 +136,21 @@ inline void processFrames(const MultibandBlockSettings& settings, ThreeBandCross
     // through rather than wait for them.
     BandBlock blocks[2] = {};
 
+    // A group's envelopes follow once the next group is split, so that the
+    // crossover's chain and the envelopes' chain run side by side.
     int32_t valid = 0;
     int32_t current = 0;
+    GroupBands pending = {};
     for (int32_t j = 0; j < frames; j += kBlockFrames) {
         valid = frames - j < kBlockFrames ? frames - j : kBlockFrames;
         for (int32_t slot = 0; slot < valid; slot += kGroupFrames) {
             const int32_t groupFrames = valid - slot < kGroupFrames ? valid - slot : kGroupFrames;
-            startGroup<Channels, FlushCheck>(inputs, j + slot, groupFrames, crossover, envelopes, gate,
-                                             blocks[current], slot);
+            const GroupBands next = splitGroup<Channels, FlushCheck>(inputs, j + slot, groupFrames, crossover, gate,
+                                                                     blocks[current], slot);
+            if (j + slot > 0) {
+                envelopes.follow(pending.bands, pending.valid, *pending.block, pending.slot);
+            }
+            pending = next;
         }
         if (j > 0) {
             finishBlock<Width, Channels, Accumulate>(outputs, j - kBlockFrames, kBlockFrames, laws, gainOut,
@@ -152,6 +158,7 @@ inline void processFrames(const MultibandBlockSettings& settings, ThreeBandCross
         }
         current ^= 1;
     }
+    envelopes.follow(pending.bands, pending.valid, *pending.block, pending.slot);
     const BandBlock& block = blocks[current ^ 1];
     finishBlock<Width, Channels, Accumulate>(outputs, frames - valid, valid, laws, gainOut, block);
 

@@ -91,14 +91,17 @@ public:
         }
     }
 
-    // Follows count (1 to kRunFrames) frames of band input magnitudes
-    // (four frames per band and channel) and writes the detected levels
-    // before the knee into the block from frame `first` on.
-    __attribute__((target("avx512f,avx512vl"))) void follow(const __m128 (&magnitude)[kMultibandBandCount][2],
+    // Follows count (1 to kRunFrames) frames of band inputs (four frames
+    // per band and channel) and writes the detected levels before the knee
+    // into the block from frame `first` on.
+    __attribute__((target("avx512f,avx512vl"))) void follow(const __m128 (&bands)[kMultibandBandCount][2],
                                                             int32_t count, BandBlock& block, int32_t first)
     {
-        const Floats left = join(magnitude, 0);
-        const Floats right = join(magnitude, 1);
+        // x < 0 ? -x : x, as the detector takes it, on every band at once.
+        const Floats joinedLeft = join(bands, 0);
+        const Floats joinedRight = join(bands, 1);
+        const Floats left = joinedLeft < 0.0f ? -joinedLeft : joinedLeft;
+        const Floats right = joinedRight < 0.0f ? -joinedRight : joinedRight;
         const Ints small = (left != 0.0f && left < inputFloor) || (right != 0.0f && right < inputFloor);
         Floats inputs[kRunFrames];
         spread(left, right, inputs);
@@ -153,14 +156,14 @@ private:
         return lane < 2 ? e.env1 : e.env2;
     }
 
-    // The magnitudes of one side of every slot, four frames each.
+    // The bands of one side of every slot, four frames each.
     __attribute__((target("avx512f,avx512vl"))) static Floats join(
-        const __m128 (&magnitude)[kMultibandBandCount][2], int side)
+        const __m128 (&bands)[kMultibandBandCount][2], int side)
     {
         __m128 parts[4];
         for (int32_t slot = 0; slot < 4; ++slot) {
             const Side s = slot < kSlots ? sideOf(slot, side) : Side{-1, 0};
-            parts[slot] = s.band < 0 ? _mm_setzero_ps() : magnitude[s.band][s.channel];
+            parts[slot] = s.band < 0 ? _mm_setzero_ps() : bands[s.band][s.channel];
         }
         if constexpr (kWidth == 16) {
             // Inserts into zeros, as the casts trip the compiler's uninitialized-value warning.

@@ -39,22 +39,29 @@ public:
         }
     }
 
-    // Follows count (1 to kRunFrames) frames of band input magnitudes
-    // (four frames per band and channel) and writes the detected levels
-    // before the knee into the block from frame `first` on.
-    void follow(const __m128 (&magnitude)[kMultibandBandCount][2], int32_t count, BandBlock& block, int32_t first)
+    // Follows count (1 to kRunFrames) frames of band inputs (four frames
+    // per band and channel) and writes the detected levels before the knee
+    // into the block from frame `first` on.
+    void follow(const __m128 (&bands)[kMultibandBandCount][2], int32_t count, BandBlock& block, int32_t first)
     {
         for (int32_t b = 0; b < kMultibandBandCount; ++b) {
             __m128 left;
             __m128 right;
-            env[b] = lanes[b].template followLevels<FlushFreeStep>(env[b], magnitude[b][0], magnitude[b][1], count,
-                                                                   left, right);
+            env[b] = lanes[b].template followLevels<FlushFreeStep>(env[b], magnitudeOf(bands[b][0]),
+                                                                   magnitudeOf(bands[b][1]), count, left, right);
             _mm_store_ps(&block.level[b][0][first], left);
             _mm_store_ps(&block.level[b][1][first], right);
         }
     }
 
 private:
+    // x < 0 ? -x : x, as the detector takes it, lane by lane.
+    static __m128 magnitudeOf(__m128 x)
+    {
+        const __m128 sign = _mm_set1_ps(-0.0f);
+        return _mm_xor_ps(x, _mm_and_ps(_mm_cmplt_ps(x, _mm_setzero_ps()), sign));
+    }
+
     static EnvelopeLanes lanesOf(const MultibandBlockSettings& settings, int32_t b)
     {
         return EnvelopeLanes(settings.detectors[b][0], settings.detectors[b][Channels - 1], Channels == 2);
