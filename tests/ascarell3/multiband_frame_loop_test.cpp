@@ -86,9 +86,9 @@ uint32_t bitsOf(float x)
 
 // The right channel of the tiny signal never turns loud: with the left loud
 // it keeps the gate open while its sections' outputs sink to denormals.
-std::vector<float> makeSignal(Signal kind, size_t frames, uint32_t seed, int channel)
+std::vector<float> makeSignal(Signal kind, size_t frames, uint32_t noiseStart, int channel)
 {
-    NoiseGenerator noise(seed);
+    NoiseGenerator noise(noiseStart);
     std::vector<float> x(frames);
     for (size_t i = 0; i < frames; ++i) {
         const float n = noise.next();

@@ -107,9 +107,9 @@ CharacterBlockSettings settingsOf(const LoopCase& c, uint32_t switches)
 
 // Loud and quiet noise, silences long enough for the gate to close, NaN,
 // infinities, denormals, values past the input bound and full-scale bursts.
-std::vector<float> signalOf(uint32_t seed, size_t frames)
+std::vector<float> signalOf(uint32_t noiseStart, size_t frames)
 {
-    std::mt19937 random(seed);
+    std::mt19937 random(noiseStart);
     std::uniform_real_distribution<float> unit(-1.0f, 1.0f);
     std::vector<float> x;
     while (x.size() < frames) {
@@ -167,19 +167,19 @@ protected:
     // Both loops through the same blocks of random sizes (all of size 1 when
     // maxBlock is 1), the switches flipping every third block; in place when
     // replacing in place.
-    void compare(const LoopCase& c, bool accumulate, bool inPlace, size_t maxBlock, uint32_t seed)
+    void compare(const LoopCase& c, bool accumulate, bool inPlace, size_t maxBlock, uint32_t noiseStart)
     {
         const std::string what = std::string(c.name) + (accumulate ? ", accumulating" : ", replacing") +
                                  (inPlace ? " in place" : "") + ", blocks up to " + std::to_string(maxBlock);
         const size_t frames = 30000;
-        const std::vector<float> input[2] = {signalOf(seed, frames), signalOf(seed + 1, frames)};
+        const std::vector<float> input[2] = {signalOf(noiseStart, frames), signalOf(noiseStart + 1, frames)};
         std::vector<float> got[2] = {std::vector<float>(frames, 0.25f), std::vector<float>(frames, -0.5f)};
         std::vector<float> expected[2] = {got[0], got[1]};
         std::vector<float> in[2] = {input[0], input[1]};
         std::vector<float> reference[2] = {input[0], input[1]};
         LoopRun fast(stereo(), c.rateHz, c.attack, c.release, c.arc);
         LoopRun scalar(stereo(), c.rateHz, c.attack, c.release, c.arc);
-        std::mt19937 random(seed);
+        std::mt19937 random(noiseStart);
         size_t start = 0;
         for (uint32_t block = 0; start < frames; ++block) {
             const size_t n = std::min<size_t>(frames - start, 1 + random() % maxBlock);
@@ -224,17 +224,17 @@ protected:
 
 TEST_P(CharacterFrameLoop, GivesTheBitsAndMetersOfTheFrameByFrameLoop)
 {
-    uint32_t seed = stereo() ? 100u : 200u;
+    uint32_t noiseStart = stereo() ? 100u : 200u;
     for (const LoopCase& c : kCases) {
         for (bool accumulate : {false, true}) {
             for (size_t maxBlock : {size_t{1}, size_t{37}, size_t{700}}) {
-                compare(c, accumulate, false, maxBlock, seed += 2);
+                compare(c, accumulate, false, maxBlock, noiseStart += 2);
                 if (HasFatalFailure()) {
                     return;
                 }
             }
         }
-        compare(c, false, true, 300, seed += 2);
+        compare(c, false, true, 300, noiseStart += 2);
         if (HasFatalFailure()) {
             return;
         }
