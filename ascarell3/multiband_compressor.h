@@ -50,8 +50,6 @@ private:
             }
         }
     }
-    template <bool Accumulate>
-    void processBlock(float** inputs, float** outputs, int32_t sampleFrames);
     template <int Channels, bool Accumulate>
     void process(float** inputs, float** outputs, int32_t sampleFrames);
 

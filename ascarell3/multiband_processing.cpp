@@ -2,31 +2,23 @@
 // accumulating, stereo and mono: the fields in, the frame loop, the state out.
 #include "multiband_compressor.h"
 
+#include "channel_dispatch.h"
 #include "multiband_frame_loop.h"
 
 namespace fendwick {
 
 void MultibandCompressor::processReplace(float** inputs, float** outputs, int32_t sampleFrames)
 {
-    processBlock<false>(inputs, outputs, sampleFrames);
+    withChannelCount(isStereo(), inputs, outputs, [&](auto channels) {
+        process<decltype(channels)::value, false>(inputs, outputs, sampleFrames);
+    });
 }
 
 void MultibandCompressor::processAccumulate(float** inputs, float** outputs, int32_t sampleFrames)
 {
-    processBlock<true>(inputs, outputs, sampleFrames);
-}
-
-template <bool Accumulate>
-void MultibandCompressor::processBlock(float** inputs, float** outputs, int32_t sampleFrames)
-{
-    if (inputs == nullptr || outputs == nullptr) {
-        return;
-    }
-    if (isStereo()) {
-        process<2, Accumulate>(inputs, outputs, sampleFrames);
-    } else {
-        process<1, Accumulate>(inputs, outputs, sampleFrames);
-    }
+    withChannelCount(isStereo(), inputs, outputs, [&](auto channels) {
+        process<decltype(channels)::value, true>(inputs, outputs, sampleFrames);
+    });
 }
 
 template <int Channels, bool Accumulate>

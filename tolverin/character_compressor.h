@@ -47,8 +47,6 @@ private:
     TolverinParam::Index stereoParameter(int32_t index) const;
     void publishMeters();
     CharacterBlockSettings blockSettings() const;
-    template <bool Accumulate>
-    void processBlock(float** inputs, float** outputs, int32_t sampleFrames);
     template <int Channels, bool Accumulate>
     void process(float** inputs, float** outputs, int32_t sampleFrames);
 
