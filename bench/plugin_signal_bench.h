@@ -33,16 +33,13 @@ inline void reportPerFrame(benchmark::State& state, size_t frames)
                                                      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-inline void processSignal(benchmark::State& state, const std::string& name, int32_t program)
+// Times runBlock(inputs, outputs, frames) over `input`, block after block
+// as a host calls it.
+template <class RunBlock>
+void timeBlocks(benchmark::State& state, const AudioBuffer& input, RunBlock runBlock)
 {
-    PluginLibrary library(pluginPath(name));
-    HostedPlugin plugin(library);
-    const int channels = plugin.numInputs();
-    const AudioBuffer input = makeBenchmarkSignal(kRateHz, kSeconds, channels);
+    const int channels = input.channels();
     AudioBuffer output(channels, input.frames());
-    plugin.prepare(static_cast<float>(kRateHz), kBlock);
-    plugin.setProgram(program);
-
     std::vector<float*> ins(static_cast<size_t>(channels));
     std::vector<float*> outs(static_cast<size_t>(channels));
     for (auto _ : state) {
@@ -52,12 +49,29 @@ inline void processSignal(benchmark::State& state, const std::string& name, int3
                 ins[static_cast<size_t>(c)] = const_cast<float*>(input.channel(c)) + start;
                 outs[static_cast<size_t>(c)] = output.channel(c) + start;
             }
-            plugin.processReplacing(ins.data(), outs.data(), frames);
+            runBlock(ins.data(), outs.data(), frames);
         }
         benchmark::DoNotOptimize(output.channel(0));
         benchmark::ClobberMemory();
     }
     reportPerFrame(state, input.frames());
+}
+
+// The same over ten seconds of the benchmark signal in `channels` channels.
+template <class RunBlock>
+void timeBlocks(benchmark::State& state, int channels, RunBlock runBlock)
+{
+    timeBlocks(state, makeBenchmarkSignal(kRateHz, kSeconds, channels), runBlock);
+}
+
+inline void processSignal(benchmark::State& state, const std::string& name, int32_t program)
+{
+    PluginLibrary library(pluginPath(name));
+    HostedPlugin plugin(library);
+    plugin.prepare(static_cast<float>(kRateHz), kBlock);
+    plugin.setProgram(program);
+    timeBlocks(state, plugin.numInputs(),
+               [&](float** ins, float** outs, int32_t frames) { plugin.processReplacing(ins, outs, frames); });
 }
 
 }  // namespace plugin_bench

@@ -22,11 +22,11 @@
 namespace fendwick {
 namespace {
 
-using plugin_bench::kBlock;
 using plugin_bench::kRateHz;
 using plugin_bench::kSeconds;
 using plugin_bench::pluginPath;
 using plugin_bench::processSignal;
+using plugin_bench::timeBlocks;
 
 // What the last channel of the frame loop's input carries.
 enum class LastChannel { loud, denormal, smallestNormals };
@@ -70,26 +70,9 @@ void processFrameLoop(benchmark::State& state, FrameLanes lanes, int32_t program
                                          compressor.getParameter(AscarellParam::outLevel),
                                          compressor.thresholdLinear(), compressor.gainBlendValue()};
     AscarellLoopState loop{{}, 0, 0};
-    const AudioBuffer input = frameLoopInput(Channels, last);
-    AudioBuffer output(Channels, input.frames());
-
-    float* ins[2] = {};
-    float* outs[2] = {};
-    for (auto _ : state) {
-        for (size_t start = 0; start < input.frames(); start += kBlock) {
-            const auto frames = static_cast<int32_t>(std::min<size_t>(kBlock, input.frames() - start));
-            for (int c = 0; c < Channels; ++c) {
-                ins[c] = const_cast<float*>(input.channel(c)) + start;
-                outs[c] = output.channel(c) + start;
-            }
-            runAscarellFrames<Channels, false>(lanes, coefficients, settings, loop, ins, outs, frames);
-        }
-        benchmark::DoNotOptimize(output.channel(0));
-        benchmark::ClobberMemory();
-    }
-    const auto frames = static_cast<double>(input.frames()) * static_cast<double>(state.iterations());
-    state.counters["per_frame"] =
-        benchmark::Counter(frames, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    timeBlocks(state, frameLoopInput(Channels, last), [&](float** ins, float** outs, int32_t frames) {
+        runAscarellFrames<Channels, false>(lanes, coefficients, settings, loop, ins, outs, frames);
+    });
 }
 
 void processFrameLoopStereo(benchmark::State& state, FrameLanes lanes, int32_t program)

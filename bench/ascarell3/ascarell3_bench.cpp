@@ -17,11 +17,9 @@
 namespace fendwick {
 namespace {
 
-using plugin_bench::kBlock;
 using plugin_bench::kRateHz;
-using plugin_bench::kSeconds;
 using plugin_bench::processSignal;
-using plugin_bench::reportPerFrame;
+using plugin_bench::timeBlocks;
 
 // The frame loop alone, on the lanes given, every band compressed with an
 // automatic release at the default program's crossover points.
@@ -50,24 +48,9 @@ void processFrameLoop(benchmark::State& state, FrameLanes lanes)
         settings.detectors[b][0] = settings.detectors[b][1] = d.coefficients();
     }
     MultibandLoopState loop{};
-    const AudioBuffer input = makeBenchmarkSignal(kRateHz, kSeconds, Channels);
-    AudioBuffer output(Channels, input.frames());
-
-    float* ins[2] = {};
-    float* outs[2] = {};
-    for (auto _ : state) {
-        for (size_t start = 0; start < input.frames(); start += kBlock) {
-            const auto frames = static_cast<int32_t>(std::min<size_t>(kBlock, input.frames() - start));
-            for (int c = 0; c < Channels; ++c) {
-                ins[c] = const_cast<float*>(input.channel(c)) + start;
-                outs[c] = output.channel(c) + start;
-            }
-            runMultibandFrames<Channels, false>(lanes, settings, crossover, loop, ins, outs, frames);
-        }
-        benchmark::DoNotOptimize(output.channel(0));
-        benchmark::ClobberMemory();
-    }
-    reportPerFrame(state, input.frames());
+    timeBlocks(state, Channels, [&](float** ins, float** outs, int32_t frames) {
+        runMultibandFrames<Channels, false>(lanes, settings, crossover, loop, ins, outs, frames);
+    });
 }
 
 void processFrameLoopStereo(benchmark::State& state, FrameLanes lanes) { processFrameLoop<2>(state, lanes); }

@@ -16,11 +16,9 @@
 namespace fendwick {
 namespace {
 
-using plugin_bench::kBlock;
 using plugin_bench::kRateHz;
-using plugin_bench::kSeconds;
 using plugin_bench::processSignal;
-using plugin_bench::reportPerFrame;
+using plugin_bench::timeBlocks;
 
 void ignoreMeter(void*, int32_t, float) {}
 
@@ -52,25 +50,9 @@ void processFrameLoop(benchmark::State& state, FrameLanes lanes)
     CharacterMeters meters(Channels == 2 ? CharacterChannels::stereo : CharacterChannels::mono, 15);
     CharacterGateState gate{0, 0};
     MeterPublisher publish{&ignoreMeter, nullptr};
-    const AudioBuffer input = makeBenchmarkSignal(kRateHz, kSeconds, Channels);
-    AudioBuffer output(Channels, input.frames());
-
-    float* ins[2] = {};
-    float* outs[2] = {};
-    for (auto _ : state) {
-        for (size_t start = 0; start < input.frames(); start += kBlock) {
-            const auto frames = static_cast<int32_t>(std::min<size_t>(kBlock, input.frames() - start));
-            for (int c = 0; c < Channels; ++c) {
-                ins[c] = const_cast<float*>(input.channel(c)) + start;
-                outs[c] = output.channel(c) + start;
-            }
-            runCharacterFrames<Channels, false>(lanes, settings, channels, meters, gate, publish, ins, outs,
-                                                frames);
-        }
-        benchmark::DoNotOptimize(output.channel(0));
-        benchmark::ClobberMemory();
-    }
-    reportPerFrame(state, input.frames());
+    timeBlocks(state, Channels, [&](float** ins, float** outs, int32_t frames) {
+        runCharacterFrames<Channels, false>(lanes, settings, channels, meters, gate, publish, ins, outs, frames);
+    });
 }
 
 void processFrameLoopStereo(benchmark::State& state, FrameLanes lanes) { processFrameLoop<2>(state, lanes); }
