@@ -1,6 +1,6 @@
-// The three-band character compressor as a whole: the band mix, PW and
-// Comp, parameters without linking, programs, meters, the silence gate,
-// bad input, block sizes, accumulation and sample rates.
+// The three-band character compressor as a whole: the band mix, PW, the
+// unlinked setters, programs, meters, the silence gate, bad input, block
+// sizes, accumulation and sample rates.
 #include "meter_recorder.h"
 #include "multiband_character_compressor.h"
 
@@ -24,35 +24,31 @@ struct Rig {
         effect.resume();
         meters->published.clear();
     }
-    std::vector<float> run(const std::vector<float>& in, int block = 512, bool accumulate = false,
-                           float prefill = 0.0f)
+    std::vector<float> run(const std::vector<float>& in, int block = 512, bool accumulate = false, float prefill = 0.0f)
     {
         std::vector<float> out(in.size(), prefill);
         for (size_t start = 0; start < in.size(); start += static_cast<size_t>(block)) {
-            const auto n = static_cast<int32_t>(std::min(in.size() - start, static_cast<size_t>(block)));
             float* ins[1] = {const_cast<float*>(in.data()) + start};
             float* outs[1] = {out.data() + start};
+            const auto n = static_cast<int32_t>(std::min(in.size() - start, static_cast<size_t>(block)));
             meters->frame = static_cast<int64_t>(start);
             accumulate ? effect.processAccumulate(ins, outs, n) : effect.processReplace(ins, outs, n);
         }
         return out;
     }
-    std::vector<int32_t> publishedIndexes() const
+    void setEveryBand(BandParam::Offset offset, float x)
     {
-        std::vector<int32_t> order;
-        for (const Publication& p : meters->published) {
-            order.push_back(p.index);
+        for (const MultibandBand band : {MultibandBand::hi, MultibandBand::mid, MultibandBand::lo}) {
+            effect.setParameter(tolverin3BandParameter(band, offset), x);
         }
-        return order;
     }
 
     MultibandCharacterCompressor effect{nullptr};
     MeterRecorder* meters;
 };
 
-// A low, a middle and a high tone, one in each band of the default split
-// (263 Hz and 11219 Hz), swelling and fading; with `gaps`, silent
-// stretches long enough for the gate to close.
+// One tone in each band of the default split (263 Hz, 11219 Hz), swelling
+// and fading; with `gaps`, silences long enough for the gate to close.
 std::vector<float> music(size_t frames, bool gaps = false, float amplitude = 0.95f)
 {
     std::vector<float> in(frames);
@@ -66,27 +62,22 @@ std::vector<float> music(size_t frames, bool gaps = false, float amplitude = 0.9
     return in;
 }
 
-void setEveryBand(MultibandCharacterCompressor& effect, BandParam::Offset offset, float x)
-{
-    for (const MultibandBand band : {MultibandBand::hi, MultibandBand::mid, MultibandBand::lo}) {
-        effect.setParameter(tolverin3BandParameter(band, offset), x);
-    }
-}
-
-// With every band passed at unity and the low cut off, the effect is the
-// character and output stages alone on the input, wherever the split lies.
+// With every band uncompressed at the same band level and the low cut off,
+// the effect is the character and output stages alone on the input times
+// the band gain, wherever the split.
 TEST(MultibandCharacterCompressor, BandsAtUnityMixBackToTheInput)
 {
-    const struct { float loMid; float midHi; float sonicFilter; float limiter; } cases[] = {
-        {0.314189f, 0.844594f, 0.0f, 1.0f}, {0.0f, 1.0f, 0.5f, 0.0f}, {0.6f, 0.6f, 1.0f, 1.0f},
-        {0.2f, 0.5f, 0.0f, 0.0f}};
+    const struct { float loMid; float midHi; float sonicFilter; float limiter; float bandIn; float gain; } cases[] = {
+        {0.314189f, 0.844594f, 0.0f, 1.0f, 0.5f, 1.0f}, {0.0f, 1.0f, 0.5f, 0.0f, 0.5f, 1.0f},
+        {0.6f, 0.6f, 1.0f, 1.0f, 0.5f, 1.0f}, {0.2f, 0.9f, 0.0f, 0.0f, 0.25f, 0.5f}};
     for (const auto& c : cases) {
         Rig rig;
         rig.effect.setParameter(P::loMid, c.loMid);
         rig.effect.setParameter(P::midHi, c.midHi);
         rig.effect.setParameter(P::sonicFilter, c.sonicFilter);
         rig.effect.setParameter(P::peakLimiter, c.limiter);
-        setEveryBand(rig.effect, BandParam::comp, 0.0f);
+        rig.setEveryBand(BandParam::comp, 0.0f);
+        rig.setEveryBand(BandParam::in, c.bandIn);
         SonicFilter character;
         character.setCurve(c.sonicFilter);
         OutputStage output;
@@ -94,118 +85,82 @@ TEST(MultibandCharacterCompressor, BandsAtUnityMixBackToTheInput)
         const std::vector<float> in = music(20000);
         const std::vector<float> out = rig.run(in);
         for (size_t i = 0; i < in.size(); ++i) {
-            ASSERT_NEAR(out[i], output.step(character.step(in[i])).output, 2e-6f) << c.loMid << " " << i;
+            ASSERT_NEAR(out[i], output.step(character.step(c.gain * in[i])).output, 2e-6f) << c.loMid << " " << i;
         }
     }
 }
 
-// Every band compresses hard but one, which PW turns off: that band's level
-// meter stays at 0 and its gain meter at 1.0, with Comp on or off.
+// Every band compresses hard but one, which PW turns off: its level meter
+// stays at 0 and its gain meter at 1.0, with Comp on or off.
 TEST(MultibandCharacterCompressor, BandWithPowerOffAddsNothingAndShowsUnityGain)
 {
     const M levelMeter[] = {M::hiLevel, M::midLevel, M::loLevel};
     const M gainMeter[] = {M::hiGain, M::midGain, M::loGain};
-    for (int32_t off = 0; off < kMultibandBandCount; ++off) {
-        for (const float comp : {0.0f, 1.0f}) {
-            Rig rig;
-            setEveryBand(rig.effect, BandParam::thresh, 0.02f);
-            setEveryBand(rig.effect, BandParam::ratio, 1.0f);
-            const auto band = static_cast<MultibandBand>(off);
-            rig.effect.setParameter(tolverin3BandParameter(band, BandParam::power), 0.0f);
-            rig.effect.setParameter(tolverin3BandParameter(band, BandParam::comp), comp);
-            rig.run(music(3 * 4411));
-            for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-                const float level = rig.effect.getDisplayValue(levelMeter[b]);
-                const float gain = rig.effect.getDisplayValue(gainMeter[b]);
-                if (b == off) {
-                    EXPECT_EQ(level, 0.0f) << off << " " << comp;
-                    EXPECT_EQ(gain, 1.0f) << off << " " << comp;
-                } else {
-                    EXPECT_GT(level, 0.005f) << off << " " << b;
-                    EXPECT_LT(gain, 0.5f) << off << " " << b;
-                }
-            }
+    for (int32_t off = 0; off < 2 * kMultibandBandCount; ++off) {
+        Rig rig;
+        rig.setEveryBand(BandParam::thresh, 0.02f);
+        rig.setEveryBand(BandParam::ratio, 1.0f);
+        const auto band = static_cast<MultibandBand>(off % kMultibandBandCount);
+        rig.effect.setParameter(tolverin3BandParameter(band, BandParam::power), 0.0f);
+        rig.effect.setParameter(tolverin3BandParameter(band, BandParam::comp), off < 3 ? 0.0f : 1.0f);
+        rig.run(music(3 * 4411));
+        for (int32_t b = 0; b < kMultibandBandCount; ++b) {
+            const float level = rig.effect.getDisplayValue(levelMeter[b]);
+            const float gain = rig.effect.getDisplayValue(gainMeter[b]);
+            EXPECT_EQ(level == 0.0f && gain == 1.0f, b == off % 3) << off << " " << b << " " << level;
+            EXPECT_TRUE(b == off % 3 || (level > 0.005f && gain < 0.5f)) << off << " " << b;
         }
     }
 }
 
-// Every setter changes its own parameter only, ParamLink on or off, and
-// reads back as set, the switches as 0.0 or 1.0.
-TEST(MultibandCharacterCompressor, ParamLinkIsReadBackButLinksNothing)
+// Every setter changes its own parameter only, ParamLink on or off; the
+// switches read back as 0.0 or 1.0; the program keeps every change but
+// ParamLink, which a program change turns off.
+TEST(MultibandCharacterCompressor, SettersChangeTheirOwnParameterAndParamLinkStaysOutOfPrograms)
 {
     Rig rig;
     MultibandCharacterCompressor& e = rig.effect;
-    const struct { int32_t index; float x; float readBack; } reads[] = {
-        {P::paramLink, 0.7f, 1.0f}, {P::paramLink, 0.49f, 0.0f}, {P::hiPower, 0.7f, 1.0f},
-        {P::loComp, 0.2f, 0.0f},    {P::hiType, 0.7f, 0.7f},     {P::midThresh, 0.3f, 0.3f}};
-    for (const auto& r : reads) {
-        e.setParameter(r.index, r.x);
-        EXPECT_EQ(e.getParameter(r.index), r.readBack) << r.index;
+    e.setParameter(P::paramLink, 0.7f);
+    EXPECT_EQ(e.getParameter(P::paramLink), 1.0f);
+    const struct { int32_t index; float x; float readBack; } sets[] = {
+        {P::hiRatio, 0.2f, 0.2f},  {P::midRatio, 0.5f, 0.5f}, {P::loRatio, 0.8f, 0.8f}, {P::loThresh, 0.4f, 0.4f},
+        {P::loAttack, 0.3f, 0.3f}, {P::loPower, 0.2f, 0.0f},  {P::hiPower, 0.7f, 1.0f}, {P::midType, 0.7f, 0.7f}};
+    for (const auto& s : sets) {
+        e.setParameter(s.index, s.x);
     }
-
-    e.setParameter(P::hiRatio, 0.2f);
-    e.setParameter(P::midRatio, 0.5f);
-    e.setParameter(P::loRatio, 0.8f);
-    e.setParameter(P::paramLink, 1.0f);
-    e.setParameter(P::loThresh, 0.4f);
-    e.setParameter(P::loAttack, 0.3f);
-    e.setParameter(P::loPower, 0.0f);
-    const struct { int32_t index; float value; } after[] = {
-        {P::hiRatio, 0.2f},   {P::midRatio, 0.5f},          {P::loRatio, 0.8f},  {P::loThresh, 0.4f},
-        {P::hiThresh, 1.0f},  {P::hiAttack, 0.185905f},     {P::midAttack, 0.185905f},
-        {P::loAttack, 0.3f},  {P::hiPower, 1.0f},           {P::midPower, 1.0f}, {P::loPower, 0.0f}};
-    for (const auto& a : after) {
-        EXPECT_EQ(e.getParameter(a.index), a.value) << a.index;
+    const struct { int32_t index; float value; } unchanged[] = {
+        {P::hiThresh, 1.0f}, {P::hiAttack, 0.185905f}, {P::midAttack, 0.185905f}, {P::midPower, 1.0f}, {P::loType, 0.0f}};
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const auto& s : sets) {
+            EXPECT_EQ(e.getParameter(s.index), s.readBack) << pass << " " << s.index;
+        }
+        for (const auto& u : unchanged) {
+            EXPECT_EQ(e.getParameter(u.index), u.value) << pass << " " << u.index;
+        }
+        e.setProgram(1);
+        EXPECT_EQ(e.getParameter(P::paramLink), 0.0f);
+        e.setParameter(P::paramLink, 1.0f);
+        e.setProgram(0);
+        EXPECT_EQ(e.getParameter(P::paramLink), 0.0f);
     }
-
-    // The program kept every change but ParamLink, which a program change turns off.
-    e.setProgram(1);
-    EXPECT_EQ(e.getParameter(P::paramLink), 0.0f);
-    e.setParameter(P::paramLink, 1.0f);
-    e.setProgram(0);
-    EXPECT_EQ(e.getParameter(P::paramLink), 0.0f);
-    for (const auto& a : after) {
-        EXPECT_EQ(e.getParameter(a.index), a.value) << a.index;
-    }
-}
-
-// The same changes sound the same with ParamLink on as with it off.
-TEST(MultibandCharacterCompressor, ParamLinkChangesNoSample)
-{
-    auto render = [](float link) {
-        Rig rig;
-        rig.effect.setParameter(P::paramLink, link);
-        rig.effect.setParameter(P::loThresh, 0.05f);
-        rig.effect.setParameter(P::midRatio, 0.9f);
-        rig.effect.setParameter(P::hiAttack, 0.0f);
-        rig.effect.setParameter(P::loIn, 0.8f);
-        rig.effect.setParameter(P::midType, 1.0f);
-        return rig.run(music(20000));
-    };
-    EXPECT_EQ(render(1.0f), render(0.0f));
-}
-
-// Every parameter, "Lo_Comp" included, is kept in the current program and
-// comes back with it.
-TEST(MultibandCharacterCompressor, EveryParameterButParamLinkReturnsWithItsProgram)
-{
+    // Every other parameter, "Lo_Comp" included, comes back with its program.
     for (const float x : {0.0f, 1.0f}) {
-        Rig rig;
         for (int32_t index = 0; index < P::count; ++index) {
-            rig.effect.setParameter(index, x);
+            e.setParameter(index, x);
         }
-        rig.effect.setProgram(5);
-        rig.effect.setProgram(0);
+        e.setProgram(5);
+        e.setProgram(0);
         for (int32_t index = 0; index < P::count; ++index) {
-            EXPECT_EQ(rig.effect.getParameter(index), index == P::paramLink ? 0.0f : x) << index;
+            EXPECT_EQ(e.getParameter(index), index == P::paramLink ? 0.0f : x) << index;
         }
     }
 }
 
-// The frames on which the Hi gain meter publishes, at block size 1: every
-// interval + 1 frames, the interval following the rate until a suspend or
-// resume sets it back.
-TEST(MultibandCharacterCompressor, MetersPublishEveryIntervalPlusOneFrames)
+// The Hi gain meter publishes every interval + 1 frames, the interval
+// following the rate until a suspend or resume sets it back. When a shorter
+// interval makes all eight due on one frame, levels publish first, then
+// gains, output and limiter, processed or skipped, at rest after silence.
+TEST(MultibandCharacterCompressor, MeterWindowsAndOrder)
 {
     enum class Then { nothing, suspend, resume };
     const struct { float rateHz; Then then; int64_t first; int64_t period; } cases[] = {
@@ -214,70 +169,53 @@ TEST(MultibandCharacterCompressor, MetersPublishEveryIntervalPlusOneFrames)
     for (const auto& c : cases) {
         Rig rig;
         rig.effect.setSampleRate(c.rateHz);
-        if (c.then == Then::suspend) {
-            rig.effect.suspend();
-        } else if (c.then == Then::resume) {
-            rig.effect.resume();
-        }
+        c.then == Then::suspend ? rig.effect.suspend() : c.then == Then::resume ? rig.effect.resume() : void();
         rig.meters->published.clear();
         rig.run(std::vector<float>(10000, 0.3f), 1);
         std::vector<int64_t> at;
         for (const Publication& p : rig.meters->published) {
-            if (p.index == M::hiGain) {
-                at.push_back(p.frame);
-            }
+            at.insert(at.end(), p.index == M::hiGain ? 1 : 0, p.frame);
         }
         ASSERT_EQ(at.size(), 2u) << c.rateHz;
         EXPECT_EQ(at[0], c.first) << c.rateHz;
         EXPECT_EQ(at[1] - at[0], c.period) << c.rateHz;
     }
-}
-
-// When a shorter interval makes every meter due on one frame, they publish
-// levels first, then gains, output and limiter, processed or skipped; from
-// a reset, silence publishes every meter's rest value.
-TEST(MultibandCharacterCompressor, MetersDueTogetherPublishInTheirOrder)
-{
-    const std::vector<int32_t> order = {M::hiLevel, M::midLevel, M::loLevel,     M::hiGain,
-                                        M::midGain, M::loGain,   M::outputLevel, M::limiterGain};
+    const int32_t order[] = {M::hiLevel, M::midLevel, M::loLevel,     M::hiGain,
+                             M::midGain, M::loGain,   M::outputLevel, M::limiterGain};
     for (const float level : {0.3f, 0.0f}) {
         Rig rig;
         rig.run(std::vector<float>(4370, level));
         EXPECT_TRUE(rig.meters->published.empty());
         rig.effect.setSampleRate(22050.0f);
         rig.run(std::vector<float>(1, level));
-        EXPECT_EQ(rig.publishedIndexes(), order) << level;
-        if (level == 0.0f) {
-            for (const Publication& p : rig.meters->published) {
-                const bool gainMeter = p.index <= M::loGain || p.index == M::limiterGain;
-                EXPECT_EQ(p.value, gainMeter ? 1.0f : 0.0f) << p.index;
-            }
+        ASSERT_EQ(rig.meters->published.size(), 8u);
+        for (size_t k = 0; k < 8; ++k) {
+            const Publication& p = rig.meters->published[k];
+            EXPECT_EQ(p.index, order[k]) << level;
+            const bool gainMeter = p.index <= M::loGain || p.index == M::limiterGain;
+            EXPECT_TRUE(level > 0.0f || p.value == (gainMeter ? 1.0f : 0.0f)) << p.index;
         }
     }
 }
 
-// After a loud run, the first 100 near-silent frames are processed and the
-// rest skipped (replacing writes 0.0, accumulating leaves the buffer) until
-// a loud frame, processed at once; after a resume nothing near-silent is
-// processed at all.
+// After loud frames, 100 near-silent ones are processed and the rest
+// skipped (replacing writes 0.0, accumulating leaves the buffer) until a
+// loud frame, processed at once; after a resume no near-silent frame is.
 TEST(MultibandCharacterCompressor, SilenceGateSkipsFromThe101stQuietFrame)
 {
-    for (const bool accumulate : {false, true}) {
-        const float rest = accumulate ? 0.25f : 0.0f;
+    for (const float rest : {0.0f, 0.25f}) {
         Rig rig;
         std::vector<float> in(300, 0.5f);
         std::fill(in.begin() + 50, in.begin() + 250, -5e-6f);
-        const std::vector<float> out = rig.run(in, 64, accumulate, rest);
+        const std::vector<float> out = rig.run(in, 64, rest > 0.0f, rest);
         EXPECT_NE(out[149], rest) << "the 100th quiet frame is processed";
-        for (size_t i = 150; i < 250; ++i) {
-            ASSERT_EQ(out[i], rest) << i;
-        }
+        EXPECT_EQ(std::vector<float>(out.begin() + 150, out.begin() + 250), std::vector<float>(100, rest));
         EXPECT_NE(out[250], rest);
 
         rig.effect.resume();
         std::vector<float> after(60, 5e-6f);
         after.back() = 0.00001f;
-        const std::vector<float> resumed = rig.run(after, 64, accumulate, rest);
+        const std::vector<float> resumed = rig.run(after, 64, rest > 0.0f, rest);
         EXPECT_EQ(std::vector<float>(resumed.begin(), resumed.end() - 1), std::vector<float>(59, rest));
         EXPECT_NE(resumed.back(), rest);
     }
@@ -300,36 +238,36 @@ TEST(MultibandCharacterCompressor, BadInputSamplesAreTakenAsZero)
     EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](float o) { return std::isfinite(o); }));
 }
 
-// Music with silent stretches, "Sweet Pop" with the low cut on: every block
-// size gives the same samples and meter readings in the same order, and
-// accumulating adds exactly what replacing writes.
+// Music with silences, "Sweet Pop" with the low cut on: every block size
+// gives the same samples and meter readings, and accumulating adds exactly
+// what replacing writes.
 TEST(MultibandCharacterCompressor, AnyBlockSizeAndAccumulationGiveTheSameOutput)
 {
-    auto render = [](int block, bool accumulate, float prefill) {
+    auto render = [](int block, float prefill) {
         Rig rig;
         rig.effect.setProgram(13);
         rig.effect.setParameter(P::loCut, 1.0f);
-        const std::vector<float> out = rig.run(music(50000, true), block, accumulate, prefill);
+        const std::vector<float> out = rig.run(music(50000, true), block, prefill >= 0.0f, std::max(prefill, 0.0f));
         std::vector<std::pair<int32_t, float>> readings;
         for (const Publication& p : rig.meters->published) {
             readings.emplace_back(p.index, p.value);
         }
         return std::make_pair(out, readings);
     };
-    const auto whole = render(50000, false, 0.0f);
+    const auto whole = render(50000, -1.0f);
     EXPECT_GT(whole.second.size(), 80u);
-    for (const int block : {1, 7, 512, 4411}) {
-        EXPECT_EQ(render(block, false, 0.0f), whole) << block;
+    for (const int block : {1, 7, 4411}) {
+        EXPECT_EQ(render(block, -1.0f), whole) << block;
     }
-    EXPECT_EQ(render(333, true, 0.0f).first, whole.first);
-    const std::vector<float> accumulated = render(333, true, 0.25f).first;
+    EXPECT_EQ(render(333, 0.0f).first, whole.first);
+    const std::vector<float> accumulated = render(333, 0.25f).first;
     for (size_t i = 0; i < accumulated.size(); ++i) {
         ASSERT_EQ(accumulated[i], 0.25f + whole.first[i]) << i;
     }
 }
 
-// At every rate, the split points above half of it included, loud music
-// leaves finite samples under the limiter's bound.
+// At every rate, split points above half of it included, loud music leaves
+// finite samples under the limiter's bound.
 TEST(MultibandCharacterCompressor, EveryRateStaysStableUnderTheLimiter)
 {
     for (const float rateHz : {8000.0f, 22050.0f, 96000.0f, 192000.0f}) {
@@ -337,13 +275,10 @@ TEST(MultibandCharacterCompressor, EveryRateStaysStableUnderTheLimiter)
         rig.effect.setSampleRate(rateHz);
         rig.effect.setParameter(P::midHi, 1.0f);
         const std::vector<float> out = rig.run(music(40000, false, 2.0f));
-        float peak = 0.0f;
-        for (const float o : out) {
-            ASSERT_TRUE(std::isfinite(o)) << rateHz;
-            peak = std::max(peak, std::fabs(o));
-        }
-        EXPECT_LE(peak, 0.999999f) << rateHz;
-        EXPECT_GT(peak, 0.5f) << rateHz;
+        const float peak = std::fabs(*std::max_element(out.begin(), out.end(), [](float a, float b) {
+            return !(std::fabs(a) >= std::fabs(b));
+        }));
+        EXPECT_TRUE(peak <= 0.999999f && peak > 0.5f) << rateHz << " " << peak;
     }
 }
 
