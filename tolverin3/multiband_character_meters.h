@@ -1,0 +1,78 @@
+// The eight meters of the three-band character compressor: what each
+// gathers, where it starts counting and in which order they publish.
+#pragma once
+
+#include "ascarell3_parameters.h"
+#include "meter_channel.h"
+#include "tolverin3_parameters.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace fendwick {
+
+// What one processed frame shows the meters; bands in the order Hi, Mid, Lo.
+struct MultibandCharacterReadings {
+    float bandShare[kMultibandBandCount];  // the band's sample in the mix: its output times its band gain
+    float bandGain[kMultibandBandCount];   // the band's shaped gain, 1.0 when silent or uncompressed
+    float output;                          // the final output sample
+    float limiterGain;                     // 1.0 with the limiter off
+};
+
+// The meters by display value from Tolverin3Meter::hiGain on: the gains of
+// the Hi, Mid and Lo bands, their levels, the output level and the limiter
+// gain. Each publishes once every interval + 1 frames, processed or not,
+// handing (display index, value) to a publish callable; their staggered
+// start counts keep them on different frames. Within a frame they update
+// levels first (Hi, Mid, Lo), then the band gains, the output, the limiter.
+// Audio thread only, except reset, which the effect calls between blocks.
+class MultibandCharacterMeters {
+public:
+    static constexpr int32_t kFirstIndex = Tolverin3Meter::hiGain;
+    static constexpr int32_t kCount = Tolverin3Meter::end - Tolverin3Meter::hiGain;
+
+    MultibandCharacterMeters();
+
+    // A processed frame.
+    template <class Publish>
+    void gather(const MultibandCharacterReadings& r, int32_t interval, Publish& publish)
+    {
+        const float quantity[kCount] = {r.bandGain[0],
+                                        r.bandGain[1],
+                                        r.bandGain[2],
+                                        std::fabs(r.bandShare[0]),
+                                        std::fabs(r.bandShare[1]),
+                                        std::fabs(r.bandShare[2]),
+                                        std::fabs(r.output),
+                                        r.limiterGain};
+        for (const int32_t slot : kUpdateOrder) {
+            if (meters[slot].gather(quantity[slot], interval)) {
+                publish(kFirstIndex + slot, meters[slot].value());
+            }
+        }
+    }
+
+    // A frame the silence gate skips: every meter counts, none gathers.
+    template <class Publish>
+    void skip(int32_t interval, Publish& publish)
+    {
+        for (const int32_t slot : kUpdateOrder) {
+            if (meters[slot].skip(interval)) {
+                publish(kFirstIndex + slot, meters[slot].value());
+            }
+        }
+    }
+
+    // Every meter back to its rest value and start count.
+    void reset();
+
+    // The last published value of the meter at display index kFirstIndex + slot.
+    float value(int32_t slot) const { return meters[slot].value(); }
+
+private:
+    static constexpr int32_t kUpdateOrder[kCount] = {3, 4, 5, 0, 1, 2, 6, 7};
+
+    MeterChannel meters[kCount];
+};
+
+}  // namespace fendwick
