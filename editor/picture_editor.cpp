@@ -51,8 +51,43 @@ void PictureEditor::valueChanged(DrawContext* context, Control* control)
     if (tag < 0 || tag >= effect->parameterCount()) {
         return;  // a plate turns only its own picture
     }
-    effect->setParameterAndNotify(tag, control->value());
+    // A click, a wheel turn or a key moves a control without a drag.
+    Edit moved = edit;
+    if (moved.tag != tag) {
+        moved.tag = tag;
+        moved.count = editedTogether(tag, moved.tags);
+    }
+    for (int32_t i = 0; i < moved.count; ++i) {
+        effect->setParameterAndNotify(moved.tags[i], control->value());
+    }
     control->update(context);
+}
+
+void PictureEditor::beginEdit(int32_t tag)
+{
+    edit.tag = tag;
+    edit.count = editedTogether(tag, edit.tags);
+    for (int32_t i = 0; i < edit.count; ++i) {
+        EditorBase::beginEdit(edit.tags[i]);
+    }
+}
+
+void PictureEditor::endEdit(int32_t tag)
+{
+    if (tag != edit.tag) {
+        EditorBase::endEdit(tag);
+        return;
+    }
+    for (int32_t i = 0; i < edit.count; ++i) {
+        EditorBase::endEdit(edit.tags[i]);
+    }
+    edit = Edit{};
+}
+
+int32_t PictureEditor::editedTogether(int32_t tag, int32_t (&tags)[kMostEditedTogether]) const
+{
+    tags[0] = tag;
+    return 1;
 }
 
 }  // namespace fendwick

@@ -5,6 +5,7 @@
 #include "character_editor.h"
 #include "editor_texts.h"
 #include "plugin_entry.h"
+#include "tolverin_editor_layout.h"
 #include "tolverin_tables.h"
 
 #include <new>

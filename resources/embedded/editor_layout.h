@@ -3,6 +3,8 @@
 // the pictures at these sizes and the editors place them by the same rows.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace fendwick {
@@ -67,9 +69,46 @@ struct LayoutRows {
     constexpr LayoutRows(const Row (&rows)[Count]) : first(rows), count(Count)
     {
     }
+    // Rows a layout assembles from repeated parts, such as the bands of a
+    // three-band editor.
+    template <size_t Count>
+    constexpr LayoutRows(const std::array<Row, Count>& rows) : first(rows.data()), count(static_cast<int32_t>(Count))
+    {
+    }
     constexpr const Row* begin() const { return first; }
     constexpr const Row* end() const { return first + count; }
     constexpr const Row& operator[](int32_t i) const { return first[i]; }
+};
+
+// The colour of a value field's text, red, green and blue.
+struct LayoutColour {
+    int32_t red;
+    int32_t green;
+    int32_t blue;
+};
+
+// The grey blue that value fields write in, dark on their light pictures.
+constexpr LayoutColour kValueFieldText{91, 107, 115};
+
+// A value field: the parameter it names in units, over its picture, in its
+// text colour. The fields of the main knobs may carry a dark shadow beneath
+// their text.
+struct LayoutValueField {
+    int32_t tag;
+    LayoutArea area;
+    LayoutPicture picture;
+    bool shadow;
+    LayoutColour text = kValueFieldText;
+};
+
+// Everything the editor of a character line places: its meters, controls
+// and value fields, made in the order given, and the product plate last.
+struct CharacterEditorLayout {
+    LayoutPicture background;
+    LayoutRows<LayoutMeter> meters;
+    LayoutRows<LayoutControl> controls;
+    LayoutRows<LayoutValueField> fields;
+    LayoutControl plate;  // its tag lies past the last parameter: it turns only its own picture
 };
 
 }  // namespace fendwick

@@ -1,6 +1,8 @@
 // The bitmaps of the Tolverin three-band editor, as tolverin3_mono carries them.
 #include "artwork_checks.h"
 
+#include "tolverin3_editor_layout.h"
+
 #include <vector>
 
 namespace fendwick::artwork_test {
@@ -33,16 +35,35 @@ TEST(Tolverin3Artwork, KnobsTurnClockwiseFromLowerLeftToLowerRight)
 
 TEST(Tolverin3Artwork, KnobsBlendIntoTheBackgroundWhereTheEditorPutsThem)
 {
-    std::vector<Placement> knobs = {{10007, 33, 404}, {10007, 103, 404}, {10006, 205, 392}, {10008, 331, 412}};
-    for (const int dy : {0, 103, 206}) {
-        knobs.push_back({10007, 42, 59 + dy});
-        knobs.push_back({10007, 104, 59 + dy});
-        knobs.push_back({10007, 166, 59 + dy});
-        knobs.push_back({10007, 258, 60 + dy});
-        knobs.push_back({10006, 340, 41 + dy});
+    int knobs = 0;
+    for (const LayoutControl& c : Tolverin3Layout::controls) {
+        if (c.kind == LayoutControlKind::knob) {
+            EXPECT_TRUE(blendsIntoBackground(table, {c.picture.id, c.place.left, c.place.top}));
+            ++knobs;
+        }
     }
-    for (const Placement& k : knobs) {
-        EXPECT_TRUE(blendsIntoBackground(table, k));
+    EXPECT_EQ(knobs, 19);
+}
+
+// Every row of the editor's layout names a picture the library carries at
+// the size the row expects, so the editor and the painted pictures agree.
+TEST(Tolverin3Artwork, EveryPictureTheLayoutPlacesIsCarriedAtItsSize)
+{
+    const CharacterEditorLayout& l = Tolverin3Layout::editor;
+    std::vector<LayoutPicture> placed = {l.background, l.plate.picture};
+    for (const LayoutMeter& m : l.meters) {
+        placed.push_back(m.picture);
+    }
+    for (const LayoutControl& c : l.controls) {
+        placed.push_back(c.picture);
+    }
+    for (const LayoutValueField& f : l.fields) {
+        placed.push_back(f.picture);
+        EXPECT_EQ(f.area.right - f.area.left, f.picture.width) << f.tag;
+        EXPECT_EQ(f.area.bottom - f.area.top, f.picture.imageHeight) << f.tag;
+    }
+    for (const LayoutPicture& p : placed) {
+        EXPECT_TRUE(hasShape(table, {p.id, p.width, p.imageHeight, p.images, 8}));
     }
 }
 

@@ -10,25 +10,6 @@
 
 namespace fendwick {
 
-// A value field: the parameter it names in units, over its picture. The
-// fields of the main knobs carry a dark shadow beneath their text.
-struct LayoutValueField {
-    int32_t tag;
-    LayoutArea area;
-    LayoutPicture picture;
-    bool shadow;
-};
-
-// Everything one build's editor places. Meters, controls and fields are made
-// in the order given; the decorative plate comes last.
-struct CharacterEditorLayout {
-    LayoutPicture background;
-    LayoutRows<LayoutMeter> meters;
-    LayoutRows<LayoutControl> controls;
-    LayoutRows<LayoutValueField> fields;
-    LayoutControl plate;  // its tag lies past the last parameter: it turns only its own picture
-};
-
 namespace TolverinLayout {
 
 constexpr auto knob = LayoutControlKind::knob;

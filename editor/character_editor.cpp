@@ -1,4 +1,4 @@
-// The character plug-ins' editor.
+// The character lines' editor, built from its layout.
 #include "character_editor.h"
 
 #include "bitmap.h"
@@ -12,7 +12,6 @@ namespace fendwick {
 
 namespace {
 
-constexpr Color kFieldColor{91, 107, 115, 0};
 constexpr Color kShadowColor{0, 0, 0, 0};
 
 // Index of the row of `rows` with `tag`, or -1.
@@ -33,14 +32,11 @@ int32_t meterIndex(const LayoutMeter& row) { return row.displayValue; }
 
 Rect rectOf(const LayoutArea& area) { return Rect{area.left, area.top, area.right, area.bottom}; }
 
-constexpr bool fits(const CharacterEditorLayout& layout)
+Color colorOf(const LayoutColour& colour)
 {
-    return layout.meters.count <= CharacterEditor::kMostMeters &&
-           layout.controls.count <= CharacterEditor::kMostControls &&
-           layout.fields.count <= CharacterEditor::kMostFields;
+    return Color{static_cast<uint8_t>(colour.red), static_cast<uint8_t>(colour.green),
+                 static_cast<uint8_t>(colour.blue), 0};
 }
-
-static_assert(fits(TolverinLayout::stereo) && fits(TolverinLayout::mono), "the editor holds every view");
 
 }  // namespace
 
@@ -52,32 +48,35 @@ CharacterEditor::CharacterEditor(EffectBase* owner, const ArtworkTable& table, c
 
 void CharacterEditor::buildViews()
 {
-    for (int32_t i = 0; i < layout.meters.count; ++i) {
-        const LayoutMeter& row = layout.meters[i];
+    meters.clear();
+    controls.clear();
+    fields.clear();
+    for (const LayoutMeter& row : layout.meters) {
         auto* picture = new Bitmap(artwork, row.picture.id);
         const Rect size{row.place.left, row.place.top, row.place.left + picture->width(),
                         row.place.top + picture->height()};
+        MeterView* meter = nullptr;
         if (row.kind == LayoutMeterKind::gain) {
-            meters[i] = new GainMeter(size, this, row.displayValue, picture);
+            meter = new GainMeter(size, this, row.displayValue, picture);
         } else {
-            meters[i] = new LevelMeter(size, this, row.displayValue, picture);
+            meter = new LevelMeter(size, this, row.displayValue, picture);
         }
         picture->release();
-        frameWindow->addView(meters[i]);
+        frameWindow->addView(meter);
+        meters.push_back(meter);
     }
-    for (int32_t i = 0; i < layout.controls.count; ++i) {
-        const LayoutControl& row = layout.controls[i];
-        controls[i] = addLayoutControl(*frameWindow, this, artwork, row, parameterValue(row.tag));
+    for (const LayoutControl& row : layout.controls) {
+        controls.push_back(addLayoutControl(*frameWindow, this, artwork, row, parameterValue(row.tag)));
     }
-    for (int32_t i = 0; i < layout.fields.count; ++i) {
-        const LayoutValueField& row = layout.fields[i];
-        ParamTextDisplay* field = addTextDisplay(*frameWindow, artwork, row.picture, rectOf(row.area), kFieldColor);
+    for (const LayoutValueField& row : layout.fields) {
+        ParamTextDisplay* field =
+            addTextDisplay(*frameWindow, artwork, row.picture, rectOf(row.area), colorOf(row.text));
         if (row.shadow) {
             field->setShadowColor(kShadowColor);
         }
         field->setValueToText(textOf(row.tag));
         field->setValue(parameterValue(row.tag));
-        fields[i] = field;
+        fields.push_back(field);
     }
     addLayoutControl(*frameWindow, this, artwork, layout.plate, 0.0f);
 }

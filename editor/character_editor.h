@@ -1,13 +1,14 @@
-// The character plug-ins' editor: meters of the compressor, the output and
-// the limiter; switches, knobs and value fields for every parameter; and the
-// product plate. Stereo and mono differ only in their layout.
+// The character lines' editor: meters, switches, knobs and value fields
+// placed by a layout, and the product plate. The single-band builds use it
+// as it is; the three-band build adds its crossover pair and band links.
 #pragma once
 
+#include "editor_layout.h"
 #include "parameter_table.h"
 #include "picture_editor.h"
-#include "tolverin_editor_layout.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace fendwick {
 
@@ -21,10 +22,6 @@ class ParamTextDisplay;
 // thread.
 class CharacterEditor : public PictureEditor {
 public:
-    static constexpr int32_t kMostMeters = 6;
-    static constexpr int32_t kMostControls = 15;
-    static constexpr int32_t kMostFields = 7;
-
     // Every picture comes from `table` and every place from `places`, both
     // outliving the editor; `fieldText` gives a parameter's value-field text.
     CharacterEditor(EffectBase* owner, const ArtworkTable& table, const CharacterEditorLayout& places,
@@ -38,9 +35,10 @@ protected:
 private:
     const CharacterEditorLayout& layout;
     ParameterText (*textOf)(int32_t index);
-    MeterView* meters[kMostMeters] = {};         // as the layout lists them
-    Control* controls[kMostControls] = {};       // as the layout lists them
-    ParamTextDisplay* fields[kMostFields] = {};  // as the layout lists them
+    // As the layout lists them; filled by each open, stale after close.
+    std::vector<MeterView*> meters;
+    std::vector<Control*> controls;
+    std::vector<ParamTextDisplay*> fields;
 };
 
 }  // namespace fendwick
