@@ -132,7 +132,7 @@ TEST_P(HostedAscarell, HostValuesAreClampedAndNaNIgnored)
 INSTANTIATE_TEST_SUITE_P(BothBuilds, HostedAscarell, ::testing::Values("ascarell", "ascarell_mono"));
 INSTANTIATE_TEST_SUITE_P(EveryBuild, HostedAnyOfOurs,
                          ::testing::Values("ascarell", "ascarell_mono", "ascarell3", "ascarell3_mono", "tolverin",
-                                           "tolverin_mono"));
+                                           "tolverin_mono", "tolverin3_mono"));
 
 }  // namespace
 }  // namespace fendwick

@@ -132,6 +132,8 @@ std::optional<std::string> commandUsageText(const std::string& command)
                "                 gain left and right\n"
                "  tolverin_mono  12 compressor gain, 13 compressed level, 14 output\n"
                "                 level, 15 limiter gain\n"
+               "  tolverin3_mono 36, 37, 38 band gain Hi, Mid, Lo; 39, 40, 41 band\n"
+               "                 level Hi, Mid, Lo; 42 output level, 43 limiter gain\n"
                "\n"
                "  --program N|NAME      select a program by number or name first\n"
                "  --set NAME=VALUE      set a parameter to a value from 0 to 1\n"

@@ -37,7 +37,7 @@ public:
     // Enough for every request of a host sequence or an editor drag; a
     // plug-in calling in every sample of a render outruns any record.
     static constexpr size_t kKeptRequests = 4096;
-    // Far above any real plug-in's count (ours have at most 35 parameters and
+    // Far above any real plug-in's count (ours have at most 36 parameters and
     // 32 programs), far below the millions that would keep a listing busy.
     static constexpr int32_t kMostParameters = 10000;
     static constexpr int32_t kMostPrograms = 10000;
