@@ -10,6 +10,7 @@
 #include "character_meters.h"
 #include "compressor_gain.h"
 #include "gain_softening.h"
+#include "lane_types.h"
 #include "peak_limiter.h"
 #include "sample_guards.h"
 #include "silence_gate.h"
@@ -162,98 +163,166 @@ inline void stepChains(FrameChains<Channels>& chains, const CharacterBlockSettin
     stepTogether<false, false, true>(chains, s, a, b, c, common, nc);
 }
 
-// Gains, link and Reduction, then the compressed samples: no recurrence.
-// Every choice within a frame is made after both values are worked out, and
-// the switches are template arguments, so that the loop needs no branch the
-// compiler would have to take a division or a product out of.
-template <int Channels, bool Linked, bool Softens>
-inline void compressWith(float threshold, float slope, GroupSignals& sig)
+// A vector of the lanes' width from a group's array at frame i, and back;
+// in place, as a 64-byte vector passed by value would change the calling
+// convention between code built with and without AVX-512.
+template <class Lanes>
+inline void loadLanes(const float* values, int32_t i, typename Lanes::Floats& x)
 {
-    for (int32_t i = 0; i < sig.count; ++i) {
-        float g[2];
-        for (int c = 0; c < Channels; ++c) {
-            g[c] = compressorGain(threshold, slope, sig.level[c][i]);
-        }
-        if (Channels == 2 && Linked) {
-            // The louder channel's gain for both, the left one's when they are level.
-            g[0] = g[1] = sig.level[0][i] >= sig.level[1][i] ? g[0] : g[1];
-        }
-        for (int c = 0; c < Channels; ++c) {
-            const float h = Softens ? reductionGain(g[c]) : g[c];
-            sig.h[c][i] = h;
-            sig.y[c][i] = flushToZero(sig.x[c][i] * h);
-        }
+    std::memcpy(&x, values + i, sizeof x);
+}
+
+template <class Lanes>
+inline void storeLanes(const typename Lanes::Floats& x, float* values, int32_t i)
+{
+    std::memcpy(values + i, &x, sizeof x);
+}
+
+// |x| as fabs has it, bit for bit: -0.0 becomes 0.0.
+template <class Lanes>
+inline void magnitudeInPlace(typename Lanes::Floats& x)
+{
+    typename Lanes::Bits bits;
+    std::memcpy(&bits, &x, sizeof x);
+    bits &= kFloatMagnitudeBits;
+    std::memcpy(&x, &bits, sizeof x);
+}
+
+// Calls step(i) with the first frame i of each vector of Lanes over the
+// group's frames, rounded up to whole vectors: the lanes past its end work
+// on values a group holds from before, whose results nothing reads.
+template <class Lanes, class Step>
+inline void forEachVector(const GroupSignals& sig, Step step)
+{
+    constexpr auto kWidth = static_cast<int32_t>(sizeof(typename Lanes::Floats) / sizeof(float));
+    for (int32_t i = 0; i < sig.count; i += kWidth) {
+        step(i);
     }
 }
 
-template <int Channels>
+// Gains, link and Reduction, then the compressed samples: no recurrence,
+// in vectors of Lanes, the switches as template arguments.
+template <int Channels, class Lanes, bool Linked, bool Softens>
+inline void compressWith(float threshold, float slope, GroupSignals& sig)
+{
+    using Floats = typename Lanes::Floats;
+    forEachVector<Lanes>(sig, [&](int32_t i) {
+        Floats level[2];
+        Floats g[2];
+        for (int c = 0; c < Channels; ++c) {
+            loadLanes<Lanes>(sig.level[c], i, level[c]);
+            gainAboveThreshold<typename Lanes::Bits>(threshold, slope, level[c], g[c]);
+            g[c] = level[c] >= threshold ? g[c] : Floats{} + 1.0f;
+        }
+        if (Channels == 2 && Linked) {
+            // The louder channel's gain for both, the left one's when they are level.
+            g[0] = g[1] = level[0] >= level[1] ? g[0] : g[1];
+        }
+        for (int c = 0; c < Channels; ++c) {
+            Floats h = g[c];
+            if (Softens) {
+                reduceGain<Lanes>(g[c], h);
+            }
+            Floats y;
+            loadLanes<Lanes>(sig.x[c], i, y);
+            y *= h;
+            flushToZeroInPlace<typename Lanes::Bits>(y);
+            storeLanes<Lanes>(h, sig.h[c], i);
+            storeLanes<Lanes>(y, sig.y[c], i);
+        }
+    });
+}
+
+template <int Channels, class Lanes>
 inline void compress(const CharacterBlockSettings& s, GroupSignals& sig)
 {
     if (s.linked) {
         if (s.softened) {
-            compressWith<Channels, true, true>(s.threshold, s.slope, sig);
+            compressWith<Channels, Lanes, true, true>(s.threshold, s.slope, sig);
         } else {
-            compressWith<Channels, true, false>(s.threshold, s.slope, sig);
+            compressWith<Channels, Lanes, true, false>(s.threshold, s.slope, sig);
         }
     } else if (s.softened) {
-        compressWith<Channels, false, true>(s.threshold, s.slope, sig);
+        compressWith<Channels, Lanes, false, true>(s.threshold, s.slope, sig);
     } else {
-        compressWith<Channels, false, false>(s.threshold, s.slope, sig);
+        compressWith<Channels, Lanes, false, false>(s.threshold, s.slope, sig);
     }
 }
 
 // The shared character gain and the output level: no recurrence.
-template <int Channels>
+template <int Channels, class Lanes>
 inline void characterise(const CharacterBlockSettings& s, GroupSignals& sig)
 {
-    for (int32_t i = 0; i < sig.count; ++i) {
-        float m = characterGain(s.curve, sig.v[0][i]);
+    using Floats = typename Lanes::Floats;
+    forEachVector<Lanes>(sig, [&](int32_t i) {
+        Floats v[2];
+        Floats gain[2];
+        for (int c = 0; c < Channels; ++c) {
+            loadLanes<Lanes>(sig.v[c], i, v[c]);
+            characteriseGain<Lanes>(s.curve, v[c], gain[c]);
+        }
+        Floats m = gain[0];
         if (Channels == 2) {
-            const float right = characterGain(s.curve, sig.v[1][i]);
-            m = right < m ? right : m;
+            m = gain[1] < gain[0] ? gain[1] : gain[0];
         }
         for (int c = 0; c < Channels; ++c) {
-            sig.z[c][i] = flushToZero(m * sig.y[c][i]) * s.outputGain;
+            Floats z;
+            loadLanes<Lanes>(sig.y[c], i, z);
+            z *= m;
+            flushToZeroInPlace<typename Lanes::Bits>(z);
+            storeLanes<Lanes>(z * s.outputGain, sig.z[c], i);
         }
-    }
+    });
 }
 
 // Limiter gains, the output and what the meters read: no recurrence. With
 // the limiter off level holds no limiter level, and every value drawn from
 // it is left unchosen.
-template <int Channels>
+template <int Channels, class Lanes>
 inline void finish(const CharacterBlockSettings& s, GroupSignals& sig)
 {
+    using Floats = typename Lanes::Floats;
     const bool linked = Channels == 2 && s.linked && s.limiter;
-    for (int32_t i = 0; i < sig.count; ++i) {
-        float e[2];
+    forEachVector<Lanes>(sig, [&](int32_t i) {
+        Floats level[2];
+        Floats e[2];
         for (int c = 0; c < Channels; ++c) {
-            const float limiting = limiterGain(sig.level[c][i]);
-            e[c] = s.limiter ? limiting : 1.0f;
+            loadLanes<Lanes>(sig.level[c], i, level[c]);
+            Floats limiting;
+            limitGain<Lanes>(level[c], limiting);
+            e[c] = s.limiter ? limiting : Floats{} + 1.0f;
         }
         if (Channels == 2) {
-            const float louder = sig.level[0][i] >= sig.level[1][i] ? e[0] : e[1];
+            const Floats louder = level[0] >= level[1] ? e[0] : e[1];
             e[0] = linked ? louder : e[0];
             e[1] = linked ? louder : e[1];
         }
         for (int c = 0; c < Channels; ++c) {
-            const float z = sig.z[c][i];
-            const float limited = limitedOutput(e[c], z, s.ceiling);
-            const float o = s.limiter ? limited : z;
-            sig.e[c][i] = e[c];
-            sig.o[c][i] = o;
-            sig.outputLevel[c][i] = std::fabs(o);
+            Floats z;
+            loadLanes<Lanes>(sig.z[c], i, z);
+            Floats limited;
+            limitOutput<Lanes>(e[c], z, s.ceiling, limited);
+            const Floats o = s.limiter ? limited : z;
+            storeLanes<Lanes>(e[c], sig.e[c], i);
+            storeLanes<Lanes>(o, sig.o[c], i);
+            Floats magnitude = o;
+            magnitudeInPlace<Lanes>(magnitude);
+            storeLanes<Lanes>(magnitude, sig.outputLevel[c], i);
         }
-        const float y0 = std::fabs(sig.y[0][i]);
+        Floats h[2];
+        Floats y[2];
+        for (int c = 0; c < Channels; ++c) {
+            loadLanes<Lanes>(sig.h[c], i, h[c]);
+            loadLanes<Lanes>(sig.y[c], i, y[c]);
+            magnitudeInPlace<Lanes>(y[c]);
+        }
         if (Channels == 2) {
-            const float y1 = std::fabs(sig.y[1][i]);
-            sig.compressorGain[i] = sig.h[1][i] < sig.h[0][i] ? sig.h[1][i] : sig.h[0][i];
-            sig.compressedLevel[i] = y0 < y1 ? y1 : y0;
-        } else {
-            sig.compressorGain[i] = sig.h[0][i];
-            sig.compressedLevel[i] = y0;
+            h[0] = h[1] < h[0] ? h[1] : h[0];
+            y[0] = y[0] < y[1] ? y[1] : y[0];
         }
-    }
+        storeLanes<Lanes>(h[0], sig.compressorGain, i);
+        storeLanes<Lanes>(y[0], sig.compressedLevel, i);
+    });
 }
 
 // The group's outputs into the frames they came from: in one sweep where
@@ -305,7 +374,7 @@ inline void gatherMeters(const CharacterBlockSettings& s, const GroupSignals& si
 
 // Processes frames as runScalarCharacterFrames does, in groups of the frames
 // the gate lets through, stage by stage, each stage a short loop over a
-// group. The stages without recurrence become vector code; the three
+// group. The stages without recurrence run in vectors of Lanes; the three
 // recurrences (low cut and compressor detector, character detector, limiter
 // detector) run in one loop over three groups in turn, the first on the
 // newest group, the second on the one before and the third on the one
@@ -314,7 +383,7 @@ inline void gatherMeters(const CharacterBlockSettings& s, const GroupSignals& si
 // written back once, their coefficients never. A frame's inputs are read
 // before its output is written, so inputs and outputs may share their
 // buffers. Audio thread; no allocation, no lock, no system call.
-template <int Channels, bool Accumulate, class Publish>
+template <int Channels, bool Accumulate, class Lanes, class Publish>
 void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel* channels, CharacterMeters& meters,
                               CharacterGateState& gateState, Publish& publish, float* const* inputs,
                               float* const* outputs, int32_t frames)
@@ -323,7 +392,7 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
     SilenceGate gate(gateState.silenceCount, gateState.processingActive);
     staged_frames::GatedFrameStream<Channels, Accumulate> stream(gate, inputs, outputs, frames);
     staged_frames::FrameChains<Channels> chains(channels);
-    GroupSignals groups[3];
+    GroupSignals groups[3] = {};  // whole, so that the vector stages read no value never set
     GroupSignals* compressing = nullptr;    // the newest group, into the compressor detector
     GroupSignals* characterising = nullptr; // the one before, into the character detector
     GroupSignals* limiting = nullptr;       // the one before that, into the limiter detector
@@ -338,13 +407,13 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
         }
         staged_frames::stepChains<Channels>(chains, s, compressing, characterising, s.limiter ? limiting : nullptr);
         if (compressing != nullptr) {
-            staged_frames::compress<Channels>(s, *compressing);
+            staged_frames::compress<Channels, Lanes>(s, *compressing);
         }
         if (characterising != nullptr) {
-            staged_frames::characterise<Channels>(s, *characterising);
+            staged_frames::characterise<Channels, Lanes>(s, *characterising);
         }
         if (limiting != nullptr) {
-            staged_frames::finish<Channels>(s, *limiting);
+            staged_frames::finish<Channels, Lanes>(s, *limiting);
             staged_frames::writeOutputs<Channels, Accumulate>(*limiting, outputs);
             staged_frames::gatherMeters<Channels>(s, *limiting, meters, publish);
         }
