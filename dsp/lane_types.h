@@ -17,6 +17,7 @@ struct LaneTypes<4> {
     typedef float Floats __attribute__((vector_size(16)));
     typedef int32_t Ints __attribute__((vector_size(16)));
     typedef uint32_t Bits __attribute__((vector_size(16)));
+    typedef double Doubles __attribute__((vector_size(32)));
 };
 
 template <>
@@ -24,6 +25,7 @@ struct LaneTypes<8> {
     typedef float Floats __attribute__((vector_size(32)));
     typedef int32_t Ints __attribute__((vector_size(32)));
     typedef uint32_t Bits __attribute__((vector_size(32)));
+    typedef double Doubles __attribute__((vector_size(64)));
 };
 
 template <>
@@ -31,6 +33,19 @@ struct LaneTypes<16> {
     typedef float Floats __attribute__((vector_size(64)));
     typedef int32_t Ints __attribute__((vector_size(64)));
     typedef uint32_t Bits __attribute__((vector_size(64)));
+    typedef double Doubles __attribute__((vector_size(128)));
+};
+
+// Width floats side by side as a set of lanes for the formulas written once
+// for ScalarLanes and vectors alike; every lane rounds as the float alone would.
+template <int Width>
+struct VectorLanes {
+    using Floats = typename LaneTypes<Width>::Floats;
+    using Doubles = typename LaneTypes<Width>::Doubles;
+    using Bits = typename LaneTypes<Width>::Bits;
+
+    static void widen(const Floats& x, Doubles& wide) { wide = __builtin_convertvector(x, Doubles); }
+    static void narrow(const Doubles& wide, Floats& x) { x = __builtin_convertvector(wide, Floats); }
 };
 
 }  // namespace fendwick

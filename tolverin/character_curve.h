@@ -2,6 +2,7 @@
 #pragma once
 
 #include "sample_guards.h"
+#include "scalar_lanes.h"
 
 namespace fendwick {
 
@@ -22,18 +23,31 @@ const CharacterCurve& characterCurveFor(float character, float mode);
 // The gain that takes a detected level v onto the curve: P(v) / v with P(v)
 // held at 0.999999, and 1 for a level at 0.999999 or above, at or below 0,
 // or NaN, so that the gain stays finite and never lifts full scale. Worked
-// out at every level and chosen after, without a branch, so that a loop of
-// it over frames compiles to vector code.
+// out at every level and chosen after, without a branch. For a float or a
+// vector of them (Lanes), into gain.
+template <class Lanes>
+inline void characteriseGain(const CharacterCurve& curve, const typename Lanes::Floats& v,
+                             typename Lanes::Floats& gain)
+{
+    using Floats = typename Lanes::Floats;
+    using Bits = typename Lanes::Bits;
+    constexpr float kHighestShaped = 0.999999f;
+    const Floats v2 = v * v;
+    const Floats v3 = v2 * v;
+    const Floats v5 = v3 * v2;
+    Floats shaped = curve.linear * v - curve.square * v2 - curve.cube * v3 - curve.fifth * v5;
+    flushToZeroInPlace<Bits>(shaped);
+    shaped = shaped >= kHighestShaped ? Floats{} + kHighestShaped : shaped;
+    Floats g = shaped / v;
+    flushToZeroInPlace<Bits>(g);
+    gain = (v > 0.0f) & (v < kHighestShaped) ? g : Floats{} + 1.0f;
+}
+
 inline float characterGain(const CharacterCurve& curve, float v)
 {
-    constexpr float kHighestShaped = 0.999999f;
-    const float v2 = v * v;
-    const float v3 = v2 * v;
-    const float v5 = v3 * v2;
-    float shaped = flushToZero(curve.linear * v - curve.square * v2 - curve.cube * v3 - curve.fifth * v5);
-    shaped = shaped >= kHighestShaped ? kHighestShaped : shaped;
-    const float gain = flushToZero(shaped / v);
-    return v > 0.0f && v < kHighestShaped ? gain : 1.0f;
+    float gain;
+    characteriseGain<ScalarLanes>(curve, v, gain);
+    return gain;
 }
 
 }  // namespace fendwick

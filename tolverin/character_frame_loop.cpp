@@ -21,8 +21,8 @@ __attribute__((target("avx512f,avx512vl"), flatten)) void runAvx512CharacterFram
     const CharacterBlockSettings& settings, CharacterChannel* channels, CharacterMeters& meters,
     CharacterGateState& gate, MeterPublisher& publish, float* const* inputs, float* const* outputs, int32_t frames)
 {
-    runStagedCharacterFrames<Channels, Accumulate>(settings, channels, meters, gate, publish, inputs, outputs,
-                                                   frames);
+    runStagedCharacterFrames<Channels, Accumulate, VectorLanes<16>>(settings, channels, meters, gate, publish,
+                                                                    inputs, outputs, frames);
 }
 #endif
 
@@ -40,8 +40,8 @@ void runCharacterFrames(FrameLanes lanes, const CharacterBlockSettings& settings
         return;
     }
     if (lanes == FrameLanes::sse2) {
-        runStagedCharacterFrames<Channels, Accumulate>(settings, channels, meters, gate, publish, inputs, outputs,
-                                                       frames);
+        runStagedCharacterFrames<Channels, Accumulate, VectorLanes<4>>(settings, channels, meters, gate, publish,
+                                                                       inputs, outputs, frames);
         return;
     }
 #endif

@@ -1,4 +1,4 @@
-// The character compressor's frame loop in stages over runs of frames: the
+// The character compressor's frame loop in stages over groups of frames: the
 // same bits as the loop one frame at a time, in the compiler's vector code.
 // Built only where the x86 vector paths are.
 #pragma once
@@ -6,10 +6,11 @@
 #include "character_block_settings.h"
 #include "character_chain_lanes.h"
 #include "character_channel.h"
+#include "character_frame_stream.h"
 #include "character_meters.h"
 #include "compressor_gain.h"
-#include "frame_group_lanes.h"
 #include "gain_softening.h"
+#include "lane_types.h"
 #include "peak_limiter.h"
 #include "sample_guards.h"
 #include "silence_gate.h"
@@ -22,72 +23,52 @@ namespace fendwick {
 
 namespace staged_frames {
 
-// Frames a chunk holds between its stages; a stage loops over a run of the
-// frames the gate lets through.
-constexpr int32_t kChunkFrames = 64;
-
-// What the stages hand on, per channel and frame of a chunk, all linear amplitude:
+// What the stages hand on, per channel and frame of a group, all linear amplitude:
 //   x      the usable input, then after the low cut and the enhancer
 //   level  the compressor detector's level, then the limiter detector's
 //   h      the softened compressor gain;  y the compressed sample
 //   v      the character detector's level; z the characterised sample at the output level
-//   e      the limiter gain (1.0 with the limiter off); outputLevel the output's magnitude
-struct ChunkSignals {
-    alignas(64) float x[2][kChunkFrames];
-    alignas(64) float level[2][kChunkFrames];
-    alignas(64) float h[2][kChunkFrames];
-    alignas(64) float y[2][kChunkFrames];
-    alignas(64) float v[2][kChunkFrames];
-    alignas(64) float z[2][kChunkFrames];
-    alignas(64) float e[2][kChunkFrames];
-    alignas(64) float outputLevel[2][kChunkFrames];
-    alignas(64) float compressorGain[kChunkFrames];   // the smaller h of the channels
-    alignas(64) float compressedLevel[kChunkFrames];  // the larger |y| of the channels
-    alignas(64) int32_t quiet[kChunkFrames];          // 1 where every input is near-silent
-    alignas(64) int32_t open[kChunkFrames];           // 1 where the gate lets the frame through
+//   e      the limiter gain (1.0 with the limiter off); o the output, outputLevel its magnitude
+struct GroupSignals : GroupInputs {
+    alignas(64) float level[2][kGroupFrames];
+    alignas(64) float h[2][kGroupFrames];
+    alignas(64) float y[2][kGroupFrames];
+    alignas(64) float v[2][kGroupFrames];
+    alignas(64) float z[2][kGroupFrames];
+    alignas(64) float e[2][kGroupFrames];
+    alignas(64) float o[2][kGroupFrames];
+    alignas(64) float outputLevel[2][kGroupFrames];
+    alignas(64) float compressorGain[kGroupFrames];   // the smaller h of the channels
+    alignas(64) float compressedLevel[kGroupFrames];  // the larger |y| of the channels
 };
 
-// The input guard over the frames 0 to n - 1 of the chunk at start, four at
-// a time, and which of them are near-silent in every channel; answers
-// whether any is.
+// The recurrences of the chain with their state in locals for a block: low
+// cut with the enhancer and the compressor detector, the character
+// detectors, the limiter detectors. Each steps a frame of its own group, so
+// that one loop can run all three on three groups and the processor
+// overlaps their dependency chains.
 template <int Channels>
-inline bool guardInputs(float* const* inputs, int32_t start, int32_t n, ChunkSignals& sig)
-{
-    using Floats = LaneTypes<frame_group::kFrames>::Floats;
-    using Ints = LaneTypes<frame_group::kFrames>::Ints;
-    using Bits = LaneTypes<frame_group::kFrames>::Bits;
-    Ints anyQuiet{};
-    for (int32_t i = 0; i < n; i += frame_group::kFrames) {
-        const int32_t valid = n - i < frame_group::kFrames ? n - i : frame_group::kFrames;
-        Ints quiet = Ints{0, 1, 2, 3} < valid;
-        for (int c = 0; c < Channels; ++c) {
-            auto x = reinterpret_cast<Floats>(frame_group::loadFrames(inputs[c] + start + i, valid));
-            usableInputInPlace<Bits>(x);
-            std::memcpy(&sig.x[c][i], &x, sizeof x);
-            quiet &= SilenceGate::nearSilent<Bits>(x);
-        }
-        quiet &= 1;
-        std::memcpy(&sig.quiet[i], &quiet, sizeof quiet);
-        anyQuiet |= quiet;
+class FrameChains {
+public:
+    explicit FrameChains(const CharacterChannel* ch)
+        : cut{ch[0].loCut, ch[Channels - 1].loCut},
+          level(ch[0].level, ch[Channels - 1].level),
+          character(ch[0].character, ch[Channels - 1].character),
+          limiter(ch[0].limiter, ch[Channels - 1].limiter)
+    {
     }
-    return (anyQuiet[0] | anyQuiet[1] | anyQuiet[2] | anyQuiet[3]) != 0;
-}
 
-// The recurrences ahead of the gain: low cut, enhancer, compressor detector.
-// A run bypassing the low cut clears its history once, as its first frame would.
-template <int Channels>
-inline void detectLevels(const CharacterBlockSettings& s, CharacterChannel* ch, ChunkSignals& sig, int32_t a,
-                         int32_t b)
-{
-    LoCutFilter cut[2] = {ch[0].loCut, ch[Channels - 1].loCut};
-    chain_lanes::LevelLanes detector(ch[0].level, ch[Channels - 1].level);
-    for (int c = 0; c < Channels; ++c) {
-        if (!s.loCut) {
+    // A frame processed with the low cut off clears its history, once.
+    void bypassLowCut()
+    {
+        for (int c = 0; c < Channels; ++c) {
             cut[c].bypass();
         }
     }
-    for (int32_t i = a; i < b; ++i) {
-        float x[2] = {sig.x[0][i], sig.x[Channels - 1][i]};
+
+    void stepLevel(const CharacterBlockSettings& s, GroupSignals& g, int32_t i)
+    {
+        float x[2] = {g.x[0][i], g.x[Channels - 1][i]};
         if (s.loCut) {
             for (int c = 0; c < Channels; ++c) {
                 x[c] = cut[c].step(x[c]);
@@ -98,219 +79,351 @@ inline void detectLevels(const CharacterBlockSettings& s, CharacterChannel* ch, 
             x[0] = wide.left;
             x[1] = wide.right;
         }
-        const chain_lanes::Floats4 level = detector.step(x[0], x[Channels - 1]);
+        const chain_lanes::Floats4 l = level.step(x[0], x[Channels - 1]);
         for (int c = 0; c < Channels; ++c) {
-            sig.x[c][i] = x[c];
-            sig.level[c][i] = level[2 * c];
+            g.x[c][i] = x[c];
+            g.level[c][i] = l[2 * c];
         }
     }
-    for (int c = 0; c < Channels; ++c) {
-        ch[c].loCut = cut[c];
-        detector.keepIn(ch[c].level, c);
+
+    void stepCharacter(GroupSignals& g, int32_t i)
+    {
+        const chain_lanes::Floats4 v = character.step(g.y[0][i], g.y[Channels - 1][i]);
+        for (int c = 0; c < Channels; ++c) {
+            g.v[c][i] = v[2 * c];
+        }
+    }
+
+    void stepLimiter(GroupSignals& g, int32_t i)
+    {
+        for (int c = 0; c < Channels; ++c) {
+            limiter.step(c, g.z[c][i]);
+            g.level[c][i] = limiter.levelOf(c);
+        }
+    }
+
+    void keepIn(CharacterChannel* ch) const
+    {
+        for (int c = 0; c < Channels; ++c) {
+            ch[c].loCut.keepHistoryOf(cut[c]);
+            level.keepIn(ch[c].level, c);
+            character.keepIn(ch[c].character, c);
+            limiter.keepIn(ch[c].limiter, c);
+        }
+    }
+
+private:
+    LoCutFilter cut[2];
+    chain_lanes::LevelLanes level;
+    chain_lanes::CharacterLanes character;
+    chain_lanes::LimiterLanes limiter;
+};
+
+// The frames from to to - 1 of the groups whose chains run, in one loop.
+template <bool Level, bool Character, bool Limiter, int Channels>
+inline void stepTogether(FrameChains<Channels>& chains, const CharacterBlockSettings& s, GroupSignals* a,
+                         GroupSignals* b, GroupSignals* c, int32_t from, int32_t to)
+{
+    for (int32_t i = from; i < to; ++i) {
+        if (Level) {
+            chains.stepLevel(s, *a, i);
+        }
+        if (Character) {
+            chains.stepCharacter(*b, i);
+        }
+        if (Limiter) {
+            chains.stepLimiter(*c, i);
+        }
     }
 }
 
-// Gains, link and Reduction, then the compressed samples: no recurrence.
-// Every choice within a frame is made after both values are worked out, and
-// the switches are template arguments, so that the loop needs no branch the
-// compiler would have to take a division or a product out of.
-template <int Channels, bool Linked, bool Softens>
-inline void compressWith(float threshold, float slope, ChunkSignals& sig, int32_t a, int32_t b)
+// The compressor detector over group a, the character detector over b and
+// the limiter detector over c, any of them null when it has no group: side
+// by side over the frames all of them have, then each on to its end.
+template <int Channels>
+inline void stepChains(FrameChains<Channels>& chains, const CharacterBlockSettings& s, GroupSignals* a,
+                       GroupSignals* b, GroupSignals* c)
 {
-    for (int32_t i = a; i < b; ++i) {
-        float g[2];
+    const int32_t na = a != nullptr ? a->count : 0;
+    const int32_t nb = b != nullptr ? b->count : 0;
+    const int32_t nc = c != nullptr ? c->count : 0;
+    int32_t common = 0;
+    if (a != nullptr && b != nullptr && c != nullptr) {
+        common = na < nb ? (na < nc ? na : nc) : (nb < nc ? nb : nc);
+        stepTogether<true, true, true>(chains, s, a, b, c, 0, common);
+    } else if (a != nullptr && b != nullptr) {
+        common = na < nb ? na : nb;
+        stepTogether<true, true, false>(chains, s, a, b, c, 0, common);
+    } else if (b != nullptr && c != nullptr) {
+        common = nb < nc ? nb : nc;
+        stepTogether<false, true, true>(chains, s, a, b, c, 0, common);
+    }
+    stepTogether<true, false, false>(chains, s, a, b, c, common, na);
+    stepTogether<false, true, false>(chains, s, a, b, c, common, nb);
+    stepTogether<false, false, true>(chains, s, a, b, c, common, nc);
+}
+
+// A vector of the lanes' width from a group's array at frame i, and back;
+// in place, as a 64-byte vector passed by value would change the calling
+// convention between code built with and without AVX-512.
+template <class Lanes>
+inline void loadLanes(const float* values, int32_t i, typename Lanes::Floats& x)
+{
+    std::memcpy(&x, values + i, sizeof x);
+}
+
+template <class Lanes>
+inline void storeLanes(const typename Lanes::Floats& x, float* values, int32_t i)
+{
+    std::memcpy(values + i, &x, sizeof x);
+}
+
+// |x| as fabs has it, bit for bit: -0.0 becomes 0.0.
+template <class Lanes>
+inline void magnitudeInPlace(typename Lanes::Floats& x)
+{
+    typename Lanes::Bits bits;
+    std::memcpy(&bits, &x, sizeof x);
+    bits &= kFloatMagnitudeBits;
+    std::memcpy(&x, &bits, sizeof x);
+}
+
+// Calls step(i) with the first frame i of each vector of Lanes over the
+// group's frames, rounded up to whole vectors: the lanes past its end work
+// on values a group holds from before, whose results nothing reads.
+template <class Lanes, class Step>
+inline void forEachVector(const GroupSignals& sig, Step step)
+{
+    constexpr auto kWidth = static_cast<int32_t>(sizeof(typename Lanes::Floats) / sizeof(float));
+    for (int32_t i = 0; i < sig.count; i += kWidth) {
+        step(i);
+    }
+}
+
+// Gains, link and Reduction, then the compressed samples: no recurrence,
+// in vectors of Lanes, the switches as template arguments.
+template <int Channels, class Lanes, bool Linked, bool Softens>
+inline void compressWith(float threshold, float slope, GroupSignals& sig)
+{
+    using Floats = typename Lanes::Floats;
+    forEachVector<Lanes>(sig, [&](int32_t i) {
+        Floats level[2];
+        Floats g[2];
         for (int c = 0; c < Channels; ++c) {
-            g[c] = compressorGain(threshold, slope, sig.level[c][i]);
+            loadLanes<Lanes>(sig.level[c], i, level[c]);
+            gainAboveThreshold<typename Lanes::Bits>(threshold, slope, level[c], g[c]);
+            g[c] = level[c] >= threshold ? g[c] : Floats{} + 1.0f;
         }
         if (Channels == 2 && Linked) {
             // The louder channel's gain for both, the left one's when they are level.
-            g[0] = g[1] = sig.level[0][i] >= sig.level[1][i] ? g[0] : g[1];
+            g[0] = g[1] = level[0] >= level[1] ? g[0] : g[1];
         }
         for (int c = 0; c < Channels; ++c) {
-            const float h = Softens ? reductionGain(g[c]) : g[c];
-            sig.h[c][i] = h;
-            sig.y[c][i] = flushToZero(sig.x[c][i] * h);
+            Floats h = g[c];
+            if (Softens) {
+                reduceGain<Lanes>(g[c], h);
+            }
+            Floats y;
+            loadLanes<Lanes>(sig.x[c], i, y);
+            y *= h;
+            flushToZeroInPlace<typename Lanes::Bits>(y);
+            storeLanes<Lanes>(h, sig.h[c], i);
+            storeLanes<Lanes>(y, sig.y[c], i);
         }
-    }
+    });
 }
 
-template <int Channels>
-inline void compress(const CharacterBlockSettings& s, ChunkSignals& sig, int32_t a, int32_t b)
+template <int Channels, class Lanes>
+inline void compress(const CharacterBlockSettings& s, GroupSignals& sig)
 {
     if (s.linked) {
         if (s.softened) {
-            compressWith<Channels, true, true>(s.threshold, s.slope, sig, a, b);
+            compressWith<Channels, Lanes, true, true>(s.threshold, s.slope, sig);
         } else {
-            compressWith<Channels, true, false>(s.threshold, s.slope, sig, a, b);
+            compressWith<Channels, Lanes, true, false>(s.threshold, s.slope, sig);
         }
     } else if (s.softened) {
-        compressWith<Channels, false, true>(s.threshold, s.slope, sig, a, b);
+        compressWith<Channels, Lanes, false, true>(s.threshold, s.slope, sig);
     } else {
-        compressWith<Channels, false, false>(s.threshold, s.slope, sig, a, b);
-    }
-}
-
-// The character detectors' recurrence.
-template <int Channels>
-inline void detectCharacter(CharacterChannel* ch, ChunkSignals& sig, int32_t a, int32_t b)
-{
-    chain_lanes::CharacterLanes detector(ch[0].character, ch[Channels - 1].character);
-    for (int32_t i = a; i < b; ++i) {
-        const chain_lanes::Floats4 v = detector.step(sig.y[0][i], sig.y[Channels - 1][i]);
-        for (int c = 0; c < Channels; ++c) {
-            sig.v[c][i] = v[2 * c];
-        }
-    }
-    for (int c = 0; c < Channels; ++c) {
-        detector.keepIn(ch[c].character, c);
+        compressWith<Channels, Lanes, false, false>(s.threshold, s.slope, sig);
     }
 }
 
 // The shared character gain and the output level: no recurrence.
-template <int Channels>
-inline void characterise(const CharacterBlockSettings& s, ChunkSignals& sig, int32_t a, int32_t b)
+template <int Channels, class Lanes>
+inline void characterise(const CharacterBlockSettings& s, GroupSignals& sig)
 {
-    for (int32_t i = a; i < b; ++i) {
-        float m = characterGain(s.curve, sig.v[0][i]);
+    using Floats = typename Lanes::Floats;
+    forEachVector<Lanes>(sig, [&](int32_t i) {
+        Floats v[2];
+        Floats gain[2];
+        for (int c = 0; c < Channels; ++c) {
+            loadLanes<Lanes>(sig.v[c], i, v[c]);
+            characteriseGain<Lanes>(s.curve, v[c], gain[c]);
+        }
+        Floats m = gain[0];
         if (Channels == 2) {
-            const float right = characterGain(s.curve, sig.v[1][i]);
-            m = right < m ? right : m;
+            m = gain[1] < gain[0] ? gain[1] : gain[0];
         }
         for (int c = 0; c < Channels; ++c) {
-            sig.z[c][i] = flushToZero(m * sig.y[c][i]) * s.outputGain;
+            Floats z;
+            loadLanes<Lanes>(sig.y[c], i, z);
+            z *= m;
+            flushToZeroInPlace<typename Lanes::Bits>(z);
+            storeLanes<Lanes>(z * s.outputGain, sig.z[c], i);
         }
-    }
-}
-
-// The limiter detectors' recurrence, into level.
-template <int Channels>
-inline void detectPeaks(CharacterChannel* ch, ChunkSignals& sig, int32_t a, int32_t b)
-{
-    chain_lanes::LimiterLanes detector(ch[0].limiter, ch[Channels - 1].limiter);
-    for (int32_t i = a; i < b; ++i) {
-        for (int c = 0; c < Channels; ++c) {
-            detector.step(c, sig.z[c][i]);
-            sig.level[c][i] = detector.levelOf(c);
-        }
-    }
-    for (int c = 0; c < Channels; ++c) {
-        detector.keepIn(ch[c].limiter, c);
-    }
+    });
 }
 
 // Limiter gains, the output and what the meters read: no recurrence. With
 // the limiter off level holds no limiter level, and every value drawn from
 // it is left unchosen.
-template <int Channels, bool Accumulate>
-inline void finish(const CharacterBlockSettings& s, ChunkSignals& sig, float* const* outputs, int32_t a, int32_t b)
+template <int Channels, class Lanes>
+inline void finish(const CharacterBlockSettings& s, GroupSignals& sig)
 {
+    using Floats = typename Lanes::Floats;
     const bool linked = Channels == 2 && s.linked && s.limiter;
-    for (int32_t i = a; i < b; ++i) {
-        float e[2];
+    forEachVector<Lanes>(sig, [&](int32_t i) {
+        Floats level[2];
+        Floats e[2];
         for (int c = 0; c < Channels; ++c) {
-            const float limiting = limiterGain(sig.level[c][i]);
-            e[c] = s.limiter ? limiting : 1.0f;
+            loadLanes<Lanes>(sig.level[c], i, level[c]);
+            Floats limiting;
+            limitGain<Lanes>(level[c], limiting);
+            e[c] = s.limiter ? limiting : Floats{} + 1.0f;
         }
         if (Channels == 2) {
-            const float louder = sig.level[0][i] >= sig.level[1][i] ? e[0] : e[1];
+            const Floats louder = level[0] >= level[1] ? e[0] : e[1];
             e[0] = linked ? louder : e[0];
             e[1] = linked ? louder : e[1];
         }
         for (int c = 0; c < Channels; ++c) {
-            const float z = sig.z[c][i];
-            const float limited = limitedOutput(e[c], z, s.ceiling);
-            const float o = s.limiter ? limited : z;
-            sig.e[c][i] = e[c];
-            sig.outputLevel[c][i] = std::fabs(o);
-            outputs[c][i] = Accumulate ? outputs[c][i] + o : o;
+            Floats z;
+            loadLanes<Lanes>(sig.z[c], i, z);
+            Floats limited;
+            limitOutput<Lanes>(e[c], z, s.ceiling, limited);
+            const Floats o = s.limiter ? limited : z;
+            storeLanes<Lanes>(e[c], sig.e[c], i);
+            storeLanes<Lanes>(o, sig.o[c], i);
+            Floats magnitude = o;
+            magnitudeInPlace<Lanes>(magnitude);
+            storeLanes<Lanes>(magnitude, sig.outputLevel[c], i);
         }
-        const float y0 = std::fabs(sig.y[0][i]);
+        Floats h[2];
+        Floats y[2];
+        for (int c = 0; c < Channels; ++c) {
+            loadLanes<Lanes>(sig.h[c], i, h[c]);
+            loadLanes<Lanes>(sig.y[c], i, y[c]);
+            magnitudeInPlace<Lanes>(y[c]);
+        }
         if (Channels == 2) {
-            const float y1 = std::fabs(sig.y[1][i]);
-            sig.compressorGain[i] = sig.h[1][i] < sig.h[0][i] ? sig.h[1][i] : sig.h[0][i];
-            sig.compressedLevel[i] = y0 < y1 ? y1 : y0;
-        } else {
-            sig.compressorGain[i] = sig.h[0][i];
-            sig.compressedLevel[i] = y0;
+            h[0] = h[1] < h[0] ? h[1] : h[0];
+            y[0] = y[0] < y[1] ? y[1] : y[0];
+        }
+        storeLanes<Lanes>(h[0], sig.compressorGain, i);
+        storeLanes<Lanes>(y[0], sig.compressedLevel, i);
+    });
+}
+
+// The group's outputs into the frames they came from: in one sweep where
+// the gate bypassed none between them.
+template <int Channels, bool Accumulate>
+inline void writeOutputs(const GroupSignals& sig, float* const* outputs)
+{
+    const int32_t n = sig.count;
+    const int32_t first = sig.frame[0];
+    for (int c = 0; c < Channels; ++c) {
+        if (sig.frame[n - 1] - first == n - 1) {
+            float* out = outputs[c] + first;
+            for (int32_t i = 0; i < n; ++i) {
+                out[i] = Accumulate ? out[i] + sig.o[c][i] : sig.o[c][i];
+            }
+            continue;
+        }
+        for (int32_t i = 0; i < n; ++i) {
+            float& out = outputs[c][sig.frame[i]];
+            out = Accumulate ? out + sig.o[c][i] : sig.o[c][i];
         }
     }
 }
 
-// The frames a through b - 1 of the chunk, all let through by the gate;
-// outputs point at the chunk's first frame.
-template <int Channels, bool Accumulate, class Publish>
-inline void processRun(const CharacterBlockSettings& s, CharacterChannel* ch, CharacterMeters& meters,
-                       Publish& publish, ChunkSignals& sig, float* const* outputs, int32_t a, int32_t b)
+// The group's readings into the meters, each frame after the frames the
+// gate bypassed just before it, so that the meters see the block's frames in order.
+template <int Channels, class Publish>
+inline void gatherMeters(const CharacterBlockSettings& s, const GroupSignals& sig, CharacterMeters& meters,
+                         Publish& publish)
 {
-    detectLevels<Channels>(s, ch, sig, a, b);
-    compress<Channels>(s, sig, a, b);
-    detectCharacter<Channels>(ch, sig, a, b);
-    characterise<Channels>(s, sig, a, b);
-    if (s.limiter) {
-        detectPeaks<Channels>(ch, sig, a, b);
+    for (int32_t i = 0; i < sig.count;) {
+        for (int32_t k = 0; k < sig.bypassedBefore[i]; ++k) {
+            meters.skip<Channels>(s.meterInterval, publish);
+        }
+        int32_t end = i + 1;
+        while (end < sig.count && sig.bypassedBefore[end] == 0) {
+            ++end;
+        }
+        const MeterRuns runs{sig.compressorGain + i,
+                             sig.compressedLevel + i,
+                             {sig.outputLevel[0] + i, Channels == 2 ? sig.outputLevel[1] + i : nullptr},
+                             {sig.e[0] + i, Channels == 2 ? sig.e[1] + i : nullptr}};
+        meters.gatherRun<Channels>(runs, end - i, s.meterInterval, publish);
+        i = end;
     }
-    finish<Channels, Accumulate>(s, sig, outputs, a, b);
-    const MeterRuns runs{sig.compressorGain + a,
-                         sig.compressedLevel + a,
-                         {sig.outputLevel[0] + a, Channels == 2 ? sig.outputLevel[1] + a : nullptr},
-                         {sig.e[0] + a, Channels == 2 ? sig.e[1] + a : nullptr}};
-    meters.gatherRun<Channels>(runs, b - a, s.meterInterval, publish);
 }
 
 }  // namespace staged_frames
 
-// Processes frames as runScalarCharacterFrames does, a chunk at a time: the
-// input guard and the gate over the chunk, then each run of frames the gate
-// lets through stage by stage, each stage a short loop over the run. The
-// recurrences (low cut, detectors) carry their state in locals; the other
-// stages have none and become vector code. The channels' histories are
-// copied in once and written back once, their coefficients never. A
-// chunk's inputs are read before any of its outputs is written, so inputs
-// and outputs may share their buffers. Audio thread; no allocation, no
-// lock, no system call.
-template <int Channels, bool Accumulate, class Publish>
+// Processes frames as runScalarCharacterFrames does, in groups of the frames
+// the gate lets through, stage by stage, each stage a short loop over a
+// group. The stages without recurrence run in vectors of Lanes; the three
+// recurrences (low cut and compressor detector, character detector, limiter
+// detector) run in one loop over three groups in turn, the first on the
+// newest group, the second on the one before and the third on the one
+// before that, so that their dependency chains overlap. Their state stays
+// in locals for the block; the channels' histories are copied in once and
+// written back once, their coefficients never. A frame's inputs are read
+// before its output is written, so inputs and outputs may share their
+// buffers. Audio thread; no allocation, no lock, no system call.
+template <int Channels, bool Accumulate, class Lanes, class Publish>
 void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel* channels, CharacterMeters& meters,
                               CharacterGateState& gateState, Publish& publish, float* const* inputs,
                               float* const* outputs, int32_t frames)
 {
-    using staged_frames::kChunkFrames;
-    // Copies, not fresh blocks, whose construction would work out coefficients.
-    CharacterChannel ch[2] = {channels[0], channels[Channels - 1]};
+    using staged_frames::GroupSignals;
     SilenceGate gate(gateState.silenceCount, gateState.processingActive);
-    staged_frames::ChunkSignals sig;
-    for (int32_t start = 0; start < frames; start += kChunkFrames) {
-        const int32_t n = frames - start < kChunkFrames ? frames - start : kChunkFrames;
-        float* out[2] = {outputs[0] + start, outputs[Channels - 1] + start};
-        if (!staged_frames::guardInputs<Channels>(inputs, start, n, sig)) {
-            // No frame is near-silent: the gate opens at the first and stays open.
-            gate.step(false);
-            staged_frames::processRun<Channels, Accumulate>(s, ch, meters, publish, sig, out, 0, n);
-            continue;
+    staged_frames::GatedFrameStream<Channels, Accumulate> stream(gate, inputs, outputs, frames);
+    staged_frames::FrameChains<Channels> chains(channels);
+    GroupSignals groups[3] = {};  // whole, so that the vector stages read no value never set
+    GroupSignals* compressing = nullptr;    // the newest group, into the compressor detector
+    GroupSignals* characterising = nullptr; // the one before, into the character detector
+    GroupSignals* limiting = nullptr;       // the one before that, into the limiter detector
+    for (int32_t g = 0;; ++g) {
+        GroupSignals* next = &groups[g % 3];
+        compressing = stream.next(*next) > 0 ? next : nullptr;
+        if (compressing == nullptr && characterising == nullptr && limiting == nullptr) {
+            break;
         }
-        for (int32_t i = 0; i < n; ++i) {
-            sig.open[i] = gate.step(sig.quiet[i] != 0) ? 1 : 0;
+        if (compressing != nullptr && !s.loCut) {
+            chains.bypassLowCut();
         }
-        for (int32_t i = 0; i < n;) {
-            int32_t end = i;
-            while (end < n && sig.open[end] != 0) {
-                ++end;
-            }
-            if (end > i) {
-                staged_frames::processRun<Channels, Accumulate>(s, ch, meters, publish, sig, out, i, end);
-                i = end;
-                continue;
-            }
-            // A bypassed frame leaves every history where it was; only the meters count on.
-            meters.skip<Channels>(s.meterInterval, publish);
-            for (int c = 0; c < Channels; ++c) {
-                out[c][i] = Accumulate ? out[c][i] : 0.0f;
-            }
-            ++i;
+        staged_frames::stepChains<Channels>(chains, s, compressing, characterising, s.limiter ? limiting : nullptr);
+        if (compressing != nullptr) {
+            staged_frames::compress<Channels, Lanes>(s, *compressing);
         }
+        if (characterising != nullptr) {
+            staged_frames::characterise<Channels, Lanes>(s, *characterising);
+        }
+        if (limiting != nullptr) {
+            staged_frames::finish<Channels, Lanes>(s, *limiting);
+            staged_frames::writeOutputs<Channels, Accumulate>(*limiting, outputs);
+            staged_frames::gatherMeters<Channels>(s, *limiting, meters, publish);
+        }
+        limiting = characterising;
+        characterising = compressing;
     }
-    for (int c = 0; c < Channels; ++c) {
-        channels[c].keepHistoriesOf(ch[c]);
+    for (int32_t k = 0; k < stream.bypassedAtEnd(); ++k) {
+        meters.skip<Channels>(s.meterInterval, publish);
     }
+    chains.keepIn(channels);
     gateState.silenceCount = gate.silenceCount();
     gateState.processingActive = gate.processingActive();
 }

@@ -2,6 +2,13 @@
 // and processor run, against the loop one frame at a time, bit for bit:
 // outputs, histories, gate and every meter publication with its block.
 #include "character_frame_loop.h"
+#include "character_curve.h"
+#include "peak_limiter.h"
+#include "vector_paths.h"
+
+#if FENDWICK_X86_VECTOR_PATHS
+#include "lane_types.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -248,6 +255,40 @@ INSTANTIATE_TEST_SUITE_P(EveryFastLanes, CharacterFrameLoop,
                              return std::string(std::get<0>(p.param) == FrameLanes::sse2 ? "Sse2" : "Avx512") +
                                     (std::get<1>(p.param) ? "Stereo" : "Mono");
                          });
+
+#if FENDWICK_X86_VECTOR_PATHS
+// The gain formulas in four lanes against one float at a time, at the
+// values where a choice or a flush turns: each lane keeps the float's bits.
+TEST(CharacterGainLanes, EveryLaneGivesTheBitsOfTheFloatAlone)
+{
+    using Lanes = VectorLanes<4>;
+    using Floats = Lanes::Floats;
+    const float kEdges[] = {0.0f, -0.0f, 1e-39f, 1e-38f, 1e-20f, 0.3f, 0.5f, 0.969999f, 0.97f, 0.999998f,
+                            0.999999f, 1.0f, 1.0778f, 2.0f, 1e30f, -0.5f, -2.0f, INFINITY, -INFINITY,
+                            std::numeric_limits<float>::quiet_NaN()};
+    const CharacterCurve curves[] = {characterCurveFor(0.0f, 0.0f), characterCurveFor(0.333333f, 0.0f),
+                                     characterCurveFor(0.666666f, 1.0f), characterCurveFor(0.2f, 1.0f)};
+    for (float x : kEdges) {
+        const Floats v = {x, x, x, x};
+        const Floats other = {0.5f, -0.25f, 1.0f, 1.5f};  // limiter gains
+        Floats got[5];
+        reduceGain<Lanes>(v, got[0]);
+        limitGain<Lanes>(v, got[1]);
+        limitOutput<Lanes>(other, v, 0.7f, got[2]);
+        characteriseGain<Lanes>(curves[0], v, got[3]);
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(bitsOf(got[0][k]), bitsOf(reductionGain(x))) << "Reduction of " << x;
+            EXPECT_EQ(bitsOf(got[1][k]), bitsOf(limiterGain(x))) << "limiter gain of " << x;
+            EXPECT_EQ(bitsOf(got[2][k]), bitsOf(limitedOutput(other[k], x, 0.7f))) << "limited " << x;
+            EXPECT_EQ(bitsOf(got[3][k]), bitsOf(characterGain(curves[0], x))) << "character gain of " << x;
+        }
+        for (const CharacterCurve& curve : curves) {
+            characteriseGain<Lanes>(curve, v, got[4]);
+            EXPECT_EQ(bitsOf(got[4][0]), bitsOf(characterGain(curve, x))) << "curve " << curve.linear << " at " << x;
+        }
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace fendwick
