@@ -17,6 +17,7 @@ struct LaneTypes<4> {
     typedef float Floats __attribute__((vector_size(16)));
     typedef int32_t Ints __attribute__((vector_size(16)));
     typedef uint32_t Bits __attribute__((vector_size(16)));
+    typedef double Doubles __attribute__((vector_size(32)));  // the floats widened, lane for lane
 };
 
 template <>
@@ -24,6 +25,7 @@ struct LaneTypes<8> {
     typedef float Floats __attribute__((vector_size(32)));
     typedef int32_t Ints __attribute__((vector_size(32)));
     typedef uint32_t Bits __attribute__((vector_size(32)));
+    typedef double Doubles __attribute__((vector_size(64)));
 };
 
 template <>
@@ -31,6 +33,7 @@ struct LaneTypes<16> {
     typedef float Floats __attribute__((vector_size(64)));
     typedef int32_t Ints __attribute__((vector_size(64)));
     typedef uint32_t Bits __attribute__((vector_size(64)));
+    typedef double Doubles __attribute__((vector_size(128)));
 };
 
 }  // namespace fendwick
