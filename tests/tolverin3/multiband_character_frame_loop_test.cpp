@@ -3,6 +3,7 @@
 // for bit: samples, meter publications in order, and the state after each block.
 #include "multiband_character_frame_loop.h"
 #include "ratio_slope.h"
+#include "sample_guards.h"
 #include "threshold_law.h"
 #include "tolverin3_tables.h"
 
@@ -10,7 +11,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -19,13 +19,6 @@
 
 namespace fendwick {
 namespace {
-
-uint32_t bitsOf(float x)
-{
-    uint32_t bits;
-    std::memcpy(&bits, &x, sizeof bits);
-    return bits;
-}
 
 // One side of the comparison: the state, the block settings and what was published.
 struct Side {
@@ -38,7 +31,7 @@ struct Side {
     static void record(void* owner, int32_t index, float value)
     {
         auto* side = static_cast<Side*>(owner);
-        side->published.emplace_back(side->block, index, bitsOf(value));
+        side->published.emplace_back(side->block, index, floatBits(value));
     }
 
     // A normalized parameter, into the blocks and the band settings.
@@ -83,31 +76,31 @@ struct Side {
 void expectSameState(Side& a, Side& b, const std::string& what)
 {
     for (int32_t d = 0; d < kMultibandBandCount; ++d) {
-        ASSERT_EQ(bitsOf(a.state.detectors[d].fastEnvelope()), bitsOf(b.state.detectors[d].fastEnvelope())) << what;
-        ASSERT_EQ(bitsOf(a.state.detectors[d].slowEnvelope()), bitsOf(b.state.detectors[d].slowEnvelope())) << what;
+        ASSERT_EQ(floatBits(a.state.detectors[d].fastEnvelope()), floatBits(b.state.detectors[d].fastEnvelope())) << what;
+        ASSERT_EQ(floatBits(a.state.detectors[d].slowEnvelope()), floatBits(b.state.detectors[d].slowEnvelope())) << what;
     }
     const auto sameSection = [&what](CrossoverLowpass& s, CrossoverLowpass& t) {
-        ASSERT_EQ(bitsOf(s.state().x1), bitsOf(t.state().x1)) << what;
-        ASSERT_EQ(bitsOf(s.state().x2), bitsOf(t.state().x2)) << what;
-        ASSERT_EQ(bitsOf(s.state().y1), bitsOf(t.state().y1)) << what;
-        ASSERT_EQ(bitsOf(s.state().y2), bitsOf(t.state().y2)) << what;
+        ASSERT_EQ(floatBits(s.state().x1), floatBits(t.state().x1)) << what;
+        ASSERT_EQ(floatBits(s.state().x2), floatBits(t.state().x2)) << what;
+        ASSERT_EQ(floatBits(s.state().y1), floatBits(t.state().y1)) << what;
+        ASSERT_EQ(floatBits(s.state().y2), floatBits(t.state().y2)) << what;
     };
     sameSection(a.state.crossover.lowSection(0), b.state.crossover.lowSection(0));
     sameSection(a.state.crossover.highSection(0), b.state.crossover.highSection(0));
     // The low cut keeps its history private: a copy of each stepped once
     // more on the same sample shows whether they agree.
     ASSERT_EQ(a.state.loCut.historyCleared(), b.state.loCut.historyCleared()) << what;
-    ASSERT_EQ(bitsOf(LoCutFilter(a.state.loCut.section()).step(0.3f)),
-              bitsOf(LoCutFilter(b.state.loCut.section()).step(0.3f)))
+    ASSERT_EQ(floatBits(LoCutFilter(a.state.loCut.section()).step(0.3f)),
+              floatBits(LoCutFilter(b.state.loCut.section()).step(0.3f)))
         << what;
     const CharacterDetector& ca = a.state.sonicFilter.levelDetector();
     const CharacterDetector& cb = b.state.sonicFilter.levelDetector();
-    ASSERT_EQ(bitsOf(ca.fastPeak()), bitsOf(cb.fastPeak())) << what;
-    ASSERT_EQ(bitsOf(ca.slowPeak()), bitsOf(cb.slowPeak())) << what;
+    ASSERT_EQ(floatBits(ca.fastPeak()), floatBits(cb.fastPeak())) << what;
+    ASSERT_EQ(floatBits(ca.slowPeak()), floatBits(cb.slowPeak())) << what;
     const LimiterDetector& la = a.state.output.limiterDetector();
     const LimiterDetector& lb = b.state.output.limiterDetector();
     for (int k = 0; k < 3; ++k) {
-        ASSERT_EQ(bitsOf(la.peak(k)), bitsOf(lb.peak(k))) << what;
+        ASSERT_EQ(floatBits(la.peak(k)), floatBits(lb.peak(k))) << what;
         ASSERT_EQ(la.heldFor(k), lb.heldFor(k)) << what;
     }
     ASSERT_EQ(a.state.silenceCount, b.state.silenceCount) << what;
@@ -242,7 +235,7 @@ TEST(MultibandCharacterFrameLoop, EveryLaneKindGivesTheScalarBits)
                 }
             }
             for (size_t i = 0; i < frames; ++i) {
-                ASSERT_EQ(bitsOf(got[i]), bitsOf(expected[i])) << what << " frame " << i;
+                ASSERT_EQ(floatBits(got[i]), floatBits(expected[i])) << what << " frame " << i;
             }
             ASSERT_EQ(fast.published, scalar.published) << what;
             ASSERT_FALSE(scalar.published.empty()) << what;
