@@ -17,7 +17,7 @@ struct LaneTypes<4> {
     typedef float Floats __attribute__((vector_size(16)));
     typedef int32_t Ints __attribute__((vector_size(16)));
     typedef uint32_t Bits __attribute__((vector_size(16)));
-    typedef double Doubles __attribute__((vector_size(32)));
+    typedef double Doubles __attribute__((vector_size(32)));  // the floats widened, lane for lane
 };
 
 template <>

@@ -46,8 +46,31 @@ public:
                                         std::fabs(r.output),
                                         r.limiterGain};
         for (const int32_t slot : kUpdateOrder) {
-            if (meters[slot].gather(quantity[slot], interval)) {
-                publish(kFirstIndex + slot, meters[slot].value());
+            gatherInto(slot, quantity[slot], interval, publish);
+        }
+    }
+
+    // count processed frames at once: quantities[slot][i] is what the meter
+    // at display index kFirstIndex + slot takes at frame i, levels already
+    // as magnitudes. While no meter is due within the run each folds its
+    // run in lanes; otherwise the frames go one by one, so that every
+    // publication keeps its frame and its order.
+    template <class Publish>
+    void gatherRun(const float* const (&quantities)[kCount], int32_t count, int32_t interval, Publish& publish)
+    {
+        bool noneDue = true;
+        for (const MeterChannel& meter : meters) {
+            noneDue = noneDue && meter.framesBeforeDue(interval) >= count;
+        }
+        if (noneDue) {
+            for (int32_t slot = 0; slot < kCount; ++slot) {
+                meters[slot].gatherRun(quantities[slot], count);
+            }
+            return;
+        }
+        for (int32_t i = 0; i < count; ++i) {
+            for (const int32_t slot : kUpdateOrder) {
+                gatherInto(slot, quantities[slot][i], interval, publish);
             }
         }
     }
@@ -70,6 +93,14 @@ public:
     float value(int32_t slot) const { return meters[slot].value(); }
 
 private:
+    template <class Publish>
+    void gatherInto(int32_t slot, float quantity, int32_t interval, Publish& publish)
+    {
+        if (meters[slot].gather(quantity, interval)) {
+            publish(kFirstIndex + slot, meters[slot].value());
+        }
+    }
+
     static constexpr int32_t kUpdateOrder[kCount] = {3, 4, 5, 0, 1, 2, 6, 7};
 
     MeterChannel meters[kCount];

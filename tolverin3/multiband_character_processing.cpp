@@ -2,7 +2,7 @@
 // accumulating: the settings in, the frame loop, the meters out.
 #include "multiband_character_compressor.h"
 
-#include "multiband_character_scalar_frames.h"
+#include "multiband_character_frame_loop.h"
 
 namespace fendwick {
 
@@ -27,8 +27,12 @@ void MultibandCharacterCompressor::process(float** inputs, float** outputs, int3
         settings.bands[b] = bands[b];
     }
     settings.meterInterval = meterFrames;
-    auto publish = [this](int32_t index, float value) { setDisplayValue(index, value); };
-    runScalarMultibandCharacterFrames<Accumulate>(settings, state, publish, inputs[0], outputs[0], sampleFrames);
+    MeterPublisher publish{[](void* owner, int32_t index, float value) {
+                               static_cast<MultibandCharacterCompressor*>(owner)->setDisplayValue(index, value);
+                           },
+                           this};
+    runMultibandCharacterFrames<Accumulate>(fastestFrameLanes(), settings, state, publish, inputs[0], outputs[0],
+                                            sampleFrames);
 }
 
 }  // namespace fendwick

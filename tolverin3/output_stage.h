@@ -45,6 +45,9 @@ public:
     void setSampleRate(float rateHz) { detector.setSampleRate(rateHz); }
     void reset() { detector.reset(); }
 
+    // The detector itself, for a frame loop that steps it in lanes and keeps its peaks.
+    LimiterDetector& limiterDetector() { return detector; }
+
 private:
     LimiterDetector detector;
     float outLevelValue = 0.5f;  // "OutLevel", normalized

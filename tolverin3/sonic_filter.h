@@ -32,6 +32,9 @@ public:
     void setSampleRate(float rateHz) { detector.setSampleRate(rateHz); }
     void reset() { detector.reset(); }
 
+    // The detector itself, for a frame loop that steps it in lanes and keeps its peaks.
+    CharacterDetector& levelDetector() { return detector; }
+
 private:
     CharacterDetector detector;
     float curveValue = 0.0f;     // "SonicFilter", normalized

@@ -29,6 +29,9 @@ public:
 
     bool historyCleared() const { return filter.historyCleared(); }
 
+    // The filter itself, for a frame loop that steps a copy and keeps its history.
+    LoCutFilter& section() { return filter; }
+
 private:
     LoCutFilter filter;
     float switchValue = 0.0f;  // "LoCut", normalized

@@ -1,0 +1,293 @@
+// The three-band character compressor's frame loop in SSE2 and in
+// AVX-512VL, chunk by chunk; included only where the x86 vector paths are built.
+#pragma once
+
+#include "band_envelope_lanes.h"
+#include "band_gain_vectors.h"
+#include "character_chain_lanes.h"
+#include "character_curve.h"
+#include "crossover_lanes.h"
+#include "frame_group_lanes.h"
+#include "multiband_character_scalar_frames.h"
+#include "peak_limiter.h"
+
+#include <xmmintrin.h>
+
+#include <cmath>
+#include <cstdint>
+
+namespace fendwick {
+
+namespace multiband_character_vector {
+
+constexpr int32_t kGroupFrames = frame_group::kFrames;
+static_assert(kGroupFrames == CrossoverLanes::kRunFrames, "the gate's groups are the crossover's runs");
+
+// What the stages hand on for each frame of a chunk, all linear amplitude:
+//   x      the usable input
+//   band   the crossover's Hi, Mid, Lo samples of the low cut's output
+//   level  each band detector's level
+//   gain   each band's shaped gain (1.0 silent or uncompressed)
+//   share  each band's output times its band gain, then its magnitude
+//   u      the band mix
+//   s      the SonicFilter's output at the output level
+//   peak   the limiter detector's level
+//   out    the output sample, then its magnitude;  limit the limiter gain
+struct Chunk {
+    static constexpr int32_t kFrames = BandChunk::kFrames;
+    BandChunk bands;
+    alignas(64) float x[kFrames];
+    alignas(64) float s[kFrames];
+    alignas(64) float peak[kFrames];
+    alignas(64) float out[kFrames];
+    alignas(64) float limit[kFrames];
+    int32_t start;   // first frame in the host's block
+    int32_t frames;  // frames held, all processed
+};
+
+// What a block reads once of the stages after the mix.
+struct OutputSettings {
+    bool loCut;
+    const CharacterCurve* curve;
+    float outputGain;  // twice "OutLevel"
+    bool limiter;
+    float ceiling;
+};
+
+inline OutputSettings outputSettings(MultibandCharacterState& state)
+{
+    return {state.loCut.switchSetting() >= 0.5f,
+            &characterCurveFor(state.sonicFilter.curveSetting(), state.sonicFilter.curveSetSetting()),
+            state.output.outLevelSetting() + state.output.outLevelSetting(), state.output.limiterSetting() >= 0.5f,
+            state.output.ceilingSetting()};
+}
+
+// The recurrences of the chain, taken out of the state for a run of chunks
+// and kept back after it: low cut, crossover and band detectors ahead of the
+// mix; SonicFilter and limiter detectors after it.
+struct ChainLanes {
+    ChainLanes(const MultibandCharacterBlockSettings& s, MultibandCharacterState& state)
+        : loCut(state.loCut.section()),
+          crossover(state.crossover),
+          envelopes(state.detectors, s.bands),
+          character(state.sonicFilter.levelDetector(), state.sonicFilter.levelDetector()),
+          limiter(state.output.limiterDetector(), state.output.limiterDetector())
+    {
+    }
+
+    void keepIn(MultibandCharacterState& state) const
+    {
+        state.loCut.section().keepHistoryOf(loCut);
+        crossover.store(state.crossover);
+        envelopes.keepIn(state.detectors);
+        character.keepIn(state.sonicFilter.levelDetector(), 0);
+        limiter.keepIn(state.output.limiterDetector(), 0);
+    }
+
+    LoCutFilter loCut;
+    CrossoverLanes crossover;
+    BandEnvelopeLanes envelopes;
+    chain_lanes::CharacterLanes character;
+    chain_lanes::LimiterLanes limiter;
+};
+
+// The guard and the gate over a chunk's frames into x; answers whether the
+// gate lets every frame through. The gate is moved on only then.
+inline bool guardAndGate(const float* input, int32_t frames, MultibandCharacterState& state, Chunk& c)
+{
+    SilenceGate gate(state.silenceCount, state.processingActive);
+    for (int32_t g = 0; g < frames; g += kGroupFrames) {
+        const int32_t valid = frames - g < kGroupFrames ? frames - g : kGroupFrames;
+        __m128 x = frame_group::loadFrames(input + g, valid);
+        usableInputInPlace<frame_group::Bits>(x);
+        _mm_store_ps(&c.x[g], x);
+        if (gate.run(frame_group::quietFrames(x), valid) != (1u << valid) - 1u) {
+            return false;
+        }
+    }
+    state.silenceCount = gate.silenceCount();
+    state.processingActive = gate.processingActive();
+    return true;
+}
+
+// Low cut, crossover and band detectors over the group of frames from g on.
+template <class FlushCheck>
+inline void splitGroup(const OutputSettings& o, ChainLanes& lanes, Chunk& c, int32_t g)
+{
+    constexpr auto kHi = static_cast<int32_t>(MultibandBand::hi);
+    constexpr auto kMid = static_cast<int32_t>(MultibandBand::mid);
+    constexpr auto kLo = static_cast<int32_t>(MultibandBand::lo);
+    const int32_t valid = c.frames - g < kGroupFrames ? c.frames - g : kGroupFrames;
+    alignas(16) float cut[kGroupFrames] = {};
+    for (int32_t k = 0; k < valid; ++k) {
+        cut[k] = o.loCut ? lanes.loCut.step(c.x[g + k]) : c.x[g + k];
+    }
+    const __m128 zero = _mm_setzero_ps();
+    const __m128 v = _mm_load_ps(cut);
+    __m128 laneInputs[kGroupFrames];
+    __m128 split[kGroupFrames] = {zero, zero, zero, zero};
+    CrossoverLanes::spreadInputs(v, zero, laneInputs);
+    lanes.crossover.run<FlushCheck>(laneInputs, split, (1u << valid) - 1u, valid);
+    // Frame by frame {lo, 0, low-pass, 0} into lanes by frame.
+    _MM_TRANSPOSE4_PS(split[0], split[1], split[2], split[3]);
+    __m128 bands[4] = {zero, zero, zero, zero};
+    bands[kLo] = split[0];
+    bands[kMid] = _mm_sub_ps(split[2], split[0]);
+    bands[kHi] = _mm_sub_ps(v, split[2]);
+    flushToZeroInPlace<frame_group::Bits>(bands[kMid]);
+    flushToZeroInPlace<frame_group::Bits>(bands[kHi]);
+    for (int32_t b = 0; b < kMultibandBandCount; ++b) {
+        _mm_store_ps(&c.bands.sample[b][g], bands[b]);
+    }
+    // Band by band into lanes by frame, the detectors, and back.
+    _MM_TRANSPOSE4_PS(bands[0], bands[1], bands[2], bands[3]);
+    for (int32_t k = 0; k < valid; ++k) {
+        bands[k] = reinterpret_cast<__m128>(lanes.envelopes.step(reinterpret_cast<BandEnvelopeLanes::Floats>(bands[k])));
+    }
+    _MM_TRANSPOSE4_PS(bands[0], bands[1], bands[2], bands[3]);
+    for (int32_t b = 0; b < kMultibandBandCount; ++b) {
+        _mm_store_ps(&c.bands.level[b][g], bands[b]);
+    }
+}
+
+// SonicFilter, output level and limiter detector over frame i of a mixed chunk.
+inline void shapeFrame(const OutputSettings& o, ChainLanes& lanes, Chunk& c, int32_t i)
+{
+    const float u = c.bands.mix[i];
+    const float level = lanes.character.step(u, u)[0];
+    const float shaped = flushToZero(characterGain(*o.curve, level) * u);
+    const float s = flushToZero(shaped * o.outputGain);
+    c.s[i] = s;
+    if (o.limiter) {
+        lanes.limiter.step(0, s);
+        c.peak[i] = lanes.limiter.levelOf(0);
+    }
+}
+
+// The chunk `ahead` split and detected, and the mixed chunk `behind` shaped,
+// in one loop, so that the processor runs the chains of both side by side.
+template <class FlushCheck>
+inline void runChains(const OutputSettings& o, ChainLanes& lanes, Chunk* ahead, Chunk* behind)
+{
+    const int32_t aheadFrames = ahead != nullptr ? ahead->frames : 0;
+    const int32_t behindFrames = behind != nullptr ? behind->frames : 0;
+    const int32_t frames = aheadFrames > behindFrames ? aheadFrames : behindFrames;
+    for (int32_t g = 0; g < frames; g += kGroupFrames) {
+        if (g < aheadFrames) {
+            splitGroup<FlushCheck>(o, lanes, *ahead, g);
+        }
+        for (int32_t i = g; i < g + kGroupFrames && i < behindFrames; ++i) {
+            shapeFrame(o, lanes, *behind, i);
+        }
+    }
+}
+
+// The limiter gains, the outputs and the meters of a shaped chunk.
+template <bool Accumulate, class Publish>
+inline void finishChunk(const MultibandCharacterBlockSettings& s, const OutputSettings& o,
+                        MultibandCharacterState& state, Publish& publish, float* output, Chunk& c)
+{
+    const int32_t n = c.frames;
+    if (o.limiter) {
+        for (int32_t i = 0; i < n; ++i) {
+            c.limit[i] = limiterGain(c.peak[i]);
+            c.out[i] = flushToZero(limitedOutput(c.limit[i], c.s[i], o.ceiling));
+        }
+    } else {
+        for (int32_t i = 0; i < n; ++i) {
+            c.limit[i] = 1.0f;
+            c.out[i] = c.s[i];
+        }
+    }
+    float* out = output + c.start;
+    for (int32_t i = 0; i < n; ++i) {
+        out[i] = Accumulate ? out[i] + c.out[i] : c.out[i];
+        c.out[i] = std::fabs(c.out[i]);
+    }
+    for (int32_t b = 0; b < kMultibandBandCount; ++b) {
+        for (int32_t i = 0; i < n; ++i) {
+            c.bands.share[b][i] = std::fabs(c.bands.share[b][i]);
+        }
+    }
+    const float* const quantities[MultibandCharacterMeters::kCount] = {
+        c.bands.gain[0],  c.bands.gain[1],  c.bands.gain[2], c.bands.share[0],
+        c.bands.share[1], c.bands.share[2], c.out,           c.limit};
+    state.meters.gatherRun(quantities, n, s.meterInterval, publish);
+}
+
+// The loop takes chunks of frames the gate lets through whole: while one
+// chunk is split and detected, the one before it is shaped and limited, so
+// that the serial chains of both run side by side; the band gains and the
+// mix, the limiter gains and the outputs run a vector's width of frames at
+// a time in between. A chunk the gate mutes in part goes through the
+// reference loop, after the chunk before it is finished. A frame's input is
+// read before any output at or after it is written, so input and output may
+// share their buffer.
+template <int Width, bool Accumulate, class FlushCheck, class Publish>
+inline void processFrames(const MultibandCharacterBlockSettings& s, MultibandCharacterState& state, Publish& publish,
+                          const float* input, float* output, int32_t frames)
+{
+    if (frames <= 0) {
+        return;
+    }
+    const OutputSettings o = outputSettings(state);
+    ChainLanes lanes(s, state);
+    Chunk chunks[2] = {};
+    Chunk* behind = nullptr;
+    int32_t current = 0;
+    for (int32_t start = 0; start < frames; start += Chunk::kFrames) {
+        Chunk& c = chunks[current];
+        c.start = start;
+        c.frames = frames - start < Chunk::kFrames ? frames - start : Chunk::kFrames;
+        if (!guardAndGate(input + start, c.frames, state, c)) {
+            if (behind != nullptr) {
+                runChains<FlushCheck>(o, lanes, nullptr, behind);
+                finishChunk<Accumulate>(s, o, state, publish, output, *behind);
+                behind = nullptr;
+            }
+            lanes.keepIn(state);
+            runScalarMultibandCharacterFrames<Accumulate>(s, state, publish, input + start, output + start, c.frames);
+            lanes = ChainLanes(s, state);
+            continue;
+        }
+        if (!o.loCut) {
+            lanes.loCut.bypass();
+        }
+        runChains<FlushCheck>(o, lanes, &c, behind);
+        mixBands<Width>(s, c.bands, c.frames);
+        if (behind != nullptr) {
+            finishChunk<Accumulate>(s, o, state, publish, output, *behind);
+        }
+        behind = &c;
+        current ^= 1;
+    }
+    if (behind != nullptr) {
+        runChains<FlushCheck>(o, lanes, nullptr, behind);
+        finishChunk<Accumulate>(s, o, state, publish, output, *behind);
+    }
+    lanes.keepIn(state);
+}
+
+}  // namespace multiband_character_vector
+
+// flatten puts every helper inline, so that the AVX-512 loop is compiled
+// for AVX-512 throughout.
+template <bool Accumulate, class Publish>
+__attribute__((flatten)) void runSse2MultibandCharacterFrames(const MultibandCharacterBlockSettings& s,
+                                                              MultibandCharacterState& state, Publish& publish,
+                                                              const float* input, float* output, int32_t frames)
+{
+    multiband_character_vector::processFrames<4, Accumulate, BitwiseFlushCheck>(s, state, publish, input, output,
+                                                                                 frames);
+}
+
+template <bool Accumulate, class Publish>
+__attribute__((target("avx512f,avx512vl"), flatten)) void runAvx512MultibandCharacterFrames(
+    const MultibandCharacterBlockSettings& s, MultibandCharacterState& state, Publish& publish, const float* input,
+    float* output, int32_t frames)
+{
+    multiband_character_vector::processFrames<16, Accumulate, RotatedFlushCheck>(s, state, publish, input, output,
+                                                                                  frames);
+}
+
+}  // namespace fendwick
