@@ -1,10 +1,9 @@
 // The three-band character library as a host saves and reopens a project:
 // the program number, then every declared parameter in index order.
-#include "audio_buffer.h"
 #include "benchmark_signal.h"
 #include "hosted_fixture.h"
+#include "multiband_character_compressor.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -41,14 +40,7 @@ std::vector<float> render(HostedPlugin& plugin)
 {
     plugin.prepare(48000.0f, 512);
     AudioBuffer in = makeBenchmarkSignal(48000.0, 0.5, 1);
-    AudioBuffer out(1, in.frames());
-    for (size_t start = 0; start < in.frames(); start += 512) {
-        const auto n = static_cast<int32_t>(std::min<size_t>(512, in.frames() - start));
-        float* ins[] = {in.channel(0) + start};
-        float* outs[] = {out.channel(0) + start};
-        plugin.processReplacing(ins, outs, n);
-    }
-    return std::vector<float>(out.channel(0), out.channel(0) + out.frames());
+    return processInBlocks(plugin, in, 512);
 }
 
 struct ProjectCase {
@@ -86,6 +78,25 @@ TEST_P(HostedTolverin3, AReopenedProjectHasEveryValueAndSoundsTheSame)
         EXPECT_EQ(save(reopened).values, saved.values);
         EXPECT_EQ(render(reopened), render(original));
     }
+}
+
+// Program "Master Hard" at 48 kHz, in one block for the class and in the
+// host's blocks of 512 for the library.
+TEST_P(HostedTolverin3, ProcessingThroughTheEntryMatchesTheCompressor)
+{
+    const int32_t program = 9;
+    MultibandCharacterCompressor reference(nullptr);
+    reference.setSampleRate(48000.0f);
+    reference.setProgram(program);
+    reference.resume();
+    AudioBuffer in = makeBenchmarkSignal(48000.0, 0.5, 1);
+    std::vector<float> expected(in.frames());
+    float* ins[] = {in.channel(0)};
+    float* outs[] = {expected.data()};
+    reference.processReplace(ins, outs, static_cast<int32_t>(in.frames()));
+
+    plugin->setProgram(program);
+    EXPECT_EQ(render(*plugin), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(MonoBuild, HostedTolverin3, ::testing::Values("tolverin3_mono"));
