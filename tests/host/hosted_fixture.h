@@ -2,12 +2,12 @@
 #pragma once
 
 #include "audio_buffer.h"
+#include "block_processing.h"
 #include "hosted_plugin.h"
 #include "plugin_library.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,22 +19,12 @@ inline std::string builtPlugin(const std::string& name)
     return std::string(FENDWICK_TEST_PLUGIN_DIR) + "/" + name + ".so";
 }
 
-// `in` through the plug-in's replacing process in blocks of `blockSize` (the
-// last one shorter), as a host runs it; the output's samples, channel after
-// channel.
+// `in` through the plug-in's replacing process in blocks of `blockSize`, as
+// a host runs it; the output's samples, channel after channel.
 inline std::vector<float> processInBlocks(HostedPlugin& plugin, AudioBuffer& in, int32_t blockSize)
 {
-    AudioBuffer out(in.channels(), in.frames());
-    const auto total = static_cast<int32_t>(in.frames());
-    for (int32_t start = 0; start < total; start += blockSize) {
-        std::vector<float*> ins;
-        std::vector<float*> outs;
-        for (int c = 0; c < in.channels(); ++c) {
-            ins.push_back(in.channel(c) + start);
-            outs.push_back(out.channel(c) + start);
-        }
-        plugin.processReplacing(ins.data(), outs.data(), std::min(blockSize, total - start));
-    }
+    AudioBuffer out(plugin.numOutputs(), in.frames());
+    processReplacingInBlocks(plugin, in, out, blockSize);
     return std::vector<float>(out.channel(0), out.channel(0) + out.frames() * static_cast<size_t>(out.channels()));
 }
 
