@@ -2,9 +2,8 @@
 // this build and processor run, against the loop one frame at a time, bit
 // for bit: samples, meter publications in order, and the state after each block.
 #include "multiband_character_frame_loop.h"
-#include "ratio_slope.h"
+#include "multiband_character_parameters.h"
 #include "sample_guards.h"
-#include "threshold_law.h"
 #include "tolverin3_tables.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +23,7 @@ namespace {
 struct Side {
     MultibandCharacterState state;
     MultibandCharacterBlockSettings settings{};
-    float values[Tolverin3Param::count] = {};
+    MultibandCharacterParameters parameters;
     std::vector<std::tuple<uint32_t, int32_t, uint32_t>> published;  // block, index, value bits
     uint32_t block = 0;
 
@@ -34,41 +33,13 @@ struct Side {
         side->published.emplace_back(side->block, index, floatBits(value));
     }
 
-    // A normalized parameter, into the blocks and the band settings.
+    // A normalized parameter, through the effect's own mapping into the
+    // chain's blocks and the block settings.
     void set(int32_t index, float x)
     {
-        namespace P = Tolverin3Param;
-        values[index] = x;
-        const auto switched = [](float v) { return v < 0.5f ? 0.0f : 1.0f; };
-        if (index >= P::hiThresh) {
-            const int32_t band = (index - P::hiThresh) / BandParam::count;
-            CharacterBandSettings& s = settings.bands[band];
-            LevelDetector& d = state.detectors[band];
-            switch ((index - P::hiThresh) % BandParam::count) {
-            case BandParam::thresh: s.threshold = thresholdAmplitude(x); [[fallthrough]];
-            case BandParam::ratio: s.slope = ratioSlope(s.threshold, values[index - (index - P::hiThresh) % BandParam::count + BandParam::ratio]); break;
-            case BandParam::attack: d.setAttack(x); break;
-            case BandParam::release: d.setRelease(x); break;
-            case BandParam::arc: d.setReleaseMode(x); break;
-            case BandParam::in: s.inputGain = x + x; break;
-            case BandParam::power: s.power = switched(x); break;
-            default: s.compression = switched(x); break;
-            }
-            return;
-        }
-        switch (index) {
-        case P::loMid: state.crossover.setCutoffs(x, values[P::midHi] < x ? x : values[P::midHi]); break;
-        case P::midHi: state.crossover.setCutoffs(values[P::loMid] > x ? x : values[P::loMid], x); break;
-        case P::hiType:
-        case P::midType:
-        case P::loType: settings.bands[index - P::hiType].type = x; break;
-        case P::peakLimiter: state.output.setLimiter(x); break;
-        case P::sonicFilter: state.sonicFilter.setCurve(x); break;
-        case P::sonicFilterAmount: state.sonicFilter.setCurveSet(x); break;
-        case P::outLevel: state.output.setOutLevel(x); break;
-        case P::outCeiling: state.output.setCeiling(x); break;
-        case P::loCut: state.loCut.setSwitch(x); break;
-        default: break;
+        parameters.apply(index, x, state);
+        for (int32_t b = 0; b < kMultibandBandCount; ++b) {
+            settings.bands[b] = parameters.band(b);
         }
     }
 };
@@ -228,7 +199,7 @@ TEST(MultibandCharacterFrameLoop, EveryLaneKindGivesTheScalarBits)
                     const bool flip = random() % 2 == 0;
                     const int32_t index = flip ? switches[random() % (sizeof switches / sizeof switches[0])]
                                                : static_cast<int32_t>(random() % P::count);
-                    const float x = flip ? (scalar.values[index] < 0.5f ? 1.0f : 0.0f)
+                    const float x = flip ? (scalar.parameters.value(index) < 0.5f ? 1.0f : 0.0f)
                                          : static_cast<float>(random() % 1001) / 1000.0f;
                     scalar.set(index, x);
                     fast.set(index, x);
