@@ -8,12 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace fendwick {
@@ -138,6 +140,56 @@ void setUp(Side& side, const Case& c)
     side.settings.meterInterval = meterIntervalFor(c.rateHz);
 }
 
+// The scalar loop and the loop on `lanes`, each on its own side, over the
+// same input into outputs that start at 0.25, compared after every block.
+struct Comparison {
+    Comparison(FrameLanes kind, const Case& c, std::vector<float> samples, std::string name)
+        : lanes(kind), input(std::move(samples)), expected(input.size(), 0.25f), got(input.size(), 0.25f),
+          what(std::move(name))
+    {
+        setUp(scalar, c);
+        setUp(fast, c);
+    }
+
+    void runBlock(size_t start, size_t n, bool accumulate)
+    {
+        const auto count = static_cast<int32_t>(n);
+        MeterPublisher toScalar{&Side::record, &scalar};
+        MeterPublisher toFast{&Side::record, &fast};
+        if (accumulate) {
+            runMultibandCharacterFrames<true>(FrameLanes::scalar, scalar.settings, scalar.state, toScalar,
+                                              &input[start], &expected[start], count);
+            runMultibandCharacterFrames<true>(lanes, fast.settings, fast.state, toFast, &input[start], &got[start],
+                                              count);
+        } else {
+            runMultibandCharacterFrames<false>(FrameLanes::scalar, scalar.settings, scalar.state, toScalar,
+                                               &input[start], &expected[start], count);
+            runMultibandCharacterFrames<false>(lanes, fast.settings, fast.state, toFast, &input[start], &got[start],
+                                               count);
+        }
+        expectSameState(scalar, fast, what + " block " + std::to_string(scalar.block));
+        ++scalar.block;
+        ++fast.block;
+    }
+
+    void expectSameOutput()
+    {
+        for (size_t i = 0; i < got.size(); ++i) {
+            ASSERT_EQ(floatBits(got[i]), floatBits(expected[i])) << what << " frame " << i;
+        }
+        ASSERT_EQ(fast.published, scalar.published) << what;
+        ASSERT_FALSE(scalar.published.empty()) << what;
+    }
+
+    FrameLanes lanes;
+    Side scalar;
+    Side fast;
+    std::vector<float> input;
+    std::vector<float> expected;
+    std::vector<float> got;
+    std::string what;
+};
+
 TEST(MultibandCharacterFrameLoop, EveryLaneKindGivesTheScalarBits)
 {
     const Case cases[] = {
@@ -163,32 +215,12 @@ TEST(MultibandCharacterFrameLoop, EveryLaneKindGivesTheScalarBits)
         for (const Case& c : cases) {
             const std::string what = "lanes " + std::to_string(static_cast<int>(lanes)) + " program " +
                                      std::to_string(c.program) + " at " + std::to_string(c.rateHz);
-            Side scalar;
-            Side fast;
-            setUp(scalar, c);
-            setUp(fast, c);
             const size_t frames = 40000;
-            const std::vector<float> input = signalOf(static_cast<uint32_t>(c.program) * 7u + 1u, frames);
-            std::vector<float> expected(frames, 0.25f);
-            std::vector<float> got(frames, 0.25f);
+            Comparison compare(lanes, c, signalOf(static_cast<uint32_t>(c.program) * 7u + 1u, frames), what);
             std::mt19937 random(static_cast<uint32_t>(c.program));
-            MeterPublisher toScalar{&Side::record, &scalar};
-            MeterPublisher toFast{&Side::record, &fast};
-            for (size_t start = 0; start < frames; ++scalar.block, ++fast.block) {
+            for (size_t start = 0; start < frames;) {
                 const size_t n = std::min<size_t>(frames - start, random() % 4 == 0 ? 1 + random() % 7 : 1 + random() % 700);
-                const auto count = static_cast<int32_t>(n);
-                if (c.accumulate) {
-                    runMultibandCharacterFrames<true>(FrameLanes::scalar, scalar.settings, scalar.state, toScalar,
-                                                      &input[start], &expected[start], count);
-                    runMultibandCharacterFrames<true>(lanes, fast.settings, fast.state, toFast, &input[start],
-                                                      &got[start], count);
-                } else {
-                    runMultibandCharacterFrames<false>(FrameLanes::scalar, scalar.settings, scalar.state, toScalar,
-                                                       &input[start], &expected[start], count);
-                    runMultibandCharacterFrames<false>(lanes, fast.settings, fast.state, toFast, &input[start],
-                                                       &got[start], count);
-                }
-                expectSameState(scalar, fast, what + " block " + std::to_string(scalar.block));
+                compare.runBlock(start, n, c.accumulate);
                 start += n;
                 // Now and then a setting moves between blocks, on both sides
                 // alike: any of them to any value, or a switch flipped.
@@ -199,17 +231,43 @@ TEST(MultibandCharacterFrameLoop, EveryLaneKindGivesTheScalarBits)
                     const bool flip = random() % 2 == 0;
                     const int32_t index = flip ? switches[random() % (sizeof switches / sizeof switches[0])]
                                                : static_cast<int32_t>(random() % P::count);
-                    const float x = flip ? (scalar.parameters.value(index) < 0.5f ? 1.0f : 0.0f)
+                    const float x = flip ? (compare.scalar.parameters.value(index) < 0.5f ? 1.0f : 0.0f)
                                          : static_cast<float>(random() % 1001) / 1000.0f;
-                    scalar.set(index, x);
-                    fast.set(index, x);
+                    compare.scalar.set(index, x);
+                    compare.fast.set(index, x);
                 }
             }
-            for (size_t i = 0; i < frames; ++i) {
-                ASSERT_EQ(floatBits(got[i]), floatBits(expected[i])) << what << " frame " << i;
+            compare.expectSameOutput();
+        }
+    }
+}
+
+// Blocks around the chunk length, the gate muting part of a chunk while
+// none, one or two chunks before it are still on their way: those finish
+// first, and the reference loop writes where its frames belong.
+TEST(MultibandCharacterFrameLoop, AChunkTheGateMutesComesAfterTheChunksBeforeIt)
+{
+    const Case limited{48000.0f, 0, false, 0, 1, -1, -1, -1, -1, -1, -1};
+    const struct { int32_t block; int32_t quietFrom; } rows[] = {
+        {31, 5}, {32, 0}, {33, 40}, {64, 60}, {96, 90}, {97, 150}, {512, 230}, {512, 300}};
+    for (FrameLanes lanes : {FrameLanes::sse2, FrameLanes::avx512}) {
+        if (!canRunFrameLanes(lanes)) {
+            continue;
+        }
+        for (const auto& row : rows) {
+            const std::string what = "lanes " + std::to_string(static_cast<int>(lanes)) + " block " +
+                                     std::to_string(row.block) + " quiet from " + std::to_string(row.quietFrom);
+            std::vector<float> input = signalOf(3u, 1200);
+            for (int32_t i = row.quietFrom; i < row.quietFrom + 130; ++i) {
+                input[static_cast<size_t>(i)] = 0.0f;  // muted from the 101st
             }
-            ASSERT_EQ(fast.published, scalar.published) << what;
-            ASSERT_FALSE(scalar.published.empty()) << what;
+            Comparison compare(lanes, limited, input, what);
+            compare.scalar.settings.meterInterval = 90;
+            compare.fast.settings.meterInterval = 90;
+            for (size_t start = 0; start < input.size(); start += static_cast<size_t>(row.block)) {
+                compare.runBlock(start, std::min(static_cast<size_t>(row.block), input.size() - start), false);
+            }
+            compare.expectSameOutput();
         }
     }
 }
