@@ -5,6 +5,7 @@
 
 #include "character_channel.h"
 #include "lane_types.h"
+#include "level_envelope_lanes.h"
 #include "sample_guards.h"
 
 #include <cstdint>
@@ -53,8 +54,8 @@ public:
     {
         Floats4 a = {left, left, right, right};
         magnitudeInPlace(a);
-        Floats4 next = a >= env ? a + (env - a) * attack : env * release;
-        flushToZeroInPlace<Bits4>(next);
+        Floats4 next;
+        followEnvelopes<Bits4>(a, env, attack, release, next);
         env = slowHeld != 0 ? Floats4{} : next;
         return manualLanes != 0 ? env : pairSums(env) * 0.5f;
     }

@@ -6,7 +6,7 @@
 #include "character_band_settings.h"
 #include "lane_types.h"
 #include "level_detector.h"
-#include "sample_guards.h"
+#include "level_envelope_lanes.h"
 
 #include <cstdint>
 
@@ -52,10 +52,10 @@ public:
     Floats step(Floats band)
     {
         const Floats a = band < 0.0f ? -band : band;
-        Floats nextFast = a >= fast ? a + (fast - a) * attack : fast * fastRelease;
-        flushToZeroInPlace<Bits>(nextFast);
-        Floats nextSlow = a >= slow ? a + (slow - a) * attack : slow * slowRelease;
-        flushToZeroInPlace<Bits>(nextSlow);
+        Floats nextFast;
+        followEnvelopes<Bits>(a, fast, attack, fastRelease, nextFast);
+        Floats nextSlow;
+        followEnvelopes<Bits>(a, slow, attack, slowRelease, nextSlow);
         fast = stepped != 0 ? nextFast : fast;
         slow = stepped != 0 ? (manual != 0 ? Floats{} : nextSlow) : slow;
         return manual != 0 ? fast : (fast + slow) * 0.5f;

@@ -6,6 +6,7 @@
 #include "ascarell3_parameters.h"
 #include "character_band_settings.h"
 #include "compressor_gain.h"
+#include "gain_softening.h"
 #include "lane_types.h"
 #include "multiband_character_scalar_frames.h"
 #include "sample_guards.h"
@@ -30,7 +31,6 @@ template <int Width>
 struct BandGainVectors {
     using Floats = typename LaneTypes<Width>::Floats;
     using Bits = typename LaneTypes<Width>::Bits;
-    using Doubles = typename LaneTypes<Width>::Doubles;
     static_assert(BandChunk::kFrames % Width == 0, "a chunk is whole vectors");
 
     // Loads and curves work in place: a 64-byte vector returned by value
@@ -39,17 +39,6 @@ struct BandGainVectors {
     static void load(Floats& v, const float* x) { std::memcpy(&v, x, sizeof v); }
 
     static void store(float* x, const Floats& v) { std::memcpy(x, &v, sizeof v); }
-
-    // The gentle Type curve 1.3 g - 0.3 g^2 in double, rounded to float
-    // once, flushed and held at 1: the bits of reductionGain, lane by lane.
-    static void gentleGainInPlace(Floats& g)
-    {
-        const Doubles gd = __builtin_convertvector(g, Doubles);
-        Floats h = __builtin_convertvector(1.3 * gd - 0.3 * gd * gd, Floats);
-        flushToZeroInPlace<Bits>(h);
-        const Floats one = Floats{} + 1.0f;
-        g = h > 1.0f ? one : h;
-    }
 
     // Gain and share of band b over the Width frames from `first` on.
     static void compress(const CharacterBandSettings& s, BandChunk& c, int32_t b, int32_t first)
@@ -66,7 +55,7 @@ struct BandGainVectors {
             gainAboveThreshold<Bits>(s.threshold, s.slope, level, h);
             h = level >= s.threshold ? h : one;
             if (s.type < 0.5f) {
-                gentleGainInPlace(h);
+                reduceGain<VectorLanes<Width>>(h, h);
             }
             out = h * sample;
             flushToZeroInPlace<Bits>(out);

@@ -3,33 +3,11 @@
 #include "multiband_character_compressor.h"
 
 #include "plugin_editor.h"
-#include "ratio_slope.h"
-#include "threshold_law.h"
 #include "tolverin3_tables.h"
 
 namespace fendwick {
 
-namespace {
-
 using P = Tolverin3Param::Index;
-
-float switchValue(float x) { return x < 0.5f ? 0.0f : 1.0f; }
-
-bool isBandParameter(int32_t index) { return index >= P::hiThresh && index < P::count; }
-bool isBandType(int32_t index) { return index >= P::hiType && index <= P::loType; }
-
-// The band of a per-band parameter and its place in the band's eight.
-int32_t bandOf(int32_t index) { return (index - P::hiThresh) / BandParam::count; }
-int32_t offsetOf(int32_t index) { return (index - P::hiThresh) % BandParam::count; }
-
-bool isSwitch(int32_t index)
-{
-    const bool bandSwitch =
-        isBandParameter(index) && (offsetOf(index) == BandParam::power || offsetOf(index) == BandParam::comp);
-    return bandSwitch || index == P::paramLink;
-}
-
-}  // namespace
 
 MultibandCharacterCompressor::MultibandCharacterCompressor(HostCallback callback)
     : EffectBase(callback, kTolverin3MonoIdentity, ParameterTable(kTolverin3ParameterRows),
@@ -56,63 +34,15 @@ void MultibandCharacterCompressor::setParameter(int32_t index, float value)
 
 void MultibandCharacterCompressor::applyParameter(int32_t index, float value)
 {
-    values[index] = isSwitch(index) ? switchValue(value) : value;
-    if (isBandParameter(index)) {
-        applyBandParameter(bandOf(index), offsetOf(index), value);
-    } else if (isBandType(index)) {
-        bands[index - P::hiType].type = value;
-    }
-    switch (index) {
-    case P::loMid:
-    case P::midHi:
-        splitPoints = index == P::loMid ? withLoMid(splitPoints, value) : withMidHi(splitPoints, value);
-        state.crossover.setCutoffs(splitPoints.loMid, splitPoints.midHi);
-        break;
-    case P::peakLimiter: state.output.setLimiter(value); break;
-    case P::sonicFilter: state.sonicFilter.setCurve(value); break;
-    case P::sonicFilterAmount: state.sonicFilter.setCurveSet(value); break;
-    case P::outLevel: state.output.setOutLevel(value); break;
-    case P::outCeiling: state.output.setCeiling(value); break;
-    case P::loCut: state.loCut.setSwitch(value); break;
-    default: break;
-    }
+    parameters.apply(index, value, state);
 }
 
-void MultibandCharacterCompressor::applyBandParameter(int32_t band, int32_t offset, float x)
-{
-    CharacterBandSettings& settings = bands[band];
-    LevelDetector& detector = state.detectors[band];
-    switch (offset) {
-    case BandParam::thresh:
-        settings.threshold = thresholdAmplitude(x);
-        // Every band's slope follows its threshold, Hi first, then Mid, then Lo.
-        for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-            const float ratio = values[tolverin3BandParameter(static_cast<MultibandBand>(b), BandParam::ratio)];
-            bands[b].slope = ratioSlope(bands[b].threshold, ratio);
-        }
-        break;
-    case BandParam::ratio: settings.slope = ratioSlope(settings.threshold, x); break;
-    case BandParam::attack: detector.setAttack(x); break;
-    case BandParam::release: detector.setRelease(x); break;
-    case BandParam::arc: detector.setReleaseMode(x); break;
-    case BandParam::in: settings.inputGain = x + x; break;
-    case BandParam::power: settings.power = switchValue(x); break;
-    case BandParam::comp: settings.compression = switchValue(x); break;
-    default: break;
-    }
-}
-
-// The crossover points as coupled, the switches as 0.0 or 1.0, everything
-// else as last set.
 float MultibandCharacterCompressor::getParameter(int32_t index)
 {
     if (!parameterTable.contains(index)) {
         return 0.0f;
     }
-    if (index == P::loMid || index == P::midHi) {
-        return index == P::loMid ? splitPoints.loMid : splitPoints.midHi;
-    }
-    return values[index];
+    return parameters.value(index);
 }
 
 void MultibandCharacterCompressor::setSampleRate(float sampleRateHz)

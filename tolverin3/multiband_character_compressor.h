@@ -3,9 +3,8 @@
 // level, peak limiter with ceiling, silence gate and eight meters, mono.
 #pragma once
 
-#include "character_band_settings.h"
-#include "crossover_split_points.h"
 #include "effect_base.h"
+#include "multiband_character_parameters.h"
 #include "multiband_character_state.h"
 #include "tolverin3_parameters.h"
 
@@ -43,15 +42,12 @@ protected:
     void applyParameter(int32_t index, float value) override;
 
 private:
-    void applyBandParameter(int32_t band, int32_t offset, float x);
     void publishMeters();
     template <bool Accumulate>
     void process(float** inputs, float** outputs, int32_t sampleFrames);
 
     MultibandCharacterState state;
-    CrossoverSplitPoints splitPoints;
-    CharacterBandSettings bands[kMultibandBandCount];  // Hi, Mid, Lo
-    float values[Tolverin3Param::count] = {};          // as the host reads them back; switches as 0.0 or 1.0
+    MultibandCharacterParameters parameters;
     int32_t meterFrames = kResetMeterInterval;
 };
 

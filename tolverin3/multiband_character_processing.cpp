@@ -24,7 +24,7 @@ void MultibandCharacterCompressor::process(float** inputs, float** outputs, int3
     }
     MultibandCharacterBlockSettings settings{};
     for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        settings.bands[b] = bands[b];
+        settings.bands[b] = parameters.band(b);
     }
     settings.meterInterval = meterFrames;
     MeterPublisher publish{[](void* owner, int32_t index, float value) {

@@ -6,10 +6,11 @@
 #include "band_gain_vectors.h"
 #include "character_chain_lanes.h"
 #include "character_curve.h"
+#include "multiband_character_meters.h"
 #include "crossover_lanes.h"
 #include "frame_group_lanes.h"
 #include "multiband_character_scalar_frames.h"
-#include "peak_limiter.h"
+#include "output_stage_vectors.h"
 
 #include <xmmintrin.h>
 
@@ -24,19 +25,23 @@ constexpr int32_t kGroupFrames = frame_group::kFrames;
 static_assert(kGroupFrames == CrossoverLanes::kRunFrames, "the gate's groups are the crossover's runs");
 
 // What the stages hand on for each frame of a chunk, all linear amplitude:
-//   x      the usable input
-//   band   the crossover's Hi, Mid, Lo samples of the low cut's output
-//   level  each band detector's level
-//   gain   each band's shaped gain (1.0 silent or uncompressed)
-//   share  each band's output times its band gain, then its magnitude
-//   u      the band mix
-//   s      the SonicFilter's output at the output level
-//   peak   the limiter detector's level
-//   out    the output sample, then its magnitude;  limit the limiter gain
+//   x       the usable input
+//   band    the crossover's Hi, Mid, Lo samples of the low cut's output
+//   level   each band detector's level
+//   gain    each band's shaped gain (1.0 silent or uncompressed)
+//   share   each band's output times its band gain, then its magnitude
+//   u       the band mix
+//   sonic   the SonicFilter detector's level
+//   s       the SonicFilter's output at the output level
+//   peak    the limiter detector's level
+//   out     the output sample, then its magnitude;  limit the limiter gain
+// Rows are cleared nowhere: a stage reads only what the stage before wrote,
+// and a chunk short of kFrames pads the rows its vectors read past its frames.
 struct Chunk {
     static constexpr int32_t kFrames = BandChunk::kFrames;
     BandChunk bands;
     alignas(64) float x[kFrames];
+    alignas(64) float sonic[kFrames];
     alignas(64) float s[kFrames];
     alignas(64) float peak[kFrames];
     alignas(64) float out[kFrames];
@@ -150,49 +155,60 @@ inline void splitGroup(const OutputSettings& o, ChainLanes& lanes, Chunk& c, int
     }
 }
 
-// SonicFilter, output level and limiter detector over frame i of a mixed chunk.
-inline void shapeFrame(const OutputSettings& o, ChainLanes& lanes, Chunk& c, int32_t i)
+// Zeros from frame `frames` to the chunk's end in the rows a stage reads
+// in whole vectors but the serial stage before it writes frame by frame.
+inline void padChunk(Chunk& c)
 {
-    const float u = c.bands.mix[i];
-    const float level = lanes.character.step(u, u)[0];
-    const float shaped = flushToZero(characterGain(*o.curve, level) * u);
-    const float s = flushToZero(shaped * o.outputGain);
-    c.s[i] = s;
-    if (o.limiter) {
-        lanes.limiter.step(0, s);
-        c.peak[i] = lanes.limiter.levelOf(0);
+    const auto pad = [&c](float* row) {
+        for (int32_t i = c.frames; i < Chunk::kFrames; ++i) {
+            row[i] = 0.0f;
+        }
+    };
+    for (int32_t b = 0; b < kMultibandBandCount; ++b) {
+        pad(c.bands.sample[b]);
+        pad(c.bands.level[b]);
     }
+    pad(c.sonic);
+    pad(c.peak);
 }
 
-// The chunk `ahead` split and detected, and the mixed chunk `behind` shaped,
-// in one loop, so that the processor runs the chains of both side by side.
+// The serial chains of three chunks in one loop, so that the processor runs
+// them side by side: `splitting` through the low cut, the crossover and the
+// band detectors; the mix of `detecting` through the SonicFilter's
+// detector; the shaped samples of `limiting` through the limiter's detector.
 template <class FlushCheck>
-inline void runChains(const OutputSettings& o, ChainLanes& lanes, Chunk* ahead, Chunk* behind)
+inline void runChains(const OutputSettings& o, ChainLanes& lanes, Chunk* splitting, Chunk* detecting,
+                      Chunk* limiting)
 {
-    const int32_t aheadFrames = ahead != nullptr ? ahead->frames : 0;
-    const int32_t behindFrames = behind != nullptr ? behind->frames : 0;
-    const int32_t frames = aheadFrames > behindFrames ? aheadFrames : behindFrames;
+    const int32_t split = splitting != nullptr ? splitting->frames : 0;
+    const int32_t detect = detecting != nullptr ? detecting->frames : 0;
+    const int32_t limit = limiting != nullptr && o.limiter ? limiting->frames : 0;
+    const int32_t most = split > detect ? split : detect;
+    const int32_t frames = most > limit ? most : limit;
     for (int32_t g = 0; g < frames; g += kGroupFrames) {
-        if (g < aheadFrames) {
-            splitGroup<FlushCheck>(o, lanes, *ahead, g);
+        if (g < split) {
+            splitGroup<FlushCheck>(o, lanes, *splitting, g);
         }
-        for (int32_t i = g; i < g + kGroupFrames && i < behindFrames; ++i) {
-            shapeFrame(o, lanes, *behind, i);
+        for (int32_t i = g; i < g + kGroupFrames && i < detect; ++i) {
+            const float u = detecting->bands.mix[i];
+            detecting->sonic[i] = lanes.character.step(u, u)[0];
+        }
+        for (int32_t i = g; i < g + kGroupFrames && i < limit; ++i) {
+            lanes.limiter.step(0, limiting->s[i]);
+            limiting->peak[i] = lanes.limiter.levelOf(0);
         }
     }
 }
 
-// The limiter gains, the outputs and the meters of a shaped chunk.
-template <bool Accumulate, class Publish>
+// The limiter gains, the outputs and the meters of a chunk whose limiter
+// levels are known.
+template <int Width, bool Accumulate, class Publish>
 inline void finishChunk(const MultibandCharacterBlockSettings& s, const OutputSettings& o,
                         MultibandCharacterState& state, Publish& publish, float* output, Chunk& c)
 {
     const int32_t n = c.frames;
     if (o.limiter) {
-        for (int32_t i = 0; i < n; ++i) {
-            c.limit[i] = limiterGain(c.peak[i]);
-            c.out[i] = flushToZero(limitedOutput(c.limit[i], c.s[i], o.ceiling));
-        }
+        OutputStageVectors<Width>::limit(o.ceiling, c.peak, c.s, c.limit, c.out, n);
     } else {
         for (int32_t i = 0; i < n; ++i) {
             c.limit[i] = 1.0f;
@@ -215,14 +231,102 @@ inline void finishChunk(const MultibandCharacterBlockSettings& s, const OutputSe
     state.meters.gatherRun(quantities, n, s.meterInterval, publish);
 }
 
-// The loop takes chunks of frames the gate lets through whole: while one
-// chunk is split and detected, the one before it is shaped and limited, so
-// that the serial chains of both run side by side; the band gains and the
-// mix, the limiter gains and the outputs run a vector's width of frames at
-// a time in between. A chunk the gate mutes in part goes through the
-// reference loop, after the chunk before it is finished. A frame's input is
-// read before any output at or after it is written, so input and output may
-// share their buffer.
+// Chunks the gate lets through whole pass three serial stages, each a
+// chunk behind the one before: the split and band detectors, the
+// SonicFilter's detector, the limiter's detector. Between them the band
+// gains and the mix, the SonicFilter's gain and the output level, the
+// limiter's gains and the outputs run a vector's width of frames at a time.
+template <int Width, bool Accumulate, class FlushCheck, class Publish>
+class ChunkPipeline {
+public:
+    ChunkPipeline(const MultibandCharacterBlockSettings& s, MultibandCharacterState& chain, Publish& meterPublish,
+                  float* host)
+        : settings(s), o(outputSettings(chain)), state(chain), publish(meterPublish), output(host), lanes(s, chain)
+    {
+    }
+
+    // A free chunk for the frames from start on: not one still in the pipeline.
+    Chunk& chunkFor(int32_t start, int32_t frames)
+    {
+        Chunk& c = slots[next];
+        next = next == kSlots - 1 ? 0 : next + 1;
+        c.start = start;
+        c.frames = frames;
+        return c;
+    }
+
+    // Takes in a chunk that guardAndGate filled, and moves every chunk on by a stage.
+    void push(Chunk& c)
+    {
+        if (c.frames < Chunk::kFrames) {
+            padChunk(c);
+        }
+        if (!o.loCut) {
+            lanes.loCut.bypass();
+        }
+        advance(&c);
+    }
+
+    // Runs the chunks in the pipeline to their outputs.
+    void drain()
+    {
+        while (detecting != nullptr || limiting != nullptr) {
+            advance(nullptr);
+        }
+    }
+
+    // The frames from start on of a chunk the gate mutes in part, through
+    // the reference loop on the state, after the chunks before it.
+    void runReference(const float* input, int32_t start, int32_t frames)
+    {
+        drain();
+        lanes.keepIn(state);
+        runScalarMultibandCharacterFrames<Accumulate>(settings, state, publish, input + start, output + start,
+                                                      frames);
+        lanes = ChainLanes(settings, state);
+    }
+
+    void finish()
+    {
+        drain();
+        lanes.keepIn(state);
+    }
+
+private:
+    static constexpr int32_t kSlots = 3;
+
+    void advance(Chunk* fresh)
+    {
+        runChains<FlushCheck>(o, lanes, fresh, detecting, limiting);
+        if (fresh != nullptr) {
+            mixBands<Width>(settings, fresh->bands, fresh->frames);
+        }
+        if (detecting != nullptr) {
+            OutputStageVectors<Width>::shape(*o.curve, o.outputGain, detecting->bands.mix, detecting->sonic,
+                                             detecting->s, detecting->frames);
+        }
+        if (limiting != nullptr) {
+            finishChunk<Width, Accumulate>(settings, o, state, publish, output, *limiting);
+        }
+        limiting = detecting;
+        detecting = fresh;
+    }
+
+    const MultibandCharacterBlockSettings& settings;
+    const OutputSettings o;
+    MultibandCharacterState& state;
+    Publish& publish;
+    float* output;
+    ChainLanes lanes;
+    Chunk slots[kSlots];
+    int32_t next = 0;
+    Chunk* detecting = nullptr;  // split and mixed
+    Chunk* limiting = nullptr;   // shaped
+};
+
+// A chunk the gate mutes in part goes through the reference loop, after the
+// chunks before it are finished. A frame's input is read before any output
+// at or after it is written, so input and output may share their buffer.
 template <int Width, bool Accumulate, class FlushCheck, class Publish>
 inline void processFrames(const MultibandCharacterBlockSettings& s, MultibandCharacterState& state, Publish& publish,
                           const float* input, float* output, int32_t frames)
@@ -230,42 +334,17 @@ inline void processFrames(const MultibandCharacterBlockSettings& s, MultibandCha
     if (frames <= 0) {
         return;
     }
-    const OutputSettings o = outputSettings(state);
-    ChainLanes lanes(s, state);
-    Chunk chunks[2] = {};
-    Chunk* behind = nullptr;
-    int32_t current = 0;
+    ChunkPipeline<Width, Accumulate, FlushCheck, Publish> pipeline(s, state, publish, output);
     for (int32_t start = 0; start < frames; start += Chunk::kFrames) {
-        Chunk& c = chunks[current];
-        c.start = start;
-        c.frames = frames - start < Chunk::kFrames ? frames - start : Chunk::kFrames;
-        if (!guardAndGate(input + start, c.frames, state, c)) {
-            if (behind != nullptr) {
-                runChains<FlushCheck>(o, lanes, nullptr, behind);
-                finishChunk<Accumulate>(s, o, state, publish, output, *behind);
-                behind = nullptr;
-            }
-            lanes.keepIn(state);
-            runScalarMultibandCharacterFrames<Accumulate>(s, state, publish, input + start, output + start, c.frames);
-            lanes = ChainLanes(s, state);
-            continue;
+        const int32_t n = frames - start < Chunk::kFrames ? frames - start : Chunk::kFrames;
+        Chunk& c = pipeline.chunkFor(start, n);
+        if (guardAndGate(input + start, n, state, c)) {
+            pipeline.push(c);
+        } else {
+            pipeline.runReference(input, start, n);
         }
-        if (!o.loCut) {
-            lanes.loCut.bypass();
-        }
-        runChains<FlushCheck>(o, lanes, &c, behind);
-        mixBands<Width>(s, c.bands, c.frames);
-        if (behind != nullptr) {
-            finishChunk<Accumulate>(s, o, state, publish, output, *behind);
-        }
-        behind = &c;
-        current ^= 1;
     }
-    if (behind != nullptr) {
-        runChains<FlushCheck>(o, lanes, nullptr, behind);
-        finishChunk<Accumulate>(s, o, state, publish, output, *behind);
-    }
-    lanes.keepIn(state);
+    pipeline.finish();
 }
 
 }  // namespace multiband_character_vector

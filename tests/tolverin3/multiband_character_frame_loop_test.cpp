@@ -2,19 +2,20 @@
 // this build and processor run, against the loop one frame at a time, bit
 // for bit: samples, meter publications in order, and the state after each block.
 #include "multiband_character_frame_loop.h"
-#include "ratio_slope.h"
+#include "multiband_character_parameters.h"
 #include "sample_guards.h"
-#include "threshold_law.h"
 #include "tolverin3_tables.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace fendwick {
@@ -24,7 +25,7 @@ namespace {
 struct Side {
     MultibandCharacterState state;
     MultibandCharacterBlockSettings settings{};
-    float values[Tolverin3Param::count] = {};
+    MultibandCharacterParameters parameters;
     std::vector<std::tuple<uint32_t, int32_t, uint32_t>> published;  // block, index, value bits
     uint32_t block = 0;
 
@@ -34,41 +35,13 @@ struct Side {
         side->published.emplace_back(side->block, index, floatBits(value));
     }
 
-    // A normalized parameter, into the blocks and the band settings.
+    // A normalized parameter, through the effect's own mapping into the
+    // chain's blocks and the block settings.
     void set(int32_t index, float x)
     {
-        namespace P = Tolverin3Param;
-        values[index] = x;
-        const auto switched = [](float v) { return v < 0.5f ? 0.0f : 1.0f; };
-        if (index >= P::hiThresh) {
-            const int32_t band = (index - P::hiThresh) / BandParam::count;
-            CharacterBandSettings& s = settings.bands[band];
-            LevelDetector& d = state.detectors[band];
-            switch ((index - P::hiThresh) % BandParam::count) {
-            case BandParam::thresh: s.threshold = thresholdAmplitude(x); [[fallthrough]];
-            case BandParam::ratio: s.slope = ratioSlope(s.threshold, values[index - (index - P::hiThresh) % BandParam::count + BandParam::ratio]); break;
-            case BandParam::attack: d.setAttack(x); break;
-            case BandParam::release: d.setRelease(x); break;
-            case BandParam::arc: d.setReleaseMode(x); break;
-            case BandParam::in: s.inputGain = x + x; break;
-            case BandParam::power: s.power = switched(x); break;
-            default: s.compression = switched(x); break;
-            }
-            return;
-        }
-        switch (index) {
-        case P::loMid: state.crossover.setCutoffs(x, values[P::midHi] < x ? x : values[P::midHi]); break;
-        case P::midHi: state.crossover.setCutoffs(values[P::loMid] > x ? x : values[P::loMid], x); break;
-        case P::hiType:
-        case P::midType:
-        case P::loType: settings.bands[index - P::hiType].type = x; break;
-        case P::peakLimiter: state.output.setLimiter(x); break;
-        case P::sonicFilter: state.sonicFilter.setCurve(x); break;
-        case P::sonicFilterAmount: state.sonicFilter.setCurveSet(x); break;
-        case P::outLevel: state.output.setOutLevel(x); break;
-        case P::outCeiling: state.output.setCeiling(x); break;
-        case P::loCut: state.loCut.setSwitch(x); break;
-        default: break;
+        parameters.apply(index, x, state);
+        for (int32_t b = 0; b < kMultibandBandCount; ++b) {
+            settings.bands[b] = parameters.band(b);
         }
     }
 };
@@ -167,6 +140,56 @@ void setUp(Side& side, const Case& c)
     side.settings.meterInterval = meterIntervalFor(c.rateHz);
 }
 
+// The scalar loop and the loop on `lanes`, each on its own side, over the
+// same input into outputs that start at 0.25, compared after every block.
+struct Comparison {
+    Comparison(FrameLanes kind, const Case& c, std::vector<float> samples, std::string name)
+        : lanes(kind), input(std::move(samples)), expected(input.size(), 0.25f), got(input.size(), 0.25f),
+          what(std::move(name))
+    {
+        setUp(scalar, c);
+        setUp(fast, c);
+    }
+
+    void runBlock(size_t start, size_t n, bool accumulate)
+    {
+        const auto count = static_cast<int32_t>(n);
+        MeterPublisher toScalar{&Side::record, &scalar};
+        MeterPublisher toFast{&Side::record, &fast};
+        if (accumulate) {
+            runMultibandCharacterFrames<true>(FrameLanes::scalar, scalar.settings, scalar.state, toScalar,
+                                              &input[start], &expected[start], count);
+            runMultibandCharacterFrames<true>(lanes, fast.settings, fast.state, toFast, &input[start], &got[start],
+                                              count);
+        } else {
+            runMultibandCharacterFrames<false>(FrameLanes::scalar, scalar.settings, scalar.state, toScalar,
+                                               &input[start], &expected[start], count);
+            runMultibandCharacterFrames<false>(lanes, fast.settings, fast.state, toFast, &input[start], &got[start],
+                                               count);
+        }
+        expectSameState(scalar, fast, what + " block " + std::to_string(scalar.block));
+        ++scalar.block;
+        ++fast.block;
+    }
+
+    void expectSameOutput()
+    {
+        for (size_t i = 0; i < got.size(); ++i) {
+            ASSERT_EQ(floatBits(got[i]), floatBits(expected[i])) << what << " frame " << i;
+        }
+        ASSERT_EQ(fast.published, scalar.published) << what;
+        ASSERT_FALSE(scalar.published.empty()) << what;
+    }
+
+    FrameLanes lanes;
+    Side scalar;
+    Side fast;
+    std::vector<float> input;
+    std::vector<float> expected;
+    std::vector<float> got;
+    std::string what;
+};
+
 TEST(MultibandCharacterFrameLoop, EveryLaneKindGivesTheScalarBits)
 {
     const Case cases[] = {
@@ -192,32 +215,12 @@ TEST(MultibandCharacterFrameLoop, EveryLaneKindGivesTheScalarBits)
         for (const Case& c : cases) {
             const std::string what = "lanes " + std::to_string(static_cast<int>(lanes)) + " program " +
                                      std::to_string(c.program) + " at " + std::to_string(c.rateHz);
-            Side scalar;
-            Side fast;
-            setUp(scalar, c);
-            setUp(fast, c);
             const size_t frames = 40000;
-            const std::vector<float> input = signalOf(static_cast<uint32_t>(c.program) * 7u + 1u, frames);
-            std::vector<float> expected(frames, 0.25f);
-            std::vector<float> got(frames, 0.25f);
+            Comparison compare(lanes, c, signalOf(static_cast<uint32_t>(c.program) * 7u + 1u, frames), what);
             std::mt19937 random(static_cast<uint32_t>(c.program));
-            MeterPublisher toScalar{&Side::record, &scalar};
-            MeterPublisher toFast{&Side::record, &fast};
-            for (size_t start = 0; start < frames; ++scalar.block, ++fast.block) {
+            for (size_t start = 0; start < frames;) {
                 const size_t n = std::min<size_t>(frames - start, random() % 4 == 0 ? 1 + random() % 7 : 1 + random() % 700);
-                const auto count = static_cast<int32_t>(n);
-                if (c.accumulate) {
-                    runMultibandCharacterFrames<true>(FrameLanes::scalar, scalar.settings, scalar.state, toScalar,
-                                                      &input[start], &expected[start], count);
-                    runMultibandCharacterFrames<true>(lanes, fast.settings, fast.state, toFast, &input[start],
-                                                      &got[start], count);
-                } else {
-                    runMultibandCharacterFrames<false>(FrameLanes::scalar, scalar.settings, scalar.state, toScalar,
-                                                       &input[start], &expected[start], count);
-                    runMultibandCharacterFrames<false>(lanes, fast.settings, fast.state, toFast, &input[start],
-                                                       &got[start], count);
-                }
-                expectSameState(scalar, fast, what + " block " + std::to_string(scalar.block));
+                compare.runBlock(start, n, c.accumulate);
                 start += n;
                 // Now and then a setting moves between blocks, on both sides
                 // alike: any of them to any value, or a switch flipped.
@@ -228,17 +231,43 @@ TEST(MultibandCharacterFrameLoop, EveryLaneKindGivesTheScalarBits)
                     const bool flip = random() % 2 == 0;
                     const int32_t index = flip ? switches[random() % (sizeof switches / sizeof switches[0])]
                                                : static_cast<int32_t>(random() % P::count);
-                    const float x = flip ? (scalar.values[index] < 0.5f ? 1.0f : 0.0f)
+                    const float x = flip ? (compare.scalar.parameters.value(index) < 0.5f ? 1.0f : 0.0f)
                                          : static_cast<float>(random() % 1001) / 1000.0f;
-                    scalar.set(index, x);
-                    fast.set(index, x);
+                    compare.scalar.set(index, x);
+                    compare.fast.set(index, x);
                 }
             }
-            for (size_t i = 0; i < frames; ++i) {
-                ASSERT_EQ(floatBits(got[i]), floatBits(expected[i])) << what << " frame " << i;
+            compare.expectSameOutput();
+        }
+    }
+}
+
+// Blocks around the chunk length, the gate muting part of a chunk while
+// none, one or two chunks before it are still on their way: those finish
+// first, and the reference loop writes where its frames belong.
+TEST(MultibandCharacterFrameLoop, AChunkTheGateMutesComesAfterTheChunksBeforeIt)
+{
+    const Case limited{48000.0f, 0, false, 0, 1, -1, -1, -1, -1, -1, -1};
+    const struct { int32_t block; int32_t quietFrom; } rows[] = {
+        {31, 5}, {32, 0}, {33, 40}, {64, 60}, {96, 90}, {97, 150}, {512, 230}, {512, 300}};
+    for (FrameLanes lanes : {FrameLanes::sse2, FrameLanes::avx512}) {
+        if (!canRunFrameLanes(lanes)) {
+            continue;
+        }
+        for (const auto& row : rows) {
+            const std::string what = "lanes " + std::to_string(static_cast<int>(lanes)) + " block " +
+                                     std::to_string(row.block) + " quiet from " + std::to_string(row.quietFrom);
+            std::vector<float> input = signalOf(3u, 1200);
+            for (int32_t i = row.quietFrom; i < row.quietFrom + 130; ++i) {
+                input[static_cast<size_t>(i)] = 0.0f;  // muted from the 101st
             }
-            ASSERT_EQ(fast.published, scalar.published) << what;
-            ASSERT_FALSE(scalar.published.empty()) << what;
+            Comparison compare(lanes, limited, input, what);
+            compare.scalar.settings.meterInterval = 90;
+            compare.fast.settings.meterInterval = 90;
+            for (size_t start = 0; start < input.size(); start += static_cast<size_t>(row.block)) {
+                compare.runBlock(start, std::min(static_cast<size_t>(row.block), input.size() - start), false);
+            }
+            compare.expectSameOutput();
         }
     }
 }
