@@ -1,6 +1,7 @@
 // A recursive-descent JSON reader.
 #include "json_reader.h"
 
+#include <cctype>
 #include <cstdlib>
 
 namespace fendwick::test {
@@ -52,7 +53,7 @@ public:
 private:
     void skipSpace()
     {
-        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\n' || text_[at_] == '\t' || text_[at_] == '\r')) {
+        while (at_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[at_])) != 0) {
             ++at_;
         }
     }

@@ -1,4 +1,4 @@
-// The battery's own parts: reading what a plug-in wrote into a buffer, and a check's process with its crash, hang and exit.
+// The battery's own parts: what a plug-in wrote into a buffer, and a check's process ending every way it can.
 #include "isolated_check.h"
 #include "watched_buffer.h"
 
@@ -70,8 +70,10 @@ void throws(const CheckSettings& settings, Findings&)
 {
     throw std::runtime_error(settings.pluginPath + ": the plug-in's entry returned no instance");
 }
-void crashes(const CheckSettings&, Findings&)
+void crashes(const CheckSettings&, Findings& findings)
 {
+    findings.attempt("opcode 1 (index 0, value 0)");
+    findings.attempt("opcode 2 (index 0, value 0)");
     raise(SIGSEGV);
 }
 void aborts(const CheckSettings&, Findings&)
@@ -85,8 +87,9 @@ void exits(const CheckSettings&, Findings&)
     std::fputs("leaving now\n", stderr);
     std::exit(3);
 }
-void hangs(const CheckSettings&, Findings&)
+void hangs(const CheckSettings&, Findings& findings)
 {
+    findings.attempt("processing blocks of 7 frames");
     for (;;) {
         pause();
     }
@@ -104,10 +107,10 @@ const IsolatedCase kIsolatedCases[] = {
     {{"t.many", "", findsTooManyFaults}, Verdict::failed, "fault 0; fault 1; fault 2; and 7 more"},
     {{"t.skip", "", doesNotApply}, Verdict::skipped, "no accumulating entry"},
     {{"t.throw", "", throws}, Verdict::failed, "x.so: the plug-in's entry returned no instance"},
-    {{"t.crash", "", crashes}, Verdict::failed, "the plug-in crashed: signal 11 (Segmentation fault)"},
-    {{"t.abort", "", aborts}, Verdict::failed, "signal 6 (Aborted), after it wrote: the plug-in said why"},
-    {{"t.exit", "", exits}, Verdict::failed, "ended with exit code 3 before it could answer: leaving now"},
-    {{"t.hang", "", hangs}, Verdict::failed, "the plug-in hung: no answer within 0.5 s"},
+    {{"t.crash", "", crashes}, Verdict::failed, "signal 11 (Segmentation fault) while asking: opcode 2 (index 0, value 0)"},
+    {{"t.abort", "", aborts}, Verdict::failed, "signal 6 (Aborted); it wrote: the plug-in said why"},
+    {{"t.exit", "", exits}, Verdict::failed, "ended with exit code 3 before it could answer; it wrote: leaving now"},
+    {{"t.hang", "", hangs}, Verdict::failed, "no answer within 0.5 s while asking: processing blocks of 7 frames"},
 };
 
 TEST(IsolatedCheck, EveryEndOfTheChildIsItsVerdictWithAReason)

@@ -1,4 +1,4 @@
-// Every dispatcher request with zero, odd and out-of-range arguments: no crash, no write beyond what the host hands over.
+// Every dispatcher request with zero, odd and out-of-range arguments: no crash, no write past the host's buffer.
 #include "check_groups.h"
 #include "checked_instance.h"
 #include "interface_sizes.h"
@@ -125,8 +125,9 @@ void sendOne(HostedPlugin& plugin, int32_t opcode, int32_t index, intptr_t value
         // A host passes the size of the data it points to, never more.
         value = 0;
     }
-    plugin.dispatch(opcode, index, value, buffer.data(), static_cast<float>(value));
     const std::string call = callText(opcode, index, value);
+    findings.attempt(call);
+    plugin.dispatch(opcode, index, value, buffer.data(), static_cast<float>(value));
     if (use.use == Pointer::text) {
         findings.failOn(textFault(buffer, use.bound, call));
     } else if (!input && buffer.writtenExtent() > use.bound) {

@@ -25,6 +25,13 @@ public:
     }
     void skip(const std::string& reason) { skipReason_ = reason; }
 
+    // Says what the check is about to ask of the plug-in ("opcode 11 (index
+    // 0, value -1)"), so that a crash or a hang there can be reported with
+    // it. The text goes as one line to the descriptor given to
+    // reportAttemptsTo, if any; only the latest counts.
+    void attempt(const std::string& what) const;
+    void reportAttemptsTo(int descriptor) { attemptDescriptor_ = descriptor; }
+
     bool failed() const { return total_ > 0; }
     bool skipped() const { return !failed() && !skipReason_.empty(); }
     // The kept faults joined, with the count of the rest; else the skip reason.
@@ -34,6 +41,7 @@ private:
     std::vector<std::string> faults_;
     size_t total_ = 0;
     std::string skipReason_;
+    int attemptDescriptor_ = -1;
 };
 
 }  // namespace fendwick

@@ -82,6 +82,7 @@ void checkHostileInput(const CheckSettings& settings, Findings& findings)
         const AudioBuffer clean = noiseSignal(probe->numInputs(), total, kSignalPeak, 11);
         AudioBuffer hostile = clean;
         fillHostile(hostile, lead, lead + burst, input);
+        findings.attempt(std::string("processing ") + input.what + " input and a clean signal after it");
         auto plugin = library.prepared();
         const AudioBuffer out = processed(*plugin, hostile, kCheckBlockSize);
         const std::string after = "after " + std::to_string(burst) + " frames of " + input.what + " input";

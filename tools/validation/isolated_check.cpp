@@ -1,10 +1,11 @@
 // The child process of one check and the parent's watch over it.
 #include "isolated_check.h"
 
+#include <array>
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <poll.h>
@@ -18,8 +19,14 @@ namespace {
 constexpr char kPassed = 'P';
 constexpr char kFailed = 'F';
 constexpr char kSkipped = 'S';
-// The last words a dying child wrote to standard error that the report keeps.
-constexpr size_t kKeptErrorBytes = 400;
+// The last words of a dying child that the report keeps, and how much of
+// its attempts the parent holds on to (the last one is what counts).
+constexpr size_t kKeptErrorBytes = 240;
+constexpr size_t kKeptAttemptBytes = 1024;
+
+// What the child sends back, one pipe each.
+enum Channel { answerChannel, errorChannel, attemptChannel, channelCount };
+using Pipes = std::array<std::array<int, 2>, channelCount>;
 
 void writeAll(int descriptor, const std::string& bytes)
 {
@@ -33,19 +40,23 @@ void writeAll(int descriptor, const std::string& bytes)
     }
 }
 
-[[noreturn]] void runChild(const Check& check, const CheckSettings& settings, int answerPipe, int errorPipe)
+[[noreturn]] void runChild(const Check& check, const CheckSettings& settings, const Pipes& pipes)
 {
-    dup2(errorPipe, STDERR_FILENO);
+    for (const auto& ends : pipes) {
+        close(ends[0]);
+    }
+    dup2(pipes[errorChannel][1], STDERR_FILENO);
     std::string answer;
     try {
         Findings findings;
+        findings.reportAttemptsTo(pipes[attemptChannel][1]);
         check.run(settings, findings);
         answer = std::string(1, findings.failed() ? kFailed : findings.skipped() ? kSkipped : kPassed) +
                  findings.summary();
     } catch (const std::exception& error) {
         answer = std::string(1, kFailed) + error.what();
     }
-    writeAll(answerPipe, answer);
+    writeAll(pipes[answerChannel][1], answer);
     // No exit handlers and no static destructors: they belong to the parent.
     _exit(0);
 }
@@ -62,33 +73,40 @@ bool drain(int descriptor, std::string& into)
     return true;
 }
 
-// Collects both pipes until the child closes them or the time runs out;
+// Collects every pipe until the child closes them or the time runs out;
 // answers false when it ran out.
-bool collect(int answerPipe, int errorPipe, double timeLimitSeconds, std::string& answer, std::string& errors)
+bool collect(const Pipes& pipes, double timeLimitSeconds, std::array<std::string, channelCount>& received)
 {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::duration<double>(timeLimitSeconds);
-    pollfd pipes[2] = {{answerPipe, POLLIN, 0}, {errorPipe, POLLIN, 0}};
-    std::string* into[2] = {&answer, &errors};
-    int open = 2;
+    std::array<pollfd, channelCount> watched{};
+    for (size_t i = 0; i < channelCount; ++i) {
+        watched[i] = {pipes[i][0], POLLIN, 0};
+    }
+    size_t open = channelCount;
     while (open > 0) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         if (left <= 0) {
             return false;
         }
-        if (poll(pipes, 2, static_cast<int>(left)) < 0) {
+        if (poll(watched.data(), channelCount, static_cast<int>(left)) < 0) {
             continue;
         }
-        for (int i = 0; i < 2; ++i) {
-            if (pipes[i].fd >= 0 && pipes[i].revents != 0 && !drain(pipes[i].fd, *into[i])) {
-                pipes[i].fd = -1;
+        for (size_t i = 0; i < channelCount; ++i) {
+            if (watched[i].fd >= 0 && watched[i].revents != 0 && !drain(watched[i].fd, received[i])) {
+                watched[i].fd = -1;
                 --open;
             }
+        }
+        std::string& attempts = received[attemptChannel];
+        if (attempts.size() > kKeptAttemptBytes) {
+            attempts.erase(0, attempts.size() - kKeptAttemptBytes);
         }
     }
     return true;
 }
 
+// The end of what the child wrote, on one line.
 std::string lastWords(const std::string& errors)
 {
     std::string text = errors.size() > kKeptErrorBytes ? errors.substr(errors.size() - kKeptErrorBytes) : errors;
@@ -101,20 +119,33 @@ std::string lastWords(const std::string& errors)
     return text;
 }
 
-CheckResult verdictOf(const std::string& name, int status, const std::string& answer, const std::string& errors)
+// The last whole line the check announced before it died, as " while ...".
+std::string lastAttempt(const std::string& attempts)
 {
+    const size_t end = attempts.rfind('\n');
+    if (end == std::string::npos) {
+        return {};
+    }
+    const size_t start = attempts.rfind('\n', end == 0 ? 0 : end - 1);
+    const size_t from = start == std::string::npos || start == end ? 0 : start + 1;
+    return " while asking: " + attempts.substr(from, end - from);
+}
+
+CheckResult verdictOf(const std::string& name, int status, const std::array<std::string, channelCount>& received)
+{
+    const std::string& answer = received[answerChannel];
+    const std::string said = lastWords(received[errorChannel]);
+    const std::string during = lastAttempt(received[attemptChannel]);
     if (WIFSIGNALED(status)) {
         const int number = WTERMSIG(status);
-        const std::string said = lastWords(errors);
         return {name, Verdict::failed,
-                "the plug-in crashed: signal " + std::to_string(number) + " (" + strsignal(number) + ")" +
-                    (said.empty() ? "" : ", after it wrote: " + said)};
+                "the plug-in crashed: signal " + std::to_string(number) + " (" + strsignal(number) + ")" + during +
+                    (said.empty() ? "" : "; it wrote: " + said)};
     }
     if (answer.empty()) {
-        const std::string said = lastWords(errors);
         return {name, Verdict::failed,
                 "the check's process ended with exit code " + std::to_string(WEXITSTATUS(status)) +
-                    " before it could answer" + (said.empty() ? "" : ": " + said)};
+                    " before it could answer" + during + (said.empty() ? "" : "; it wrote: " + said)};
     }
     const Verdict verdict = answer[0] == kPassed ? Verdict::passed
                             : answer[0] == kSkipped ? Verdict::skipped
@@ -139,24 +170,24 @@ const char* verdictWord(Verdict verdict)
 
 CheckResult runIsolated(const Check& check, const CheckSettings& settings, double timeLimitSeconds)
 {
-    int answerPipe[2];
-    int errorPipe[2];
-    if (pipe(answerPipe) != 0 || pipe(errorPipe) != 0) {
-        return {check.name, Verdict::failed, std::string("no pipe for the check's process: ") + strerror(errno)};
+    Pipes pipes{};
+    for (auto& ends : pipes) {
+        if (pipe(ends.data()) != 0) {
+            return {check.name, Verdict::failed, std::string("no pipe for the check's process: ") + strerror(errno)};
+        }
     }
     const pid_t child = fork();
     if (child == 0) {
-        close(answerPipe[0]);
-        close(errorPipe[0]);
-        runChild(check, settings, answerPipe[1], errorPipe[1]);
+        runChild(check, settings, pipes);
     }
-    close(answerPipe[1]);
-    close(errorPipe[1]);
-    std::string answer;
-    std::string errors;
-    const bool finished = child > 0 && collect(answerPipe[0], errorPipe[0], timeLimitSeconds, answer, errors);
-    close(answerPipe[0]);
-    close(errorPipe[0]);
+    for (const auto& ends : pipes) {
+        close(ends[1]);
+    }
+    std::array<std::string, channelCount> received;
+    const bool finished = child > 0 && collect(pipes, timeLimitSeconds, received);
+    for (const auto& ends : pipes) {
+        close(ends[0]);
+    }
     if (child < 0) {
         return {check.name, Verdict::failed, std::string("no process for the check: ") + strerror(errno)};
     }
@@ -169,9 +200,10 @@ CheckResult runIsolated(const Check& check, const CheckSettings& settings, doubl
         char limit[32];
         std::snprintf(limit, sizeof(limit), "%g", timeLimitSeconds);
         return {check.name, Verdict::failed,
-                std::string("the plug-in hung: no answer within ") + limit + " s, the check's process was killed"};
+                std::string("the plug-in hung: no answer within ") + limit + " s" + lastAttempt(received[attemptChannel]) +
+                    "; the check's process was killed"};
     }
-    return verdictOf(check.name, status, answer, errors);
+    return verdictOf(check.name, status, received);
 }
 
 }  // namespace fendwick

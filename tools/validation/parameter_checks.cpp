@@ -3,11 +3,11 @@
 #include "checked_instance.h"
 #include "interface_sizes.h"
 #include "noise_generator.h"
+#include "signal_checks.h"
 #include "watched_buffer.h"
 
 #include <climits>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace fendwick {
@@ -35,13 +35,6 @@ constexpr ParameterText kParameterTexts[] = {
     {EffectOpcode::getParameterDisplay, "display text"},
 };
 
-std::string valueText(float value)
-{
-    char text[32];
-    std::snprintf(text, sizeof(text), "%g", static_cast<double>(value));
-    return text;
-}
-
 std::vector<float> valuesToSet(bool quick)
 {
     std::vector<float> values(std::begin(kEdgeValues), std::end(kEdgeValues));
@@ -57,7 +50,8 @@ void checkTexts(HostedPlugin& plugin, int32_t index, const std::string& when, Fi
     for (const ParameterText& text : kParameterTexts) {
         WatchedBuffer buffer;
         plugin.dispatch(text.opcode, index, 0, buffer.data());
-        findings.failOn(textFault(buffer, kParameterTextBytes, "parameter " + std::to_string(index) + " " + text.what + when));
+        const std::string what = "parameter " + std::to_string(index) + " " + text.what + when;
+        findings.failOn(textFault(buffer, kParameterTextBytes, what));
     }
 }
 
@@ -68,13 +62,14 @@ void checkValues(const CheckSettings& settings, Findings& findings)
     const std::vector<float> values = valuesToSet(settings.quick);
     for (int32_t index = 0; index < plugin->numParameters(); ++index) {
         for (const float value : values) {
+            findings.attempt("parameter " + std::to_string(index) + " set to " + exactText(value));
             plugin->setParameter(index, value);
             const float back = plugin->getParameter(index);
             if (!(back >= 0.0f && back <= 1.0f)) {
-                findings.fail("parameter " + std::to_string(index) + " set to " + valueText(value) + " reads back " +
-                              valueText(back));
+                findings.fail("parameter " + std::to_string(index) + " set to " + exactText(value) + " reads back " +
+                              exactText(back));
             }
-            checkTexts(*plugin, index, " after setting " + valueText(value), findings);
+            checkTexts(*plugin, index, " after setting " + exactText(value), findings);
         }
     }
 }
@@ -98,13 +93,14 @@ void checkOutsideIndexes(const CheckSettings& settings, Findings& findings)
     }
     for (const int32_t index : indexes) {
         const std::vector<float> before = allValues(*plugin);
+        findings.attempt("parameter " + std::to_string(index) + ", which does not exist, set and read");
         plugin->setParameter(index, 0.7f);
         if (allValues(*plugin) != before) {
             findings.fail("setting parameter " + std::to_string(index) + ", which does not exist, changed another");
         }
         const float back = plugin->getParameter(index);
         if (!(back >= 0.0f && back <= 1.0f)) {
-            findings.fail("parameter " + std::to_string(index) + ", which does not exist, reads " + valueText(back));
+            findings.fail("parameter " + std::to_string(index) + ", which does not exist, reads " + exactText(back));
         }
         checkTexts(*plugin, index, " (no such parameter)", findings);
     }

@@ -65,9 +65,9 @@ std::string oneFramedCall(HostedPlugin& plugin, int frames, uint32_t seed)
             const bool inBlock = i >= kGuardFrames && i < kGuardFrames + count;
             const float sample = out.channel(c)[i];
             if (!inBlock && sample != kGuardSample) {
+                const long fromStart = static_cast<long>(i) - static_cast<long>(kGuardFrames);
                 return "wrote outside the block of " + std::to_string(frames) + " frames (channel " +
-                       std::to_string(c + 1) + ", " + std::to_string(static_cast<long>(i) - static_cast<long>(kGuardFrames)) +
-                       " from its start)";
+                       std::to_string(c + 1) + ", " + std::to_string(fromStart) + " from its start)";
             }
             if (inBlock && !std::isfinite(sample)) {
                 return "put out a non-finite sample in a block of " + std::to_string(frames) + " frames";
@@ -83,6 +83,7 @@ void checkBlockSizes(const CheckSettings& settings, Findings& findings)
     auto plugin = library.prepared();
     uint32_t seed = 1;
     for (const int blockSize : kBlockSizes) {
+        findings.attempt("processing blocks of " + std::to_string(blockSize) + " frames");
         plugin->suspend();
         plugin->setBlockSize(blockSize);
         plugin->resume();
@@ -113,6 +114,7 @@ void checkSampleRates(const CheckSettings& settings, Findings& findings)
     const CheckedLibrary library(settings.pluginPath);
     auto plugin = library.prepared();
     for (const float rateHz : kSampleRatesHz) {
+        findings.attempt("processing at " + rateText(rateHz));
         plugin->suspend();
         plugin->setSampleRate(rateHz);
         plugin->resume();
@@ -120,6 +122,7 @@ void checkSampleRates(const CheckSettings& settings, Findings& findings)
     }
     for (const float rateHz : kOddSampleRatesHz) {
         // Told through either request, while suspended and while running.
+        findings.attempt("setting the sample rate to " + rateText(rateHz) + " and processing");
         plugin->suspend();
         plugin->setSampleRate(rateHz);
         plugin->resume();
@@ -128,6 +131,7 @@ void checkSampleRates(const CheckSettings& settings, Findings& findings)
         plugin->setSampleRate(rateHz);
     }
     // Back at a usual rate, the instance works as a fresh one does.
+    findings.attempt("processing at 44100 Hz after odd rates");
     plugin->suspend();
     plugin->setSampleRate(kCheckRateHz);
     plugin->dispatch(EffectOpcode::setBlockSizeAndSampleRate, 0, kCheckBlockSize, nullptr, kCheckRateHz);
@@ -149,6 +153,7 @@ void checkAccumulating(const CheckSettings& settings, Findings& findings)
         findings.skip("the plug-in has no accumulating entry");
         return;
     }
+    findings.attempt("the accumulating entry");
     auto accumulating = library.prepared();
     const AudioBuffer signal = noiseSignal(replacing->numInputs(), framesFor(settings), 0.5f, 5);
     const AudioBuffer replaced = processed(*replacing, signal, BlockPlan{{kCheckBlockSize}, false, 0.0f});
@@ -196,6 +201,7 @@ void checkBlockIndependence(const CheckSettings& settings, Findings& findings)
     }
     const AudioBuffer expected = processed(*reference, signal, kCheckBlockSize);
     for (const std::vector<int>& plan : kOtherBlockPlans) {
+        findings.attempt("processing in " + planText(plan));
         auto plugin = library.instance();
         plugin->prepare(kCheckRateHz, *std::max_element(plan.begin(), plan.end()));
         const std::string difference = outputDifference(expected, processed(*plugin, signal, BlockPlan{plan}));

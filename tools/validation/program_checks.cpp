@@ -2,6 +2,7 @@
 #include "check_groups.h"
 #include "checked_instance.h"
 #include "interface_sizes.h"
+#include "signal_checks.h"
 #include "watched_buffer.h"
 
 #include <climits>
@@ -41,6 +42,7 @@ void checkSelection(const CheckSettings& settings, Findings& findings)
     const CheckedLibrary library(settings.pluginPath);
     auto plugin = library.prepared();
     for (int32_t index = 0; index < plugin->numPrograms(); ++index) {
+        findings.attempt("selecting program " + std::to_string(index));
         plugin->setProgram(index);
         const std::string when = " after selecting program " + std::to_string(index);
         if (plugin->program() != index) {
@@ -55,7 +57,7 @@ void checkSelection(const CheckSettings& settings, Findings& findings)
         for (int32_t p = 0; p < plugin->numParameters(); ++p) {
             const float value = plugin->getParameter(p);
             if (!(value >= 0.0f && value <= 1.0f)) {
-                findings.fail("parameter " + std::to_string(p) + " reads " + std::to_string(value) + when);
+                findings.fail("parameter " + std::to_string(p) + " reads " + exactText(value) + when);
             }
         }
     }
@@ -74,6 +76,7 @@ void checkRename(const CheckSettings& settings, Findings& findings)
     for (size_t i = 0; i < kLongNameCharacters; ++i) {
         longName += static_cast<char>('a' + i % 26);
     }
+    findings.attempt("renaming the program to 100 characters");
     plugin->dispatch(EffectOpcode::setProgramName, 0, 0, longName.data());
     const std::string after = currentName(*plugin, " after a rename to 100 characters", findings);
     nameAt(*plugin, plugin->program(), findings);
@@ -92,6 +95,7 @@ void checkOutsideIndexes(const CheckSettings& settings, Findings& findings)
     indexes.push_back(plugin->numPrograms() + 1);
     for (const int32_t index : indexes) {
         const int32_t current = plugin->program();
+        findings.attempt("selecting and naming program " + std::to_string(index) + ", which does not exist");
         plugin->setProgram(index);
         if (plugin->program() != current) {
             findings.fail("selecting program " + std::to_string(index) + ", which does not exist, made program " +

@@ -10,16 +10,13 @@
 #include <cstdio>
 
 namespace fendwick {
-namespace {
 
-std::string sampleText(float value)
+std::string exactText(float value)
 {
     char text[32];
     std::snprintf(text, sizeof(text), "%.9g", static_cast<double>(value));
     return text;
 }
-
-}  // namespace
 
 AudioBuffer noiseSignal(int channels, size_t frames, float peak, uint32_t seed)
 {
@@ -93,7 +90,7 @@ std::string outputDifference(const AudioBuffer& expected, const AudioBuffer& act
                                                 : std::fabs(want - got) <= tolerance;
             if (!same) {
                 return "channel " + std::to_string(c + 1) + " frame " + std::to_string(i) + " is " +
-                       sampleText(got) + " instead of " + sampleText(want);
+                       exactText(got) + " instead of " + exactText(want);
             }
         }
     }

@@ -12,6 +12,9 @@ namespace fendwick {
 
 class HostedPlugin;
 
+// A float with every digit it needs to be told from its neighbours ("0.699999988").
+std::string exactText(float value);
+
 // Deterministic white noise at `peak`, every channel its own sequence from `seed`.
 AudioBuffer noiseSignal(int channels, size_t frames, float peak, uint32_t seed);
 
@@ -32,6 +35,11 @@ AudioBuffer processed(HostedPlugin& plugin, const AudioBuffer& input, const Bloc
 
 // The first frame from `fromFrame` on holding NaN or an infinity, if any.
 std::optional<size_t> firstNonFinite(const AudioBuffer& buffer, size_t fromFrame = 0);
+
+// What two instances driven through different but equivalent host
+// sequences may differ by: rounding in a plug-in's own unit conversions,
+// 120 dB below full scale, where no listener hears it.
+constexpr float kInaudibleDifference = 1e-6f;
 
 // Empty when every sample of `actual` is within `tolerance` of `expected`
 // (exactly equal for 0); else where and by how much the first one differs.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <initializer_list>
 
 namespace fendwick {
@@ -86,6 +87,7 @@ void setApart(HostedPlugin& plugin, int32_t program, uint32_t seed, bool linksOn
 void compareRestore(const CheckedLibrary& library, HostedPlugin& original, bool withProgram, const std::string& what,
                     const CheckSettings& settings, Findings& findings)
 {
+    findings.attempt(what);
     const SavedState state = saved(original);
     auto restored = library.prepared();
     if (withProgram) {
@@ -96,16 +98,16 @@ void compareRestore(const CheckedLibrary& library, HostedPlugin& original, bool 
     }
     const SavedState again = saved(*restored);
     for (size_t index = 0; index < state.values.size(); ++index) {
-        if (again.values[index] != state.values[index]) {
+        if (!(std::fabs(again.values[index] - state.values[index]) <= kInaudibleDifference)) {
             findings.fail(what + ": parameter " + std::to_string(index) + " comes back as " +
-                          std::to_string(again.values[index]) + " instead of " + std::to_string(state.values[index]));
+                          exactText(again.values[index]) + " instead of " + exactText(state.values[index]));
             return;
         }
     }
     const AudioBuffer signal =
         noiseSignal(original.numInputs(), static_cast<size_t>(settings.quick ? 4410 : 22050), 0.7f, 31);
-    const std::string difference =
-        outputDifference(processed(original, signal, kCheckBlockSize), processed(*restored, signal, kCheckBlockSize));
+    const std::string difference = outputDifference(processed(original, signal, kCheckBlockSize),
+                                                    processed(*restored, signal, kCheckBlockSize), kInaudibleDifference);
     if (!difference.empty()) {
         findings.fail(what + ": the output differs from the saved instance's: " + difference);
     }
