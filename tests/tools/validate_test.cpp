@@ -89,7 +89,12 @@ const HostileCase kHostileCases[] = {
     {LONG_TEXTS_FIXTURE_PATH, "hosts.presets-list", "name of program 0: wrote 600 bytes"},
     {EXIT_IN_ENTRY_FIXTURE_PATH, "load.instance", "the plug-in ended the process while creating its instance"},
     {CRASH_IN_ACCUMULATING_FIXTURE_PATH, "processing.accumulating", "the plug-in crashed: signal 11 (Segmentation fault) while asking: the accumulating entry"},
-    {HANG_ON_UNKNOWN_OPCODE_FIXTURE_PATH, "dispatcher.requests", "the plug-in hung: no answer within 2 s while asking: opcode 81"},
+    {HANG_ON_UNKNOWN_OPCODE_FIXTURE_PATH, "dispatcher.requests",
+     "the plug-in hung: no answer within 2 s while asking: opcode 81"},
+    {HIDDEN_PROGRAM_STATE_FIXTURE_PATH, "state.restore-without-program",
+     "own settings on program 1, restored without the program number: the output differs"},
+    {HIDDEN_PROGRAM_STATE_FIXTURE_PATH, "hosts.program-carried-over",
+     "program 1 carried over as parameter values sounds different from the program selected"},
 };
 
 TEST(Validate, HostileFixturesFailTheRightChecksWithAReason)
