@@ -200,8 +200,8 @@ CheckResult runIsolated(const Check& check, const CheckSettings& settings, doubl
         char limit[32];
         std::snprintf(limit, sizeof(limit), "%g", timeLimitSeconds);
         return {check.name, Verdict::failed,
-                std::string("the plug-in hung: no answer within ") + limit + " s" + lastAttempt(received[attemptChannel]) +
-                    "; the check's process was killed"};
+                std::string("the plug-in hung: no answer within ") + limit + " s" +
+                    lastAttempt(received[attemptChannel]) + "; the check's process was killed"};
     }
     return verdictOf(check.name, status, received);
 }

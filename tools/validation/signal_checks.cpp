@@ -86,8 +86,8 @@ std::string outputDifference(const AudioBuffer& expected, const AudioBuffer& act
         for (int c = 0; c < expected.channels(); ++c) {
             const float want = expected.channel(c)[i];
             const float got = actual.channel(c)[i];
-            const bool same = tolerance == 0.0f ? (want == got || (std::isnan(want) && std::isnan(got)))
-                                                : std::fabs(want - got) <= tolerance;
+            const bool bothNaN = std::isnan(want) && std::isnan(got);
+            const bool same = want == got || bothNaN || std::fabs(want - got) <= tolerance;
             if (!same) {
                 return "channel " + std::to_string(c + 1) + " frame " + std::to_string(i) + " is " +
                        exactText(got) + " instead of " + exactText(want);
