@@ -12,5 +12,6 @@ int runBench(const std::vector<std::string>& arguments);
 int runDemo(const std::vector<std::string>& arguments);
 int runShot(const std::vector<std::string>& arguments);
 int runMeters(const std::vector<std::string>& arguments);
+int runValidate(const std::vector<std::string>& arguments);
 
 }  // namespace fendwick

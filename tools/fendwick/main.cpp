@@ -37,6 +37,9 @@ Command commandNamed(const std::string& name)
     if (name == "meters") {
         return fendwick::runMeters;
     }
+    if (name == "validate") {
+        return fendwick::runValidate;
+    }
     return nullptr;
 }
 

@@ -1,7 +1,36 @@
 // Help texts.
 #include "usage_text.h"
 
+#include "check_registry.h"
+
+#include <sstream>
+
 namespace fendwick {
+namespace {
+
+// Every check's name and, wrapped below it, what its pass proves.
+std::string validationCheckList()
+{
+    constexpr size_t kWidth = 72;
+    const std::string indent(6, ' ');
+    std::string list;
+    for (const Check& check : allChecks()) {
+        list += std::string("  ") + check.name + "\n";
+        std::istringstream words(check.proves);
+        std::string line;
+        for (std::string word; words >> word;) {
+            if (!line.empty() && indent.size() + line.size() + 1 + word.size() > kWidth) {
+                list += indent + line + "\n";
+                line.clear();
+            }
+            line += (line.empty() ? "" : " ") + word;
+        }
+        list += indent + line + "\n";
+    }
+    return list;
+}
+
+}  // namespace
 
 std::string usageText()
 {
@@ -20,6 +49,7 @@ std::string usageText()
            "  demo [OUTDIR]                        render a test signal through ours\n"
            "  shot PLUGIN OUT.png [options]        draw an editor of ours into a PNG\n"
            "  meters PLUGIN IN [options]           what the meters of ours show for a file\n"
+           "  validate PLUGIN [--quick] [--json]   put a plug-in through the conformance checks\n"
            "  help [COMMAND]                       this text, or a command's help\n"
            "\n"
            "Exit codes: 0 done, 1 failed, 2 bad command line.\n";
@@ -139,6 +169,30 @@ std::optional<std::string> commandUsageText(const std::string& command)
                "  --set NAME=VALUE      set a parameter to a value from 0 to 1\n"
                "                        (repeatable; applied after the program)\n"
                "  --csv                 print a header line, then frame,meter,value\n";
+    }
+    if (command == "validate") {
+        return "usage: fendwick validate PLUGIN [options]\n"
+               "\n"
+               "Puts any VST 2 plug-in for Linux through a battery of checks of how it\n"
+               "stands up to hosts: every dispatcher request with odd arguments,\n"
+               "parameters and programs set to anything, every block size and sample\n"
+               "rate, both process entries, NaN, infinite, denormal and absurd input,\n"
+               "the cost of silence and denormals, and the save, restore, scan and\n"
+               "preset sequences of real hosts. Each check runs in a process of its\n"
+               "own that loads the plug-in itself: a crash (signal) or a hang (the\n"
+               "time limit, then the process is killed) fails that check and the\n"
+               "battery goes on. One line per check, pass or FAIL with the reason\n"
+               "and the command that repeats it alone, then a summary. Exit code 1\n"
+               "when any check failed.\n"
+               "\n"
+               "  --quick             the shorter form of every check\n"
+               "  --json              print the results as one JSON object\n"
+               "  --only CHECK        run only this check (repeatable)\n"
+               "  --time-limit S      seconds a check may take (default 120)\n"
+               "  --plugin-dir DIR    where names of ours are looked up\n"
+               "\n"
+               "checks:\n" +
+               validationCheckList();
     }
     if (command == "help") {
         return "usage: fendwick help [COMMAND]\n";

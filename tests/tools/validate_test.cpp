@@ -1,0 +1,200 @@
+// `fendwick validate` on our plug-ins, which pass, and on fixtures that misbehave, which fail the right checks.
+#include "json_reader.h"
+#include "test_plugins.h"
+#include "tool_process.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+namespace fendwick {
+namespace {
+
+using test::runTool;
+using test::ToolRun;
+
+struct Reported {
+    std::string verdict;
+    // The line after a failure: its reason; and the one after that.
+    std::string reason;
+    std::string reproduce;
+};
+
+// Every check line of the text report, by check name.
+std::map<std::string, Reported> reportedChecks(const std::string& out)
+{
+    std::map<std::string, Reported> checks;
+    std::istringstream lines(out);
+    std::string last;
+    for (std::string line; std::getline(lines, line);) {
+        const std::string word = line.substr(0, 4);
+        if (word == "pass" || word == "FAIL" || word == "skip") {
+            last = line.substr(6, line.find(' ', 6) - 6);
+            checks[last].verdict = word;
+        } else if (line.rfind("      reproduce: ", 0) == 0 && !last.empty()) {
+            checks[last].reproduce = line.substr(17);
+        } else if (line.rfind("      ", 0) == 0 && !last.empty()) {
+            checks[last].reason = line.substr(6);
+        }
+    }
+    return checks;
+}
+
+// The number of checks the battery has, from the help text.
+size_t batterySize()
+{
+    const std::string help = runTool({"help", "validate"}).out;
+    std::istringstream lines(help.substr(help.find("checks:\n")));
+    size_t count = 0;
+    for (std::string line; std::getline(lines, line);) {
+        count += line.rfind("  ", 0) == 0 && line[2] != ' ' ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(Validate, EveryPluginOfOursPassesTheWholeBattery)
+{
+    const size_t checks = batterySize();
+    ASSERT_GE(checks, 19u);
+    for (const char* name : {"ascarell", "ascarell_mono", "ascarell3", "ascarell3_mono", "tolverin", "tolverin_mono",
+                             "tolverin3_mono"}) {
+        SKIP_UNLESS_FILE(test::ourPlugin(name));
+        const ToolRun run = runTool({"validate", test::ourPlugin(name)});
+        EXPECT_EQ(run.exitCode, 0) << name << "\n" << run.out << run.err;
+        const auto reported = reportedChecks(run.out);
+        EXPECT_EQ(reported.size(), checks) << name;
+        for (const auto& [check, verdict] : reported) {
+            EXPECT_NE(verdict.verdict, "FAIL") << name << " " << check << ": " << verdict.reason;
+        }
+    }
+}
+
+struct HostileCase {
+    const char* fixture;
+    const char* check;
+    const char* phrase;
+};
+
+// Each misbehaviour fails the check that looks for it, saying what happened.
+const HostileCase kHostileCases[] = {
+    {GAIN_FIXTURE_PATH, "parameters.values", "parameter 0 set to -1 reads back -1"},
+    {NAN_OUTPUT_FIXTURE_PATH, "processing.block-sizes", "non-finite sample in a block of 4096 frames"},
+    {NAN_OUTPUT_FIXTURE_PATH, "processing.hostile-input", "the output is not finite"},
+    {NAN_OUTPUT_FIXTURE_PATH, "processing.accumulating", "differs from replacing"},
+    {OVERRUN_TEXTS_FIXTURE_PATH, "load.identity-texts", "effect name: wrote 1040 bytes where hosts give 32"},
+    {OVERRUN_TEXTS_FIXTURE_PATH, "programs.selection", "wrote 1040 bytes where hosts give 24"},
+    {LONG_TEXTS_FIXTURE_PATH, "parameters.values", "parameter 0 name after setting 0: wrote 600 bytes where hosts give"},
+    {LONG_TEXTS_FIXTURE_PATH, "dispatcher.requests", "wrote 600 bytes"},
+    {LONG_TEXTS_FIXTURE_PATH, "hosts.presets-list", "name of program 0: wrote 600 bytes"},
+    {EXIT_IN_ENTRY_FIXTURE_PATH, "load.instance", "the plug-in ended the process while creating its instance"},
+    {CRASH_IN_ACCUMULATING_FIXTURE_PATH, "processing.accumulating",
+     "the plug-in crashed: signal 11 (Segmentation fault) while asking: the accumulating entry"},
+    {HANG_ON_UNKNOWN_OPCODE_FIXTURE_PATH, "dispatcher.requests",
+     "the plug-in hung: no answer within 2 s while asking: opcode 81"},
+    {HIDDEN_PROGRAM_STATE_FIXTURE_PATH, "state.restore-without-program",
+     "own settings on program 1, restored without the program number: the output differs"},
+    {HIDDEN_PROGRAM_STATE_FIXTURE_PATH, "hosts.program-carried-over",
+     "program 1 carried over as parameter values sounds different from the program selected"},
+};
+
+TEST(Validate, HostileFixturesFailTheRightChecksWithAReason)
+{
+    std::map<std::string, ToolRun> runs;
+    for (const HostileCase& c : kHostileCases) {
+        if (runs.count(c.fixture) == 0) {
+            runs[c.fixture] = runTool({"validate", c.fixture, "--quick", "--time-limit", "2"});
+        }
+        const ToolRun& run = runs[c.fixture];
+        EXPECT_EQ(run.exitCode, 1) << c.fixture;
+        const Reported reported = reportedChecks(run.out)[c.check];
+        EXPECT_EQ(reported.verdict, "FAIL") << c.fixture << " " << c.check << "\n" << run.out;
+        EXPECT_NE(reported.reason.find(c.phrase), std::string::npos) << c.fixture << " " << c.check << ": "
+                                                                      << reported.reason;
+    }
+}
+
+// A check that crashes or hangs is that check's failure; the battery goes on
+// and the plug-in's other checks pass as they do on the plain build.
+TEST(Validate, TheBatteryGoesOnPastACrashAndAHang)
+{
+    const auto plain = reportedChecks(runTool({"validate", GAIN_FIXTURE_PATH, "--quick"}).out);
+    for (const auto& [fixture, broken] : {std::pair<const char*, const char*>{CRASH_IN_ACCUMULATING_FIXTURE_PATH,
+                                                                                "processing.accumulating"},
+                                          {HANG_ON_UNKNOWN_OPCODE_FIXTURE_PATH, "dispatcher.requests"}}) {
+        const auto reported = reportedChecks(runTool({"validate", fixture, "--quick", "--time-limit", "2"}).out);
+        ASSERT_EQ(reported.size(), plain.size()) << fixture;
+        for (const auto& [check, verdict] : plain) {
+            const std::string expected = check == broken ? "FAIL" : verdict.verdict;
+            EXPECT_EQ(reported.at(check).verdict, expected) << fixture << " " << check;
+        }
+    }
+}
+
+TEST(Validate, AnInstanceThatNeverComesSkipsTheRest)
+{
+    const auto reported = reportedChecks(runTool({"validate", EXIT_IN_ENTRY_FIXTURE_PATH, "--quick"}).out);
+    for (const auto& [check, verdict] : reported) {
+        EXPECT_EQ(verdict.verdict, check == "load.instance" ? "FAIL" : "skip") << check;
+    }
+}
+
+TEST(Validate, TheReproductionRunsTheFailedCheckAloneWithTheSameFault)
+{
+    const ToolRun battery = runTool({"validate", NAN_OUTPUT_FIXTURE_PATH, "--quick"});
+    const Reported failed = reportedChecks(battery.out)["processing.hostile-input"];
+    ASSERT_EQ(failed.reproduce.rfind(std::string("fendwick validate ") + NAN_OUTPUT_FIXTURE_PATH, 0), 0u)
+        << failed.reproduce;
+    std::istringstream words(failed.reproduce);
+    std::vector<std::string> arguments;
+    for (std::string word; words >> word;) {
+        arguments.push_back(word);
+    }
+    const ToolRun alone = runTool({arguments.begin() + 1, arguments.end()});
+    EXPECT_EQ(alone.exitCode, 1);
+    const auto reported = reportedChecks(alone.out);
+    ASSERT_EQ(reported.size(), 1u) << alone.out;
+    EXPECT_EQ(reported.begin()->second.reason, failed.reason);
+}
+
+TEST(Validate, JsonParsesAndHoldsTheSameVerdicts)
+{
+    // A fixture with passes, a failure and a skip.
+    for (const char* fixture : {CRASH_IN_ACCUMULATING_FIXTURE_PATH, EXIT_IN_ENTRY_FIXTURE_PATH}) {
+        const ToolRun text = runTool({"validate", fixture, "--quick"});
+        const ToolRun json = runTool({"validate", fixture, "--quick", "--json"});
+        EXPECT_EQ(json.exitCode, text.exitCode) << fixture;
+        const auto parsed = test::parseJson(json.out);
+        ASSERT_TRUE(parsed.has_value()) << json.out;
+        const auto reported = reportedChecks(text.out);
+        const auto& checks = (*parsed)["checks"].items;
+        ASSERT_EQ(checks.size(), reported.size()) << fixture;
+        int failed = 0;
+        for (const test::JsonValue& check : checks) {
+            const Reported& line = reported.at(check["name"].text);
+            EXPECT_EQ(check["verdict"].text, line.verdict) << check["name"].text;
+            if (line.verdict == "FAIL") {
+                ++failed;
+                EXPECT_EQ(check["reason"].text, line.reason);
+                EXPECT_EQ(check["reproduce"].text, line.reproduce);
+            }
+        }
+        EXPECT_EQ((*parsed)["failed"].number, failed);
+        EXPECT_EQ((*parsed)["plugin"].text, fixture);
+    }
+}
+
+TEST(Validate, CommandLineMistakesAreUsageErrors)
+{
+    const std::vector<std::vector<std::string>> mistakes = {
+        {"validate"},
+        {"validate", GAIN_FIXTURE_PATH, "--only", "no.such-check"},
+        {"validate", GAIN_FIXTURE_PATH, GAIN_FIXTURE_PATH},
+    };
+    for (const auto& arguments : mistakes) {
+        EXPECT_EQ(runTool(arguments).exitCode, 2) << arguments.back();
+    }
+}
+
+}  // namespace
+}  // namespace fendwick
