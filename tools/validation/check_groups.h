@@ -15,5 +15,7 @@ std::vector<Check> processingChecks();
 std::vector<Check> hostileInputChecks();
 std::vector<Check> stateChecks();
 std::vector<Check> hostSequenceChecks();
+std::vector<Check> realtimeChecks();
+std::vector<Check> threadChecks();
 
 }  // namespace fendwick
