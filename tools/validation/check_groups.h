@@ -17,5 +17,7 @@ std::vector<Check> stateChecks();
 std::vector<Check> hostSequenceChecks();
 std::vector<Check> realtimeChecks();
 std::vector<Check> threadChecks();
+std::vector<Check> scaleChecks();
+std::vector<Check> editorChecks();
 
 }  // namespace fendwick

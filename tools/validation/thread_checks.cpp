@@ -23,7 +23,7 @@ constexpr double kQuickRaceSeconds = 0.2;
 constexpr uint64_t kLeastBlocks = 200;
 constexpr uint64_t kLeastControlTurns = 20;
 // Editor rounds beside the audio thread, with and without a display.
-constexpr int kEditorRounds = 100;
+constexpr int kEditorRounds = 50;
 constexpr int kQuickEditorRounds = 10;
 constexpr int kHeadlessEditorRounds = 1000;
 constexpr int kQuickHeadlessEditorRounds = 100;
