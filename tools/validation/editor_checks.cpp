@@ -22,9 +22,8 @@ std::string roundText(int round)
 void checkRoundsWithoutDisplay(const CheckSettings& settings, Findings& findings)
 {
     const CheckedLibrary library(settings.pluginPath);
-    auto plugin = library.prepared();
-    if (!hasEditor(*plugin)) {
-        findings.skip("the plug-in has no editor");
+    auto plugin = preparedWithEditor(library, findings);
+    if (plugin == nullptr) {
         return;
     }
     const DisplayHidden hidden;
@@ -38,9 +37,8 @@ void checkRoundsWithoutDisplay(const CheckSettings& settings, Findings& findings
 void checkAudioWithoutDisplay(const CheckSettings& settings, Findings& findings)
 {
     const CheckedLibrary library(settings.pluginPath);
-    auto plugin = library.prepared();
-    if (!hasEditor(*plugin)) {
-        findings.skip("the plug-in has no editor");
+    auto plugin = preparedWithEditor(library, findings);
+    if (plugin == nullptr) {
         return;
     }
     auto untouched = library.prepared();
@@ -67,9 +65,8 @@ void checkAudioWithoutDisplay(const CheckSettings& settings, Findings& findings)
 void checkRoundsOnDisplay(const CheckSettings& settings, Findings& findings)
 {
     const CheckedLibrary library(settings.pluginPath);
-    auto plugin = library.prepared();
-    if (!hasEditor(*plugin)) {
-        findings.skip("the plug-in has no editor");
+    auto plugin = preparedWithEditor(library, findings);
+    if (plugin == nullptr) {
         return;
     }
     const EditorSize size = editorSize(*plugin);

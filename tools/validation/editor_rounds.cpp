@@ -1,6 +1,8 @@
 // Opening, idling and closing a plug-in's editor as a host does.
 #include "editor_rounds.h"
 
+#include "checked_instance.h"
+#include "findings.h"
 #include "host_window.h"
 #include "hosted_plugin.h"
 
@@ -16,6 +18,16 @@ constexpr uintptr_t kAbsentWindowId = 0x5F00001;
 bool hasEditor(const HostedPlugin& plugin)
 {
     return (plugin.flags() & EffectFlag::hasEditor) != 0;
+}
+
+std::unique_ptr<HostedPlugin> preparedWithEditor(const CheckedLibrary& library, Findings& findings)
+{
+    auto plugin = library.prepared();
+    if (!hasEditor(*plugin)) {
+        findings.skip("the plug-in has no editor");
+        return nullptr;
+    }
+    return plugin;
 }
 
 void* absentWindow()

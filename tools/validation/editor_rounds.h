@@ -2,9 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 namespace fendwick {
 
+class CheckedLibrary;
+class Findings;
 class HostedPlugin;
 class HostWindow;
 
@@ -12,6 +15,10 @@ class HostWindow;
 constexpr int kIdlesPerRound = 3;
 
 bool hasEditor(const HostedPlugin& plugin);
+
+// A prepared instance of the library, or null when it has no editor, the
+// check then skipped with that reason.
+std::unique_ptr<HostedPlugin> preparedWithEditor(const CheckedLibrary& library, Findings& findings);
 
 // A window id as a host without a display would pass one: no window of
 // any server, and no address either.

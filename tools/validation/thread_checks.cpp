@@ -153,9 +153,8 @@ void editorBesideAudio(HostedPlugin& plugin, int rounds, HostWindow* window, Fin
 void checkEditorBesideAudio(const CheckSettings& settings, Findings& findings)
 {
     const CheckedLibrary library(settings.pluginPath);
-    auto plugin = library.prepared();
-    if (!hasEditor(*plugin)) {
-        findings.skip("the plug-in has no editor");
+    auto plugin = preparedWithEditor(library, findings);
+    if (plugin == nullptr) {
         return;
     }
     {
