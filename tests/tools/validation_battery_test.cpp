@@ -1,5 +1,9 @@
 // The battery's own parts: what a plug-in wrote into a buffer, and a check's process ending every way it can.
+#include "block_buffers.h"
+#include "hosted_plugin.h"
+#include "import_watch.h"
 #include "isolated_check.h"
+#include "plugin_library.h"
 #include "watched_buffer.h"
 
 #include <gtest/gtest.h>
@@ -121,6 +125,47 @@ TEST(IsolatedCheck, EveryEndOfTheChildIsItsVerdictWithAReason)
         EXPECT_EQ(result.name, c.check.name);
         EXPECT_EQ(verdictWord(result.verdict), std::string(verdictWord(c.verdict))) << c.check.name;
         EXPECT_NE(result.reason.find(c.reason), std::string::npos) << c.check.name << ": " << result.reason;
+    }
+}
+
+struct WatchCase {
+    const char* fixture;
+    bool watched;
+    // The first forbidden call counted in a block; null for none.
+    const char* first;
+    uint64_t perBlock;
+};
+
+// Only the plug-in's own calls count, and only inside a watched section.
+const WatchCase kWatchCases[] = {
+    {GAIN_FIXTURE_PATH, true, nullptr, 0},
+    {ALLOCATING_FIXTURE_PATH, true, "operator delete[]", 2},
+    {ALLOCATING_FIXTURE_PATH, false, nullptr, 0},
+    {LOCKING_FIXTURE_PATH, true, "pthread_mutex_lock", 1},
+    {LOCKING_FIXTURE_PATH, false, nullptr, 0},
+};
+
+TEST(ImportWatch, CountsTheForbiddenCallsOfAWatchedPlugInAlone)
+{
+    constexpr int kBlocks = 3;
+    for (const WatchCase& c : kWatchCases) {
+        const PluginLibrary library(c.fixture);
+        hookImports(reinterpret_cast<const void*>(library.entry()));
+        HostedPlugin plugin(library);
+        plugin.prepare(44100.0f, 64);
+        BlockBuffers block(plugin, 64);
+        block.process(plugin);
+        takeForbiddenCalls();
+        for (int number = 0; number < kBlocks; ++number) {
+            std::unique_ptr<WatchedSection> section = c.watched ? std::make_unique<WatchedSection>() : nullptr;
+            // The host's own allocation, watched or not, is never counted.
+            const std::vector<float> hostSide(64);
+            block.process(plugin);
+        }
+        const ForbiddenCalls calls = takeForbiddenCalls();
+        EXPECT_EQ(calls.count, c.perBlock * kBlocks) << c.fixture << (c.watched ? " watched" : "");
+        EXPECT_STREQ(calls.first, c.first) << c.fixture;
+        EXPECT_EQ(takeForbiddenCalls().count, 0u) << "a take empties the count";
     }
 }
 

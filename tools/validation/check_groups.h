@@ -15,5 +15,9 @@ std::vector<Check> processingChecks();
 std::vector<Check> hostileInputChecks();
 std::vector<Check> stateChecks();
 std::vector<Check> hostSequenceChecks();
+std::vector<Check> realtimeChecks();
+std::vector<Check> threadChecks();
+std::vector<Check> scaleChecks();
+std::vector<Check> editorChecks();
 
 }  // namespace fendwick

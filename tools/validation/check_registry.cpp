@@ -10,7 +10,8 @@ const std::vector<Check>& allChecks()
     static const std::vector<Check> checks = [] {
         std::vector<Check> all;
         for (const auto group : {loadingChecks, dispatcherChecks, parameterChecks, programChecks, processingChecks,
-                                 hostileInputChecks, stateChecks, hostSequenceChecks}) {
+                                 hostileInputChecks, stateChecks, hostSequenceChecks, realtimeChecks, threadChecks,
+                                 scaleChecks, editorChecks}) {
             const std::vector<Check> some = group();
             all.insert(all.end(), some.begin(), some.end());
         }
