@@ -38,7 +38,7 @@ void MultibandCompressor::applyParameter(int32_t index, float value)
 {
     if (isCrossover(index)) {
         splitPoints = index == Ascarell3Param::loMid ? withLoMid(splitPoints, value) : withMidHi(splitPoints, value);
-        crossover.setCutoffs(splitPoints.loMid, splitPoints.midHi);
+        splitHandoff.post(splitPoints);
     } else if (isKnee(index)) {
         const int32_t band = index - Ascarell3Param::hiKnee;
         bands[band].kneeParam = value;

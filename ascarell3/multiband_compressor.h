@@ -5,6 +5,7 @@
 
 #include "ascarell3_parameters.h"
 #include "band_settings.h"
+#include "crossover_handoff.h"
 #include "crossover_split_points.h"
 #include "effect_base.h"
 #include "envelope_detector.h"
@@ -17,8 +18,9 @@ namespace fendwick {
 enum class MultibandChannels : int32_t { mono = 1, stereo = 2 };
 
 // Parameter setters run on the host's or the editor's thread and recompute
-// derived values at once; the processing reads them once per block on the
-// audio thread. Suspend and resume clear the crossover, the envelopes and
+// derived values at once, but for the crossover's, which the audio thread
+// recomputes from the newest split points at the start of a block; the
+// processing reads them once per block on the audio thread. Suspend and resume clear the crossover, the envelopes and
 // the silence gate and keep every setting. Names, programs and identity are
 // the tables' (ascarell3_tables.h). Moving one crossover point past the
 // other pushes it along; the program keeps the value set for each.
@@ -55,7 +57,8 @@ private:
 
     MultibandChannels channelCount;
     ThreeBandCrossover crossover;
-    CrossoverSplitPoints splitPoints;
+    CrossoverSplitPoints splitPoints;  // as the setters coupled them
+    CrossoverHandoff splitHandoff;     // the same, for the audio thread
     BandSettings bands[kMultibandBandCount];            // Hi, Mid, Lo
     EnvelopeDetector detectors[kMultibandBandCount][2];  // per band: left (or mono), right
     float outParam = 0.0f;                               // the output gain is twice it

@@ -24,6 +24,7 @@ void MultibandCompressor::processAccumulate(float** inputs, float** outputs, int
 template <int Channels, bool Accumulate>
 void MultibandCompressor::process(float** inputs, float** outputs, int32_t sampleFrames)
 {
+    splitHandoff.deliverTo(crossover);
     MultibandBlockSettings settings;
     MultibandLoopState state{};
     for (int32_t b = 0; b < kMultibandBandCount; ++b) {

@@ -7,8 +7,12 @@
 #include "benchmark_signal.h"
 #include "hosted_fixture.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cmath>
 #include <cstring>
 #include <set>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -162,6 +166,37 @@ TEST_P(HostedAnyOfOurs, AMonoPluginOnAStereoTrackTreatsEachChannelAsFresh)
     own.setProgram(2);
     own.prepare(48000.0f, 4096);
     EXPECT_EQ(processInBlocks(own, right, 4096), rightAfterLeft);
+}
+
+// Hosts set parameters from their own threads while the audio thread
+// processes. The first two parameters (the crossover points of the
+// three-band plug-ins, which push each other along) swing between far-apart
+// values as fast as the other thread can set them.
+TEST_P(HostedAnyOfOurs, ParametersSetBesideProcessingKeepTheOutputFinite)
+{
+    plugin->prepare(48000.0f, 512);
+    AudioBuffer block = makeBenchmarkSignal(48000.0, 512 / 48000.0, plugin->numInputs());
+    for (int c = 0; c < block.channels(); ++c) {
+        for (size_t i = 0; i < block.frames(); ++i) {
+            block.channel(c)[i] *= 2.0f;  // well over full scale
+        }
+    }
+    std::atomic<bool> done{false};
+    std::thread automation([&] {
+        constexpr float kSwings[] = {0.0f, 0.9f, 0.3f, 1.0f, 0.6f, 0.05f};
+        for (unsigned turn = 0; !done.load(); ++turn) {
+            plugin->setParameter(0, kSwings[turn % 6]);
+            plugin->setParameter(1, kSwings[(turn + 1) % 6]);
+        }
+    });
+    size_t nonFinite = 0;
+    for (int b = 0; b < 100000; ++b) {
+        const std::vector<float> out = processInBlocks(*plugin, block, 512);
+        nonFinite += static_cast<size_t>(std::count_if(out.begin(), out.end(), [](float v) { return !std::isfinite(v); }));
+    }
+    done.store(true);
+    automation.join();
+    EXPECT_EQ(nonFinite, 0u);
 }
 
 }  // namespace
