@@ -42,6 +42,23 @@ struct GroupSignals : GroupInputs {
     alignas(64) float compressedLevel[kGroupFrames];  // the larger |y| of the channels
 };
 
+// The signals a vector stage reads past the last frame of a short group
+// that only a frame at a time writes, set to 0.0 up to the end of the
+// widest vector, so that no stage works on a value never set nor is slowed
+// by a stale denormal; nothing reads what the stages make of them.
+inline void clearPastEnd(GroupSignals& g)
+{
+    constexpr int32_t kWidestVector = 16;
+    const int32_t end = (g.count + kWidestVector - 1) / kWidestVector * kWidestVector;
+    for (int c = 0; c < 2; ++c) {
+        for (int32_t i = g.count; i < end; ++i) {
+            g.x[c][i] = 0.0f;
+            g.level[c][i] = 0.0f;
+            g.v[c][i] = 0.0f;
+        }
+    }
+}
+
 // The recurrences of the chain with their state in locals for a block: low
 // cut with the enhancer and the compressor detector, the character
 // detectors, the limiter detectors. Each steps a frame of its own group, so
@@ -392,13 +409,16 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
     SilenceGate gate(gateState.silenceCount, gateState.processingActive);
     staged_frames::GatedFrameStream<Channels, Accumulate> stream(gate, inputs, outputs, frames);
     staged_frames::FrameChains<Channels> chains(channels);
-    GroupSignals groups[3] = {};  // whole, so that the vector stages read no value never set
+    GroupSignals groups[3];
     GroupSignals* compressing = nullptr;    // the newest group, into the compressor detector
     GroupSignals* characterising = nullptr; // the one before, into the character detector
     GroupSignals* limiting = nullptr;       // the one before that, into the limiter detector
     for (int32_t g = 0;; ++g) {
         GroupSignals* next = &groups[g % 3];
         compressing = stream.next(*next) > 0 ? next : nullptr;
+        if (compressing != nullptr) {
+            staged_frames::clearPastEnd(*compressing);
+        }
         if (compressing == nullptr && characterising == nullptr && limiting == nullptr) {
             break;
         }
