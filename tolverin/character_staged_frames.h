@@ -408,17 +408,51 @@ inline void writeOutputs(const GroupSignals& sig, float* const* outputs)
     }
 }
 
+// What a meter keeps of n quantities, from its rest value on: the largest
+// (Level) or the smallest, held at 1.0; in vectors of Lanes, whose lanes
+// meet at the end, which gives the value of one quantity after another as
+// no quantity is -0.0 nor NaN.
+template <class Lanes, bool Level>
+inline float foldQuantities(const float* quantities, int32_t n)
+{
+    using Floats = typename Lanes::Floats;
+    constexpr auto kWidth = static_cast<int32_t>(sizeof(Floats) / sizeof(float));
+    const float rest = Level ? 0.0f : 1.0f;
+    Floats lanes = Floats{} + rest;
+    int32_t i = 0;
+    for (; i + kWidth <= n; i += kWidth) {
+        Floats q;
+        loadLanes<Lanes>(quantities, i, q);
+        lanes = Level ? (q > lanes ? q : lanes) : (q < lanes ? q : lanes);
+    }
+    float folded = rest;
+    for (int32_t k = 0; k < kWidth; ++k) {
+        folded = Level ? (lanes[k] > folded ? lanes[k] : folded) : (lanes[k] < folded ? lanes[k] : folded);
+    }
+    for (; i < n; ++i) {
+        const float q = quantities[i];
+        folded = Level ? (q > folded ? q : folded) : (q < folded ? q : folded);
+    }
+    return folded < 1.0f ? folded : 1.0f;
+}
+
 // The group's readings into the meters, each frame after the frames the
 // gate bypassed just before it, so that the meters see the block's frames in order.
-template <int Channels, class Publish>
+template <int Channels, class Lanes, class Publish>
 inline void gatherMeters(const CharacterBlockSettings& s, const GroupSignals& sig, CharacterMeters& meters,
                          Publish& publish)
 {
+    const auto fold = [](MeterKind kind, const float* quantities, int32_t n) {
+        return kind == MeterKind::level ? foldQuantities<Lanes, true>(quantities, n)
+                                        : foldQuantities<Lanes, false>(quantities, n);
+    };
+    // Frames from one sweep of the block had none bypassed between them.
+    const bool oneSweep = sig.frame[sig.count - 1] - sig.frame[0] == sig.count - 1;
     for (int32_t i = 0; i < sig.count;) {
         for (int32_t k = 0; k < sig.bypassedBefore[i]; ++k) {
             meters.skip<Channels>(s.meterInterval, publish);
         }
-        int32_t end = i + 1;
+        int32_t end = oneSweep ? sig.count : i + 1;
         while (end < sig.count && sig.bypassedBefore[end] == 0) {
             ++end;
         }
@@ -426,7 +460,7 @@ inline void gatherMeters(const CharacterBlockSettings& s, const GroupSignals& si
                              sig.compressedLevel + i,
                              {sig.outputLevel[0] + i, Channels == 2 ? sig.outputLevel[1] + i : nullptr},
                              {sig.e[0] + i, Channels == 2 ? sig.e[1] + i : nullptr}};
-        meters.gatherRun<Channels>(runs, end - i, s.meterInterval, publish);
+        meters.gatherRun<Channels>(runs, end - i, s.meterInterval, publish, fold);
         i = end;
     }
 }
@@ -484,7 +518,7 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
         if (limiting != nullptr) {
             staged_frames::finish<Channels, Lanes>(s, *limiting);
             staged_frames::writeOutputs<Channels, Accumulate>(*limiting, outputs);
-            staged_frames::gatherMeters<Channels>(s, *limiting, meters, publish);
+            staged_frames::gatherMeters<Channels, Lanes>(s, *limiting, meters, publish);
         }
         limiting = characterising;
         characterising = compressing;
