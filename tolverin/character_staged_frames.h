@@ -409,9 +409,9 @@ inline void writeOutputs(const GroupSignals& sig, float* const* outputs)
 }
 
 // What a meter keeps of n quantities, from its rest value on: the largest
-// (Level) or the smallest, held at 1.0; in vectors of Lanes, whose lanes
-// meet at the end, which gives the value of one quantity after another as
-// no quantity is -0.0 nor NaN.
+// (Level) or the smallest, which the meter holds at 1.0 as it takes it; in
+// vectors of Lanes, whose lanes meet at the end, which gives the value of
+// one quantity after another as no quantity is -0.0 nor NaN.
 template <class Lanes, bool Level>
 inline float foldQuantities(const float* quantities, int32_t n)
 {
@@ -433,7 +433,7 @@ inline float foldQuantities(const float* quantities, int32_t n)
         const float q = quantities[i];
         folded = Level ? (q > folded ? q : folded) : (q < folded ? q : folded);
     }
-    return folded < 1.0f ? folded : 1.0f;
+    return folded;
 }
 
 // The group's readings into the meters, each frame after the frames the
