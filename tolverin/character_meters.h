@@ -58,10 +58,12 @@ public:
     }
 
     // A run of count processed frames: the stretches in which no meter
-    // closes its window are gathered at once, the frames that close one as
-    // single frames, so the values and their order are those of gather.
-    template <int Channels, class Publish>
-    void gatherRun(const MeterRuns& r, int32_t count, int32_t interval, Publish& publish)
+    // closes its window are gathered at once, each meter's quantities folded
+    // by fold(kind, quantities, n) into the one value gather would keep from
+    // the kind's rest value; the frames that close a window as single
+    // frames. So the values and their order are those of gather.
+    template <int Channels, class Publish, class Fold>
+    void gatherRun(const MeterRuns& r, int32_t count, int32_t interval, Publish& publish, Fold fold)
     {
         constexpr int32_t kMeters = 2 + 2 * Channels;
         int32_t done = 0;
@@ -76,11 +78,15 @@ public:
                 ++done;
                 continue;
             }
-            meters[kCompressorGainSlot].gatherRun(r.compressorGain + done, stretch);
-            meters[kCompressedLevelSlot].gatherRun(r.compressedLevel + done, stretch);
+            meters[kCompressorGainSlot].gatherFolded(fold(MeterKind::gain, r.compressorGain + done, stretch),
+                                                     stretch);
+            meters[kCompressedLevelSlot].gatherFolded(fold(MeterKind::level, r.compressedLevel + done, stretch),
+                                                      stretch);
             for (int c = 0; c < Channels; ++c) {
-                meters[outputSlot(c)].gatherRun(r.outputLevel[c] + done, stretch);
-                meters[limiterSlot<Channels>(c)].gatherRun(r.limiterGain[c] + done, stretch);
+                meters[outputSlot(c)].gatherFolded(fold(MeterKind::level, r.outputLevel[c] + done, stretch),
+                                                   stretch);
+                meters[limiterSlot<Channels>(c)].gatherFolded(fold(MeterKind::gain, r.limiterGain[c] + done, stretch),
+                                                              stretch);
             }
             done += stretch;
         }

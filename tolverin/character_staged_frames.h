@@ -42,11 +42,27 @@ struct GroupSignals : GroupInputs {
     alignas(64) float compressedLevel[kGroupFrames];  // the larger |y| of the channels
 };
 
-// The recurrences of the chain with their state in locals for a block: low
-// cut with the enhancer and the compressor detector, the character
-// detectors, the limiter detectors. Each steps a frame of its own group, so
-// that one loop can run all three on three groups and the processor
-// overlaps their dependency chains.
+// The signals a vector stage reads past the last frame of a short group
+// that only a frame at a time writes, set to 0.0 up to the end of the
+// widest vector, so that no stage works on a value never set nor is slowed
+// by a stale denormal; nothing reads what the stages make of them.
+inline void clearPastEnd(GroupSignals& g)
+{
+    constexpr int32_t kWidestVector = 16;
+    const int32_t end = (g.count + kWidestVector - 1) / kWidestVector * kWidestVector;
+    for (int c = 0; c < 2; ++c) {
+        for (int32_t i = g.count; i < end; ++i) {
+            g.x[c][i] = 0.0f;
+            g.level[c][i] = 0.0f;
+            g.v[c][i] = 0.0f;
+        }
+    }
+}
+
+// The recurrences of the chain with their state in locals for a block: the
+// low cuts, the compressor detectors, the character detectors, the limiter
+// detectors. Each steps a frame of its own group, so that one loop can run
+// all four on four groups and the processor overlaps their dependency chains.
 template <int Channels>
 class FrameChains {
 public:
@@ -66,22 +82,17 @@ public:
         }
     }
 
-    void stepLevel(const CharacterBlockSettings& s, GroupSignals& g, int32_t i)
+    void stepCut(GroupSignals& g, int32_t i)
     {
-        float x[2] = {g.x[0][i], g.x[Channels - 1][i]};
-        if (s.loCut) {
-            for (int c = 0; c < Channels; ++c) {
-                x[c] = cut[c].step(x[c]);
-            }
-        }
-        if (Channels == 2 && s.enhancer) {
-            const StereoPair wide = s.stereoEnhancer.step(x[0], x[1]);
-            x[0] = wide.left;
-            x[1] = wide.right;
-        }
-        const chain_lanes::Floats4 l = level.step(x[0], x[Channels - 1]);
         for (int c = 0; c < Channels; ++c) {
-            g.x[c][i] = x[c];
+            g.x[c][i] = cut[c].step(g.x[c][i]);
+        }
+    }
+
+    void stepLevel(GroupSignals& g, int32_t i)
+    {
+        const chain_lanes::Floats4 l = level.step(g.x[0][i], g.x[Channels - 1][i]);
+        for (int c = 0; c < Channels; ++c) {
             g.level[c][i] = l[2 * c];
         }
     }
@@ -119,48 +130,81 @@ private:
     chain_lanes::LimiterLanes limiter;
 };
 
+// The groups in the recurrence stages, newest first; null where a stage
+// has no group or does not run.
+struct StageGroups {
+    GroupSignals* cutting;        // into the low cuts
+    GroupSignals* compressing;    // into the compressor detectors
+    GroupSignals* characterising; // into the character detectors
+    GroupSignals* limiting;       // into the limiter detectors
+};
+
 // The frames from to to - 1 of the groups whose chains run, in one loop.
-template <bool Level, bool Character, bool Limiter, int Channels>
-inline void stepTogether(FrameChains<Channels>& chains, const CharacterBlockSettings& s, GroupSignals* a,
-                         GroupSignals* b, GroupSignals* c, int32_t from, int32_t to)
+template <bool Cut, bool Level, bool Character, bool Limiter, int Channels>
+inline void stepTogether(FrameChains<Channels>& chains, const StageGroups& g, int32_t from, int32_t to)
 {
     for (int32_t i = from; i < to; ++i) {
+        if (Cut) {
+            chains.stepCut(*g.cutting, i);
+        }
         if (Level) {
-            chains.stepLevel(s, *a, i);
+            chains.stepLevel(*g.compressing, i);
         }
         if (Character) {
-            chains.stepCharacter(*b, i);
+            chains.stepCharacter(*g.characterising, i);
         }
         if (Limiter) {
-            chains.stepLimiter(*c, i);
+            chains.stepLimiter(*g.limiting, i);
         }
     }
 }
 
-// The compressor detector over group a, the character detector over b and
-// the limiter detector over c, any of them null when it has no group: side
-// by side over the frames all of them have, then each on to its end.
+// The chains of the stages with a group, bit k of stages standing for the
+// k-th stage of StageGroups, side by side over frames from to to - 1.
 template <int Channels>
-inline void stepChains(FrameChains<Channels>& chains, const CharacterBlockSettings& s, GroupSignals* a,
-                       GroupSignals* b, GroupSignals* c)
+inline void stepStages(FrameChains<Channels>& chains, const StageGroups& g, uint32_t stages, int32_t from,
+                       int32_t to)
 {
-    const int32_t na = a != nullptr ? a->count : 0;
-    const int32_t nb = b != nullptr ? b->count : 0;
-    const int32_t nc = c != nullptr ? c->count : 0;
-    int32_t common = 0;
-    if (a != nullptr && b != nullptr && c != nullptr) {
-        common = na < nb ? (na < nc ? na : nc) : (nb < nc ? nb : nc);
-        stepTogether<true, true, true>(chains, s, a, b, c, 0, common);
-    } else if (a != nullptr && b != nullptr) {
-        common = na < nb ? na : nb;
-        stepTogether<true, true, false>(chains, s, a, b, c, 0, common);
-    } else if (b != nullptr && c != nullptr) {
-        common = nb < nc ? nb : nc;
-        stepTogether<false, true, true>(chains, s, a, b, c, 0, common);
+    switch (stages) {
+    case 0x1: stepTogether<true, false, false, false>(chains, g, from, to); break;
+    case 0x2: stepTogether<false, true, false, false>(chains, g, from, to); break;
+    case 0x3: stepTogether<true, true, false, false>(chains, g, from, to); break;
+    case 0x4: stepTogether<false, false, true, false>(chains, g, from, to); break;
+    case 0x5: stepTogether<true, false, true, false>(chains, g, from, to); break;
+    case 0x6: stepTogether<false, true, true, false>(chains, g, from, to); break;
+    case 0x7: stepTogether<true, true, true, false>(chains, g, from, to); break;
+    case 0x8: stepTogether<false, false, false, true>(chains, g, from, to); break;
+    case 0x9: stepTogether<true, false, false, true>(chains, g, from, to); break;
+    case 0xa: stepTogether<false, true, false, true>(chains, g, from, to); break;
+    case 0xb: stepTogether<true, true, false, true>(chains, g, from, to); break;
+    case 0xc: stepTogether<false, false, true, true>(chains, g, from, to); break;
+    case 0xd: stepTogether<true, false, true, true>(chains, g, from, to); break;
+    case 0xe: stepTogether<false, true, true, true>(chains, g, from, to); break;
+    case 0xf: stepTogether<true, true, true, true>(chains, g, from, to); break;
+    default: break;
     }
-    stepTogether<true, false, false>(chains, s, a, b, c, common, na);
-    stepTogether<false, true, false>(chains, s, a, b, c, common, nb);
-    stepTogether<false, false, true>(chains, s, a, b, c, common, nc);
+}
+
+// Every stage with a group over all its frames: side by side over the
+// frames all of them have, then each on to its end.
+template <int Channels>
+inline void stepChains(FrameChains<Channels>& chains, const StageGroups& g)
+{
+    GroupSignals* const stage[4] = {g.cutting, g.compressing, g.characterising, g.limiting};
+    uint32_t stages = 0;
+    int32_t common = kGroupFrames;
+    for (uint32_t k = 0; k < 4; ++k) {
+        if (stage[k] != nullptr) {
+            stages |= 1u << k;
+            common = stage[k]->count < common ? stage[k]->count : common;
+        }
+    }
+    stepStages(chains, g, stages, 0, common);
+    for (uint32_t k = 0; k < 4; ++k) {
+        if (stage[k] != nullptr && common < stage[k]->count) {
+            stepStages(chains, g, 1u << k, common, stage[k]->count);
+        }
+    }
 }
 
 // A vector of the lanes' width from a group's array at frame i, and back;
@@ -198,6 +242,23 @@ inline void forEachVector(const GroupSignals& sig, Step step)
     for (int32_t i = 0; i < sig.count; i += kWidth) {
         step(i);
     }
+}
+
+// The stereo enhancer on the low cut's outputs, in place: no recurrence.
+template <class Lanes>
+inline void enhance(const CharacterBlockSettings& s, GroupSignals& sig)
+{
+    using Floats = typename Lanes::Floats;
+    forEachVector<Lanes>(sig, [&](int32_t i) {
+        Floats x[2];
+        for (int c = 0; c < 2; ++c) {
+            loadLanes<Lanes>(sig.x[c], i, x[c]);
+        }
+        s.stereoEnhancer.stepInPlace<Lanes>(x[0], x[1]);
+        for (int c = 0; c < 2; ++c) {
+            storeLanes<Lanes>(x[c], sig.x[c], i);
+        }
+    });
 }
 
 // Gains, link and Reduction, then the compressed samples: no recurrence,
@@ -347,17 +408,51 @@ inline void writeOutputs(const GroupSignals& sig, float* const* outputs)
     }
 }
 
+// What a meter keeps of n quantities, from its rest value on: the largest
+// (Level) or the smallest, which the meter holds at 1.0 as it takes it; in
+// vectors of Lanes, whose lanes meet at the end, which gives the value of
+// one quantity after another as no quantity is -0.0 nor NaN.
+template <class Lanes, bool Level>
+inline float foldQuantities(const float* quantities, int32_t n)
+{
+    using Floats = typename Lanes::Floats;
+    constexpr auto kWidth = static_cast<int32_t>(sizeof(Floats) / sizeof(float));
+    const float rest = Level ? 0.0f : 1.0f;
+    Floats lanes = Floats{} + rest;
+    int32_t i = 0;
+    for (; i + kWidth <= n; i += kWidth) {
+        Floats q;
+        loadLanes<Lanes>(quantities, i, q);
+        lanes = Level ? (q > lanes ? q : lanes) : (q < lanes ? q : lanes);
+    }
+    float folded = rest;
+    for (int32_t k = 0; k < kWidth; ++k) {
+        folded = Level ? (lanes[k] > folded ? lanes[k] : folded) : (lanes[k] < folded ? lanes[k] : folded);
+    }
+    for (; i < n; ++i) {
+        const float q = quantities[i];
+        folded = Level ? (q > folded ? q : folded) : (q < folded ? q : folded);
+    }
+    return folded;
+}
+
 // The group's readings into the meters, each frame after the frames the
 // gate bypassed just before it, so that the meters see the block's frames in order.
-template <int Channels, class Publish>
+template <int Channels, class Lanes, class Publish>
 inline void gatherMeters(const CharacterBlockSettings& s, const GroupSignals& sig, CharacterMeters& meters,
                          Publish& publish)
 {
+    const auto fold = [](MeterKind kind, const float* quantities, int32_t n) {
+        return kind == MeterKind::level ? foldQuantities<Lanes, true>(quantities, n)
+                                        : foldQuantities<Lanes, false>(quantities, n);
+    };
+    // Frames from one sweep of the block had none bypassed between them.
+    const bool oneSweep = sig.frame[sig.count - 1] - sig.frame[0] == sig.count - 1;
     for (int32_t i = 0; i < sig.count;) {
         for (int32_t k = 0; k < sig.bypassedBefore[i]; ++k) {
             meters.skip<Channels>(s.meterInterval, publish);
         }
-        int32_t end = i + 1;
+        int32_t end = oneSweep ? sig.count : i + 1;
         while (end < sig.count && sig.bypassedBefore[end] == 0) {
             ++end;
         }
@@ -365,7 +460,7 @@ inline void gatherMeters(const CharacterBlockSettings& s, const GroupSignals& si
                              sig.compressedLevel + i,
                              {sig.outputLevel[0] + i, Channels == 2 ? sig.outputLevel[1] + i : nullptr},
                              {sig.e[0] + i, Channels == 2 ? sig.e[1] + i : nullptr}};
-        meters.gatherRun<Channels>(runs, end - i, s.meterInterval, publish);
+        meters.gatherRun<Channels>(runs, end - i, s.meterInterval, publish, fold);
         i = end;
     }
 }
@@ -374,15 +469,15 @@ inline void gatherMeters(const CharacterBlockSettings& s, const GroupSignals& si
 
 // Processes frames as runScalarCharacterFrames does, in groups of the frames
 // the gate lets through, stage by stage, each stage a short loop over a
-// group. The stages without recurrence run in vectors of Lanes; the three
-// recurrences (low cut and compressor detector, character detector, limiter
-// detector) run in one loop over three groups in turn, the first on the
-// newest group, the second on the one before and the third on the one
-// before that, so that their dependency chains overlap. Their state stays
-// in locals for the block; the channels' histories are copied in once and
-// written back once, their coefficients never. A frame's inputs are read
-// before its output is written, so inputs and outputs may share their
-// buffers. Audio thread; no allocation, no lock, no system call.
+// group. The stages without recurrence run in vectors of Lanes; the four
+// recurrences (low cut, compressor detector, character detector, limiter
+// detector) run in one loop over four groups in turn, the low cut on the
+// newest group and each later one on the group before, so that their
+// dependency chains overlap. Their state stays in locals for the block; the
+// channels' histories are copied in once and written back once, their
+// coefficients never. A frame's inputs are read before its output is
+// written, so inputs and outputs may share their buffers. Audio thread; no
+// allocation, no lock, no system call.
 template <int Channels, bool Accumulate, class Lanes, class Publish>
 void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel* channels, CharacterMeters& meters,
                               CharacterGateState& gateState, Publish& publish, float* const* inputs,
@@ -392,20 +487,28 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
     SilenceGate gate(gateState.silenceCount, gateState.processingActive);
     staged_frames::GatedFrameStream<Channels, Accumulate> stream(gate, inputs, outputs, frames);
     staged_frames::FrameChains<Channels> chains(channels);
-    GroupSignals groups[3] = {};  // whole, so that the vector stages read no value never set
-    GroupSignals* compressing = nullptr;    // the newest group, into the compressor detector
-    GroupSignals* characterising = nullptr; // the one before, into the character detector
-    GroupSignals* limiting = nullptr;       // the one before that, into the limiter detector
+    GroupSignals groups[4];
+    GroupSignals* cutting = nullptr;        // the newest group, into the low cuts
+    GroupSignals* compressing = nullptr;    // the one before, into the compressor detectors
+    GroupSignals* characterising = nullptr; // the one before that, into the character detectors
+    GroupSignals* limiting = nullptr;       // the oldest, into the limiter detectors
     for (int32_t g = 0;; ++g) {
-        GroupSignals* next = &groups[g % 3];
-        compressing = stream.next(*next) > 0 ? next : nullptr;
-        if (compressing == nullptr && characterising == nullptr && limiting == nullptr) {
+        GroupSignals* next = &groups[g % 4];
+        cutting = stream.next(*next) > 0 ? next : nullptr;
+        if (cutting == nullptr && compressing == nullptr && characterising == nullptr && limiting == nullptr) {
             break;
         }
-        if (compressing != nullptr && !s.loCut) {
-            chains.bypassLowCut();
+        if (cutting != nullptr) {
+            staged_frames::clearPastEnd(*cutting);
+            if (!s.loCut) {
+                chains.bypassLowCut();
+            }
         }
-        staged_frames::stepChains<Channels>(chains, s, compressing, characterising, s.limiter ? limiting : nullptr);
+        staged_frames::stepChains<Channels>(chains, {s.loCut ? cutting : nullptr, compressing, characterising,
+                                                     s.limiter ? limiting : nullptr});
+        if (cutting != nullptr && Channels == 2 && s.enhancer) {
+            staged_frames::enhance<Lanes>(s, *cutting);
+        }
         if (compressing != nullptr) {
             staged_frames::compress<Channels, Lanes>(s, *compressing);
         }
@@ -415,10 +518,11 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
         if (limiting != nullptr) {
             staged_frames::finish<Channels, Lanes>(s, *limiting);
             staged_frames::writeOutputs<Channels, Accumulate>(*limiting, outputs);
-            staged_frames::gatherMeters<Channels>(s, *limiting, meters, publish);
+            staged_frames::gatherMeters<Channels, Lanes>(s, *limiting, meters, publish);
         }
         limiting = characterising;
         characterising = compressing;
+        compressing = cutting;
     }
     for (int32_t k = 0; k < stream.bypassedAtEnd(); ++k) {
         meters.skip<Channels>(s.meterInterval, publish);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "sample_guards.h"
+#include "scalar_lanes.h"
 
 namespace fendwick {
 
@@ -22,10 +23,28 @@ public:
 
     StereoPair step(float left, float right) const
     {
-        const float a = flushToZero(left - crossfeed * right);
-        const float b = flushToZero(right - crossfeed * left);
-        return {flushToZero(flushToZero(a * direct + b * blend) * gain),
-                flushToZero(flushToZero(b * direct + a * blend) * gain)};
+        StereoPair out{left, right};
+        stepInPlace<ScalarLanes>(out.left, out.right);
+        return out;
+    }
+
+    // The same on a float or a vector of them (Lanes) per channel, in place.
+    template <class Lanes>
+    void stepInPlace(typename Lanes::Floats& left, typename Lanes::Floats& right) const
+    {
+        using Bits = typename Lanes::Bits;
+        typename Lanes::Floats a = left - crossfeed * right;
+        typename Lanes::Floats b = right - crossfeed * left;
+        flushToZeroInPlace<Bits>(a);
+        flushToZeroInPlace<Bits>(b);
+        left = a * direct + b * blend;
+        right = b * direct + a * blend;
+        flushToZeroInPlace<Bits>(left);
+        flushToZeroInPlace<Bits>(right);
+        left *= gain;
+        right *= gain;
+        flushToZeroInPlace<Bits>(left);
+        flushToZeroInPlace<Bits>(right);
     }
 
     float crossfeedFactor() const { return crossfeed; }

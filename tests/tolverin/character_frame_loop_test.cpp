@@ -7,6 +7,7 @@
 #include "vector_paths.h"
 
 #if FENDWICK_X86_VECTOR_PATHS
+#include "character_staged_frames.h"
 #include "lane_types.h"
 #endif
 
@@ -15,6 +16,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <random>
 #include <string>
@@ -234,7 +236,7 @@ TEST_P(CharacterFrameLoop, GivesTheBitsAndMetersOfTheFrameByFrameLoop)
     uint32_t noiseStart = stereo() ? 100u : 200u;
     for (const LoopCase& c : kCases) {
         for (bool accumulate : {false, true}) {
-            for (size_t maxBlock : {size_t{1}, size_t{37}, size_t{700}}) {
+            for (size_t maxBlock : {size_t{1}, size_t{37}, size_t{130}, size_t{700}}) {
                 compare(c, accumulate, false, maxBlock, noiseStart += 2);
                 if (HasFatalFailure()) {
                     return;
@@ -285,6 +287,61 @@ TEST(CharacterGainLanes, EveryLaneGivesTheBitsOfTheFloatAlone)
         for (const CharacterCurve& curve : curves) {
             characteriseGain<Lanes>(curve, v, got[4]);
             EXPECT_EQ(bitsOf(got[4][0]), bitsOf(characterGain(curve, x))) << "curve " << curve.linear << " at " << x;
+        }
+    }
+}
+
+// The enhancer in vectors against one pair of floats at a time, at amounts
+// from blend to widening and at inputs whose sums cancel, turn denormal or
+// are no number: each lane keeps the bits of the pair alone.
+TEST(CharacterGainLanes, TheEnhancerInLanesGivesTheBitsOfOnePair)
+{
+    using Floats = VectorLanes<16>::Floats;
+    const float kLeft[] = {0.5f, 1.0f, -1.0f, 1e-38f, 3e-38f, 0.0f, -0.0f, 1e-20f, 0.25f, 2.0f, INFINITY,
+                           std::numeric_limits<float>::quiet_NaN(), 0.7f, -0.3f, 1e-39f, 0.999999f};
+    const float kRight[] = {0.5f, 0.25f, 1.0f, 1e-38f, -2e-38f, 0.0f, 0.0f, -1e-20f, 1.0f, -2.0f, 1.0f,
+                            0.5f, 0.7f, 0.3f, 1e-39f, -0.999999f};
+    for (float amount : {0.0f, 0.3f, 0.5f, 0.75f, 1.0f}) {
+        StereoEnhancer enhancer;
+        enhancer.setAmount(amount);
+        Floats left;
+        Floats right;
+        std::memcpy(&left, kLeft, sizeof left);
+        std::memcpy(&right, kRight, sizeof right);
+        enhancer.stepInPlace<VectorLanes<16>>(left, right);
+        for (int k = 0; k < 16; ++k) {
+            const StereoPair one = enhancer.step(kLeft[k], kRight[k]);
+            EXPECT_EQ(bitsOf(left[k]), bitsOf(one.left)) << "amount " << amount << ", pair " << k;
+            EXPECT_EQ(bitsOf(right[k]), bitsOf(one.right)) << "amount " << amount << ", pair " << k;
+        }
+    }
+}
+
+// A run of quantities folded in vectors and handed to a meter at once
+// against the same quantities gathered one by one, for both kinds, over
+// runs that end inside a vector, reach past 1.0 or sit exactly on it.
+TEST(CharacterGainLanes, AFoldedRunLeavesTheMeterAsFrameByFrame)
+{
+    const float kQuantities[] = {0.3f, 0.0f, 1.0f, 0.2f, 1.5f, 0.999f, 1e-30f, 0.75f, 0.5f, 0.1f, 2.0f,
+                                 0.9f, 0.05f, 0.6f, 0.4f, 0.8f, 0.35f, 0.25f, 0.001f, 0.45f, 0.65f};
+    const int32_t kCount = static_cast<int32_t>(std::size(kQuantities));
+    for (MeterKind kind : {MeterKind::level, MeterKind::gain}) {
+        for (int32_t first = 0; first < kCount; first += 3) {
+            for (int32_t n = 1; first + n <= kCount; n += 4) {
+                MeterChannel folded(kind, 0);
+                MeterChannel oneByOne(kind, 0);
+                const float* run = kQuantities + first;
+                const float value = kind == MeterKind::level
+                                        ? staged_frames::foldQuantities<VectorLanes<4>, true>(run, n)
+                                        : staged_frames::foldQuantities<VectorLanes<4>, false>(run, n);
+                folded.gatherFolded(value, n);
+                for (int32_t k = 0; k < n; ++k) {
+                    oneByOne.gather(run[k], 1000);
+                }
+                ASSERT_TRUE(folded.gather(0.5f, n) && oneByOne.gather(0.5f, n)) << "both windows close now";
+                EXPECT_EQ(bitsOf(folded.value()), bitsOf(oneByOne.value()))
+                    << (kind == MeterKind::level ? "level" : "gain") << " run from " << first << " of " << n;
+            }
         }
     }
 }
