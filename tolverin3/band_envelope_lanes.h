@@ -1,12 +1,15 @@
 // The level detectors of the three bands side by side in the lanes of one
-// vector, stepped as LevelDetector::step steps each, without a branch.
+// vector, stepped as LevelDetector::step steps each; included only where
+// the x86 vector paths are built.
 #pragma once
 
 #include "ascarell3_parameters.h"
 #include "character_band_settings.h"
 #include "lane_types.h"
 #include "level_detector.h"
-#include "level_envelope_lanes.h"
+#include "sample_guards.h"
+
+#include <xmmintrin.h>
 
 #include <cstdint>
 
@@ -48,20 +51,32 @@ public:
     }
 
     // One frame's band samples in, their detected levels out (lanes of
-    // unstepped bands hold no level).
+    // unstepped bands hold no level). The flush almost never changes a
+    // lane, so it sits behind a branch the processor predicts, off the
+    // envelopes' dependency chain; the values are those of the flushed step.
     Floats step(Floats band)
     {
         const Floats a = band < 0.0f ? -band : band;
-        Floats nextFast;
-        followEnvelopes<Bits>(a, fast, attack, fastRelease, nextFast);
-        Floats nextSlow;
-        followEnvelopes<Bits>(a, slow, attack, slowRelease, nextSlow);
+        Floats nextFast = a >= fast ? a + (fast - a) * attack : fast * fastRelease;
+        Floats nextSlow = a >= slow ? a + (slow - a) * attack : slow * slowRelease;
+        if (__builtin_expect(anyFlushable(nextFast) || anyFlushable(nextSlow), 0)) {
+            flushToZeroInPlace<Bits>(nextFast);
+            flushToZeroInPlace<Bits>(nextSlow);
+        }
         fast = stepped != 0 ? nextFast : fast;
         slow = stepped != 0 ? (manual != 0 ? Floats{} : nextSlow) : slow;
         return manual != 0 ? fast : (fast + slow) * 0.5f;
     }
 
 private:
+    // Whether the flush turns any lane to +0.0: all exponent bits clear, not +0.0 already.
+    static bool anyFlushable(const Floats& x)
+    {
+        const Bits bits = reinterpret_cast<const Bits&>(x);
+        const Ints flushable = (bits & kFloatExponentBits) == 0 && bits != 0;
+        return _mm_movemask_ps(reinterpret_cast<__m128>(flushable)) != 0;
+    }
+
     Floats fast{};
     Floats slow{};
     Floats attack{};
