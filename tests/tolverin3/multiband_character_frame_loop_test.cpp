@@ -272,6 +272,30 @@ TEST(MultibandCharacterFrameLoop, AChunkTheGateMutesComesAfterTheChunksBeforeIt)
     }
 }
 
+// Meter intervals shorter than a chunk and around it: several meters fall
+// due within one chunk, some of them at its first frame, and each still
+// publishes on its own frame and in its order.
+TEST(MultibandCharacterFrameLoop, MetersDueWithinAChunkPublishAsTheReferenceDoes)
+{
+    const Case metered{48000.0f, 9, false, 1, 1, -1, -1, -1, -1, -1, -1};
+    for (FrameLanes lanes : {FrameLanes::sse2, FrameLanes::avx512}) {
+        if (!canRunFrameLanes(lanes)) {
+            continue;
+        }
+        for (const int32_t interval : {0, 2, 5, 31, 32, 33, 47}) {
+            const std::string what = "lanes " + std::to_string(static_cast<int>(lanes)) + " interval " +
+                                     std::to_string(interval);
+            Comparison compare(lanes, metered, signalOf(11u, 3000), what);
+            compare.scalar.settings.meterInterval = interval;
+            compare.fast.settings.meterInterval = interval;
+            for (size_t start = 0; start < compare.input.size(); start += 200) {
+                compare.runBlock(start, std::min<size_t>(200, compare.input.size() - start), false);
+            }
+            compare.expectSameOutput();
+        }
+    }
+}
+
 // The Mid band falls silent when its two split points meet: its envelopes
 // release through the denormals to 0.0, each flushed on the way as the
 // reference flushes it, with manual and with automatic release.
