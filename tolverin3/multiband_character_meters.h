@@ -52,23 +52,25 @@ public:
 
     // count processed frames at once: quantities[slot][i] is what the meter
     // at display index kFirstIndex + slot takes at frame i, levels already
-    // as magnitudes. While no meter is due within the run each folds its
-    // run in lanes; otherwise the frames go one by one, so that every
-    // publication keeps its frame and its order.
+    // as magnitudes. Up to the next frame on which a meter is due every
+    // meter folds its frames in lanes; that frame goes meter by meter, so
+    // that every publication keeps its frame and its order.
     template <class Publish>
     void gatherRun(const float* const (&quantities)[kCount], int32_t count, int32_t interval, Publish& publish)
     {
-        bool noneDue = true;
-        for (const MeterChannel& meter : meters) {
-            noneDue = noneDue && meter.framesBeforeDue(interval) >= count;
-        }
-        if (noneDue) {
-            for (int32_t slot = 0; slot < kCount; ++slot) {
-                meters[slot].gatherRun(quantities[slot], count);
-            }
-            return;
-        }
         for (int32_t i = 0; i < count; ++i) {
+            int32_t run = count - i;
+            for (const MeterChannel& meter : meters) {
+                const int32_t due = meter.framesBeforeDue(interval);
+                run = due < run ? (due > 0 ? due : 0) : run;
+            }
+            for (int32_t slot = 0; slot < kCount && run > 0; ++slot) {
+                meters[slot].gatherRun(quantities[slot] + i, run);
+            }
+            i += run;
+            if (i == count) {
+                return;
+            }
             for (const int32_t slot : kUpdateOrder) {
                 gatherInto(slot, quantities[slot][i], interval, publish);
             }

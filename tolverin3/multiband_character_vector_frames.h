@@ -69,7 +69,9 @@ inline OutputSettings outputSettings(MultibandCharacterState& state)
 
 // The recurrences of the chain, taken out of the state for a run of chunks
 // and kept back after it: low cut, crossover and band detectors ahead of the
-// mix; SonicFilter and limiter detectors after it.
+// mix; SonicFilter and limiter detectors after it. The band envelopes in
+// one vector of eight lanes with AVX-512 (Width 16), two of four with SSE2.
+template <int Width>
 struct ChainLanes {
     ChainLanes(const MultibandCharacterBlockSettings& s, MultibandCharacterState& state)
         : loCut(state.loCut.section()),
@@ -91,7 +93,7 @@ struct ChainLanes {
 
     LoCutFilter loCut;
     CrossoverLanes crossover;
-    BandEnvelopeLanes envelopes;
+    BandEnvelopeLanes<Width == 16 ? 8 : 4> envelopes;
     chain_lanes::CharacterLanes character;
     chain_lanes::LimiterLanes limiter;
 };
@@ -116,8 +118,8 @@ inline bool guardAndGate(const float* input, int32_t frames, MultibandCharacterS
 }
 
 // Low cut, crossover and band detectors over the group of frames from g on.
-template <class FlushCheck>
-inline void splitGroup(const OutputSettings& o, ChainLanes& lanes, Chunk& c, int32_t g)
+template <class FlushCheck, int Width>
+inline void splitGroup(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk& c, int32_t g)
 {
     constexpr auto kHi = static_cast<int32_t>(MultibandBand::hi);
     constexpr auto kMid = static_cast<int32_t>(MultibandBand::mid);
@@ -132,7 +134,7 @@ inline void splitGroup(const OutputSettings& o, ChainLanes& lanes, Chunk& c, int
     __m128 laneInputs[kGroupFrames];
     __m128 split[kGroupFrames] = {zero, zero, zero, zero};
     CrossoverLanes::spreadInputs(v, zero, laneInputs);
-    lanes.crossover.run<FlushCheck>(laneInputs, split, (1u << valid) - 1u, valid);
+    lanes.crossover.template run<FlushCheck>(laneInputs, split, (1u << valid) - 1u, valid);
     // Frame by frame {lo, 0, low-pass, 0} into lanes by frame.
     _MM_TRANSPOSE4_PS(split[0], split[1], split[2], split[3]);
     __m128 bands[4] = {zero, zero, zero, zero};
@@ -147,7 +149,7 @@ inline void splitGroup(const OutputSettings& o, ChainLanes& lanes, Chunk& c, int
     // Band by band into lanes by frame, the detectors, and back.
     _MM_TRANSPOSE4_PS(bands[0], bands[1], bands[2], bands[3]);
     for (int32_t k = 0; k < valid; ++k) {
-        bands[k] = reinterpret_cast<__m128>(lanes.envelopes.step(reinterpret_cast<BandEnvelopeLanes::Floats>(bands[k])));
+        bands[k] = reinterpret_cast<__m128>(lanes.envelopes.step(reinterpret_cast<LaneTypes<4>::Floats>(bands[k])));
     }
     _MM_TRANSPOSE4_PS(bands[0], bands[1], bands[2], bands[3]);
     for (int32_t b = 0; b < kMultibandBandCount; ++b) {
@@ -176,8 +178,8 @@ inline void padChunk(Chunk& c)
 // them side by side: `splitting` through the low cut, the crossover and the
 // band detectors; the mix of `detecting` through the SonicFilter's
 // detector; the shaped samples of `limiting` through the limiter's detector.
-template <class FlushCheck>
-inline void runChains(const OutputSettings& o, ChainLanes& lanes, Chunk* splitting, Chunk* detecting,
+template <class FlushCheck, int Width>
+inline void runChains(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk* splitting, Chunk* detecting,
                       Chunk* limiting)
 {
     const int32_t split = splitting != nullptr ? splitting->frames : 0;
@@ -283,7 +285,7 @@ public:
         lanes.keepIn(state);
         runScalarMultibandCharacterFrames<Accumulate>(settings, state, publish, input + start, output + start,
                                                       frames);
-        lanes = ChainLanes(settings, state);
+        lanes = ChainLanes<Width>(settings, state);
     }
 
     void finish()
@@ -317,7 +319,7 @@ private:
     MultibandCharacterState& state;
     Publish& publish;
     float* output;
-    ChainLanes lanes;
+    ChainLanes<Width> lanes;
     Chunk slots[kSlots];
     int32_t next = 0;
     Chunk* detecting = nullptr;  // split and mixed

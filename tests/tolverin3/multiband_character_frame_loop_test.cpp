@@ -272,5 +272,78 @@ TEST(MultibandCharacterFrameLoop, AChunkTheGateMutesComesAfterTheChunksBeforeIt)
     }
 }
 
+// Meter intervals shorter than a chunk and around it: several meters fall
+// due within one chunk, some of them at its first frame, and each still
+// publishes on its own frame and in its order.
+TEST(MultibandCharacterFrameLoop, MetersDueWithinAChunkPublishAsTheReferenceDoes)
+{
+    const Case metered{48000.0f, 9, false, 1, 1, -1, -1, -1, -1, -1, -1};
+    for (FrameLanes lanes : {FrameLanes::sse2, FrameLanes::avx512}) {
+        if (!canRunFrameLanes(lanes)) {
+            continue;
+        }
+        for (const int32_t interval : {0, 2, 5, 31, 32, 33, 47}) {
+            const std::string what = "lanes " + std::to_string(static_cast<int>(lanes)) + " interval " +
+                                     std::to_string(interval);
+            Comparison compare(lanes, metered, signalOf(11u, 3000), what);
+            compare.scalar.settings.meterInterval = interval;
+            compare.fast.settings.meterInterval = interval;
+            for (size_t start = 0; start < compare.input.size(); start += 200) {
+                compare.runBlock(start, std::min<size_t>(200, compare.input.size() - start), false);
+            }
+            compare.expectSameOutput();
+        }
+    }
+}
+
+// The Mid band falls silent when its two split points meet: its envelopes
+// release through the denormals to 0.0, each flushed on the way as the
+// reference flushes it, with manual and with automatic release.
+TEST(MultibandCharacterFrameLoop, AnEnvelopeReleasingToSilenceFlushesAsTheReferenceDoes)
+{
+    namespace P = Tolverin3Param;
+    const Case quick{8000.0f, 0, false, 0, 1, -1, -1, -1, -1, -1, -1};
+    const struct { float arc; size_t frames; } rows[] = {{0.0f, 30000}, {1.0f, 120000}};
+    for (FrameLanes lanes : {FrameLanes::sse2, FrameLanes::avx512}) {
+        if (!canRunFrameLanes(lanes)) {
+            continue;
+        }
+        for (const auto& row : rows) {
+            const std::string what = "lanes " + std::to_string(static_cast<int>(lanes)) + " arc " +
+                                     std::to_string(row.arc);
+            std::mt19937 random(5u);
+            std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
+            std::vector<float> input(row.frames);
+            for (size_t i = 0; i < input.size(); ++i) {
+                input[i] = noise(random) * (i < 2000 ? 0.5f : 0.01f);  // never quiet enough for the gate
+            }
+            Comparison compare(lanes, quick, input, what);
+            for (Side* side : {&compare.scalar, &compare.fast}) {
+                side->set(P::midComp, 1.0f);
+                side->set(P::midPower, 1.0f);
+                side->set(P::midArc, row.arc);
+                side->set(P::midRelease, 0.0f);
+                side->set(P::midThresh, 0.0f);
+                side->set(P::loMid, 0.3f);
+                side->set(P::midHi, 0.7f);
+            }
+            for (size_t start = 0; start < input.size();) {
+                if (start == 2000) {
+                    compare.scalar.set(P::midHi, 0.3f);
+                    compare.fast.set(P::midHi, 0.3f);
+                }
+                size_t n = std::min<size_t>(input.size() - start, 1 + random() % 700);
+                n = start < 2000 ? std::min<size_t>(n, 2000 - start) : n;
+                compare.runBlock(start, n, false);
+                start += n;
+            }
+            compare.expectSameOutput();
+            const auto mid = static_cast<int32_t>(MultibandBand::mid);
+            EXPECT_EQ(floatBits(compare.scalar.state.detectors[mid].fastEnvelope()), 0u) << what;
+            EXPECT_EQ(floatBits(compare.scalar.state.detectors[mid].slowEnvelope()), 0u) << what;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace fendwick
