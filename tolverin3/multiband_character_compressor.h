@@ -13,7 +13,9 @@
 namespace fendwick {
 
 // Parameter setters run on the host's or the editor's thread and recompute
-// derived values at once; the processing copies the band settings once per
+// derived values at once, but for the crossover's, which the audio thread
+// recomputes from the newest split points at the start of a block; the
+// processing copies the band settings once per
 // block on the audio thread and publishes the meters as display values
 // from Tolverin3Meter::hiGain on. Every setter changes its own parameter
 // only: ParamLink is kept and read back, but linking the bands is the

@@ -41,7 +41,7 @@ void MultibandCharacterParameters::apply(int32_t index, float x, MultibandCharac
     case P::loMid:
     case P::midHi:
         splitPoints = index == P::loMid ? withLoMid(splitPoints, x) : withMidHi(splitPoints, x);
-        state.crossover.setCutoffs(splitPoints.loMid, splitPoints.midHi);
+        splitHandoff.post(splitPoints);
         break;
     case P::peakLimiter: state.output.setLimiter(x); break;
     case P::sonicFilter: state.sonicFilter.setCurve(x); break;

@@ -22,6 +22,7 @@ void MultibandCharacterCompressor::process(float** inputs, float** outputs, int3
     if (inputs == nullptr || outputs == nullptr || inputs[0] == nullptr || outputs[0] == nullptr) {
         return;
     }
+    parameters.deliverCrossover(state);
     MultibandCharacterBlockSettings settings{};
     for (int32_t b = 0; b < kMultibandBandCount; ++b) {
         settings.bands[b] = parameters.band(b);

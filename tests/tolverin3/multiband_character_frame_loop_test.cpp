@@ -40,6 +40,7 @@ struct Side {
     void set(int32_t index, float x)
     {
         parameters.apply(index, x, state);
+        parameters.deliverCrossover(state);
         for (int32_t b = 0; b < kMultibandBandCount; ++b) {
             settings.bands[b] = parameters.band(b);
         }

@@ -54,32 +54,6 @@ size_t batterySize()
     return count;
 }
 
-// Faults the battery found in plug-ins of ours that are not fixed yet: a
-// failure here is tolerated (a race shows only now and then); every other
-// check must pass. A row goes when its plug-in is fixed.
-struct KnownFault {
-    const char* plugin;
-    const char* check;
-};
-
-const KnownFault kKnownFaults[] = {
-    // Parameters set on one thread while another processes leave the
-    // three-band crossover's output non-finite now and then.
-    {"ascarell3", "threads.control-beside-audio"},
-    {"ascarell3_mono", "threads.control-beside-audio"},
-    {"tolverin3_mono", "threads.control-beside-audio"},
-};
-
-bool knownFault(const std::string& plugin, const std::string& check)
-{
-    for (const KnownFault& fault : kKnownFaults) {
-        if (plugin == fault.plugin && check == fault.check) {
-            return true;
-        }
-    }
-    return false;
-}
-
 TEST(Validate, EveryPluginOfOursPassesTheWholeBattery)
 {
     const size_t checks = batterySize();
@@ -91,9 +65,7 @@ TEST(Validate, EveryPluginOfOursPassesTheWholeBattery)
         const auto reported = reportedChecks(run.out);
         EXPECT_EQ(reported.size(), checks) << name;
         for (const auto& [check, verdict] : reported) {
-            if (!knownFault(name, check)) {
-                EXPECT_NE(verdict.verdict, "FAIL") << name << " " << check << ": " << verdict.reason;
-            }
+            EXPECT_NE(verdict.verdict, "FAIL") << name << " " << check << ": " << verdict.reason;
         }
     }
 }
