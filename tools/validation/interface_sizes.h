@@ -1,6 +1,8 @@
 // The sizes of the buffers and records a host hands a plug-in, which no answer may write beyond.
 #pragma once
 
+#include "vst2_abi.h"
+
 #include <cstddef>
 
 namespace fendwick {
@@ -10,7 +12,7 @@ namespace fendwick {
 // them and show longer names whole, so only writing past 64 bytes harms a
 // host.
 constexpr size_t kParameterTextBytes = 64;
-constexpr size_t kProgramNameBytes = 24;
+constexpr size_t kProgramNameBytes = kProgramNameSize;
 constexpr size_t kEffectNameBytes = 32;
 constexpr size_t kVendorTextBytes = 64;
 constexpr size_t kErrorTextBytes = 256;
