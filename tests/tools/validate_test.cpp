@@ -140,6 +140,9 @@ TEST(Validate, TheBatteryGoesOnPastACrashAndAHang)
         const auto reported = reportedChecks(runTool({"validate", fixture, "--quick", "--time-limit", "2"}).out);
         ASSERT_EQ(reported.size(), plain.size()) << fixture;
         for (const auto& [check, verdict] : plain) {
+            if (check == "processing.tail-cost") {
+                continue;  // a ratio of times, which the machine's load can tip either way
+            }
             const std::string expected = check == broken ? "FAIL" : verdict.verdict;
             EXPECT_EQ(reported.at(check).verdict, expected) << fixture << " " << check;
         }
