@@ -83,9 +83,9 @@ void expectSameState(Side& a, Side& b, const std::string& what)
 
 // Noise whose level swings from silence to far over full scale, with runs
 // of exact silence, denormals, NaN and infinities among it.
-std::vector<float> signalOf(uint32_t seed, size_t frames)
+std::vector<float> signalOf(uint32_t noiseStart, size_t frames)
 {
-    std::mt19937 random(seed);
+    std::mt19937 random(noiseStart);
     std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
     std::vector<float> x(frames);
     for (size_t i = 0; i < frames; ++i) {

@@ -33,10 +33,10 @@ BlockBuffers::BlockBuffers(const HostedPlugin& plugin, int32_t frames)
     }
 }
 
-void BlockBuffers::fill(float peak, uint32_t seed)
+void BlockBuffers::fill(float peak, uint32_t noiseStart)
 {
     for (size_t c = 0; c < inputs_.size(); ++c) {
-        NoiseGenerator noise(seed + static_cast<uint32_t>(c) * 7919u);
+        NoiseGenerator noise(noiseStart + static_cast<uint32_t>(c) * 7919u);
         for (float& sample : inputs_[c]) {
             sample = peak * noise.next();
         }

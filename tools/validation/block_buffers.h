@@ -18,7 +18,7 @@ public:
 
     int32_t frames() const { return frames_; }
     // Fresh white noise at `peak` in every input channel (silence for 0).
-    void fill(float peak, uint32_t seed);
+    void fill(float peak, uint32_t noiseStart);
     // One call of the replacing entry, or of the accumulating one onto what the outputs hold.
     void process(HostedPlugin& plugin, bool accumulating = false);
     // Whether every output sample is a finite number.

@@ -44,10 +44,10 @@ std::string rateText(float rateHz)
 
 // One call of `frames` frames into channels framed by guard samples; a
 // fault when the plug-in wrote outside the block or put out a non-finite sample.
-std::string oneFramedCall(HostedPlugin& plugin, int frames, uint32_t seed)
+std::string oneFramedCall(HostedPlugin& plugin, int frames, uint32_t noiseStart)
 {
     const size_t count = static_cast<size_t>(std::max(frames, 0));
-    const AudioBuffer signal = noiseSignal(plugin.numInputs(), count + 2 * kGuardFrames, 0.5f, seed);
+    const AudioBuffer signal = noiseSignal(plugin.numInputs(), count + 2 * kGuardFrames, 0.5f, noiseStart);
     AudioBuffer in = signal;
     AudioBuffer out(plugin.numOutputs(), count + 2 * kGuardFrames);
     std::vector<float*> inputs(static_cast<size_t>(std::max(in.channels(), 1)), nullptr);
@@ -81,14 +81,14 @@ void checkBlockSizes(const CheckSettings& settings, Findings& findings)
 {
     const CheckedLibrary library(settings.pluginPath);
     auto plugin = library.prepared();
-    uint32_t seed = 1;
+    uint32_t noiseStart = 1;
     for (const int blockSize : kBlockSizes) {
         findings.attempt("processing blocks of " + std::to_string(blockSize) + " frames");
         plugin->suspend();
         plugin->setBlockSize(blockSize);
         plugin->resume();
         for (int call = 0; call < kCallsPerBlockSize; ++call) {
-            const std::string fault = oneFramedCall(*plugin, blockSize, ++seed);
+            const std::string fault = oneFramedCall(*plugin, blockSize, ++noiseStart);
             if (!fault.empty()) {
                 findings.fail("block size " + std::to_string(blockSize) + ": " + fault);
                 break;

@@ -62,11 +62,11 @@ void checkManyInstances(const CheckSettings& settings, Findings& findings)
     std::vector<bool> differs(static_cast<size_t>(count), false);
     for (int number = 0; number < kBlocksEach; ++number) {
         for (int32_t program = 0; program < programs; ++program) {
-            const uint32_t seed = static_cast<uint32_t>(number + 1);
-            expected.fill(0.8f, seed);
+            const uint32_t noiseStart = static_cast<uint32_t>(number + 1);
+            expected.fill(0.8f, noiseStart);
             expected.process(*alone[static_cast<size_t>(program)]);
             for (int i = program; i < count; i += programs) {
-                block.fill(0.8f, seed);
+                block.fill(0.8f, noiseStart);
                 block.process(*instances[static_cast<size_t>(i)]);
                 const std::string difference = blockDifference(expected, block, channels);
                 if (!difference.empty() && !differs[static_cast<size_t>(i)]) {

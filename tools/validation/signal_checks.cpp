@@ -18,11 +18,11 @@ std::string exactText(float value)
     return text;
 }
 
-AudioBuffer noiseSignal(int channels, size_t frames, float peak, uint32_t seed)
+AudioBuffer noiseSignal(int channels, size_t frames, float peak, uint32_t noiseStart)
 {
     AudioBuffer signal(channels, frames);
     for (int c = 0; c < channels; ++c) {
-        NoiseGenerator noise(seed + static_cast<uint32_t>(c) * 7919u);
+        NoiseGenerator noise(noiseStart + static_cast<uint32_t>(c) * 7919u);
         for (size_t i = 0; i < frames; ++i) {
             signal.channel(c)[i] = peak * noise.next();
         }

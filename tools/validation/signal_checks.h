@@ -15,8 +15,8 @@ class HostedPlugin;
 // A float with every digit it needs to be told from its neighbours ("0.699999988").
 std::string exactText(float value);
 
-// Deterministic white noise at `peak`, every channel its own sequence from `seed`.
-AudioBuffer noiseSignal(int channels, size_t frames, float peak, uint32_t seed);
+// Deterministic white noise at `peak`, every channel its own sequence from `noiseStart`.
+AudioBuffer noiseSignal(int channels, size_t frames, float peak, uint32_t noiseStart);
 
 // `input` (the plug-in's input count of channels) run through the replacing
 // entry in blocks of `blockSize` frames; as many channels as the plug-in has outputs.

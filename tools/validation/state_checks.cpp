@@ -60,7 +60,7 @@ std::vector<int32_t> linkParameters(HostedPlugin& plugin)
 // the links moved to its own value; with `linksOn` the links are turned off
 // first (so that linked bands stand apart) and on afterwards, else they keep
 // the program's setting.
-void setApart(HostedPlugin& plugin, int32_t program, uint32_t seed, bool linksOn)
+void setApart(HostedPlugin& plugin, int32_t program, uint32_t noiseStart, bool linksOn)
 {
     plugin.setProgram(program);
     const std::vector<int32_t> links = linkParameters(plugin);
@@ -69,7 +69,7 @@ void setApart(HostedPlugin& plugin, int32_t program, uint32_t seed, bool linksOn
             plugin.setParameter(link, 0.0f);
         }
     }
-    NoiseGenerator random(seed);
+    NoiseGenerator random(noiseStart);
     for (int32_t index = 0; index < plugin.numParameters(); ++index) {
         if (std::find(links.begin(), links.end(), index) == links.end()) {
             plugin.setParameter(index, 0.5f + 0.5f * random.next());
