@@ -32,15 +32,21 @@ inline void characteriseGain(const CharacterCurve& curve, const typename Lanes::
     using Floats = typename Lanes::Floats;
     using Bits = typename Lanes::Bits;
     constexpr float kHighestShaped = 0.999999f;
-    const Floats v2 = v * v;
-    const Floats v3 = v2 * v;
+    const Floats one = Floats{} + 1.0f;
+    // Levels at or below 0 (and NaN) take 1, which the last select turns
+    // into a gain of 1 as it does the levels from 0.999999 up: two selects
+    // one after the other, where two compares joined in one would be worked
+    // out one lane at a time.
+    const Floats level = v > 0.0f ? v : one;
+    const Floats v2 = level * level;
+    const Floats v3 = v2 * level;
     const Floats v5 = v3 * v2;
-    Floats shaped = curve.linear * v - curve.square * v2 - curve.cube * v3 - curve.fifth * v5;
+    Floats shaped = curve.linear * level - curve.square * v2 - curve.cube * v3 - curve.fifth * v5;
     flushToZeroInPlace<Bits>(shaped);
     shaped = shaped >= kHighestShaped ? Floats{} + kHighestShaped : shaped;
-    Floats g = shaped / v;
+    Floats g = shaped / level;
     flushToZeroInPlace<Bits>(g);
-    gain = (v > 0.0f) & (v < kHighestShaped) ? g : Floats{} + 1.0f;
+    gain = level < kHighestShaped ? g : one;
 }
 
 inline float characterGain(const CharacterCurve& curve, float v)
