@@ -9,6 +9,7 @@
 #include "sample_guards.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace fendwick {
 
@@ -49,16 +50,22 @@ public:
     {
     }
 
-    // The levels of the samples left and right, in lanes 0 and 2.
-    Floats4 step(float left, float right)
+    // Takes the samples left and right and stores the envelopes into a row
+    // of four floats, as the lanes hold them.
+    void step(float left, float right, float* row)
     {
         Floats4 a = {left, left, right, right};
         magnitudeInPlace(a);
         Floats4 next;
         followEnvelopes<Bits4>(a, env, attack, release, next);
         env = slowHeld != 0 ? Floats4{} : next;
-        return manualLanes != 0 ? env : pairSums(env) * 0.5f;
+        std::memcpy(row, &env, sizeof env);
     }
+
+    // Whether the channel in lanes 2c and 2c + 1 has manual release, whose
+    // level is its fast lane alone; with automatic release the level is the
+    // mean of both.
+    bool manualRelease(int c) const { return manualLanes[2 * c] != 0; }
 
     void keepIn(LevelDetector& detector, int c) const { detector.keepEnvelopes(env[2 * c], env[2 * c + 1]); }
 
@@ -89,17 +96,30 @@ public:
     // The levels of the samples left and right, in lanes 0 and 2.
     Floats4 step(float left, float right)
     {
-        Floats4 a = {left, left, right, right};
-        magnitudeInPlace(a);
-        Floats4 next = a >= peaks ? a : peaks * fall;
-        flushToZeroInPlace<Bits4>(next);
-        peaks = next;
+        advance(left, right);
         return pairSums(peaks) * 0.5f;
+    }
+
+    // Takes the samples left and right and stores the peaks into a row of
+    // four floats, as the lanes hold them.
+    void step(float left, float right, float* row)
+    {
+        advance(left, right);
+        std::memcpy(row, &peaks, sizeof peaks);
     }
 
     void keepIn(CharacterDetector& detector, int c) const { detector.keepPeaks(peaks[2 * c], peaks[2 * c + 1]); }
 
 private:
+    void advance(float left, float right)
+    {
+        Floats4 a = {left, left, right, right};
+        magnitudeInPlace(a);
+        Floats4 next = a >= peaks ? a : peaks * fall;
+        flushToZeroInPlace<Bits4>(next);
+        peaks = next;
+    }
+
     Floats4 peaks;
     Floats4 fall;
 };
@@ -131,6 +151,9 @@ public:
     }
 
     float levelOf(int c) const { return LimiterDetector::levelOf(level[c][0], level[c][1], level[c][2]); }
+
+    // Channel c's peaks {100 ms, 1 s, 10 ms, 0} into a row of four floats.
+    void storePeaks(int c, float* row) const { std::memcpy(row, &level[c], sizeof level[c]); }
 
     void keepIn(LimiterDetector& detector, int c) const
     {

@@ -9,6 +9,7 @@
 #include "character_frame_stream.h"
 #include "character_meters.h"
 #include "compressor_gain.h"
+#include "four_column_rows.h"
 #include "gain_softening.h"
 #include "lane_types.h"
 #include "peak_limiter.h"
@@ -25,15 +26,18 @@ namespace staged_frames {
 
 // What the stages hand on, per channel and frame of a group, all linear amplitude:
 //   x      the usable input, then after the low cut and the enhancer
-//   level  the compressor detector's level, then the limiter detector's
+//   envelopes  the compressor detectors' envelopes {fast, slow} per channel and frame
+//   characterPeaks  the character detectors' peaks {30 ms, 150 ms} per channel and frame
+//   limiterPeaks  the limiter detector's peaks {100 ms, 1 s, 10 ms, 0} per frame
 //   h      the softened compressor gain;  y the compressed sample
-//   v      the character detector's level; z the characterised sample at the output level
+//   z      the characterised sample at the output level
 //   e      the limiter gain (1.0 with the limiter off); o the output, outputLevel its magnitude
 struct GroupSignals : GroupInputs {
-    alignas(64) float level[2][kGroupFrames];
+    alignas(64) float envelopes[kGroupFrames][4];
+    alignas(64) float characterPeaks[kGroupFrames][4];
+    alignas(64) float limiterPeaks[2][kGroupFrames][4];
     alignas(64) float h[2][kGroupFrames];
     alignas(64) float y[2][kGroupFrames];
-    alignas(64) float v[2][kGroupFrames];
     alignas(64) float z[2][kGroupFrames];
     alignas(64) float e[2][kGroupFrames];
     alignas(64) float o[2][kGroupFrames];
@@ -50,12 +54,14 @@ inline void clearPastEnd(GroupSignals& g)
 {
     constexpr int32_t kWidestVector = 16;
     const int32_t end = (g.count + kWidestVector - 1) / kWidestVector * kWidestVector;
-    for (int c = 0; c < 2; ++c) {
-        for (int32_t i = g.count; i < end; ++i) {
+    for (int32_t i = g.count; i < end; ++i) {
+        for (int c = 0; c < 2; ++c) {
             g.x[c][i] = 0.0f;
-            g.level[c][i] = 0.0f;
-            g.v[c][i] = 0.0f;
         }
+        std::memset(g.envelopes[i], 0, sizeof g.envelopes[i]);
+        std::memset(g.characterPeaks[i], 0, sizeof g.characterPeaks[i]);
+        std::memset(g.limiterPeaks[0][i], 0, sizeof g.limiterPeaks[0][i]);
+        std::memset(g.limiterPeaks[1][i], 0, sizeof g.limiterPeaks[1][i]);
     }
 }
 
@@ -89,29 +95,23 @@ public:
         }
     }
 
-    void stepLevel(GroupSignals& g, int32_t i)
-    {
-        const chain_lanes::Floats4 l = level.step(g.x[0][i], g.x[Channels - 1][i]);
-        for (int c = 0; c < Channels; ++c) {
-            g.level[c][i] = l[2 * c];
-        }
-    }
+    void stepLevel(GroupSignals& g, int32_t i) { level.step(g.x[0][i], g.x[Channels - 1][i], g.envelopes[i]); }
 
     void stepCharacter(GroupSignals& g, int32_t i)
     {
-        const chain_lanes::Floats4 v = character.step(g.y[0][i], g.y[Channels - 1][i]);
-        for (int c = 0; c < Channels; ++c) {
-            g.v[c][i] = v[2 * c];
-        }
+        character.step(g.y[0][i], g.y[Channels - 1][i], g.characterPeaks[i]);
     }
 
     void stepLimiter(GroupSignals& g, int32_t i)
     {
         for (int c = 0; c < Channels; ++c) {
             limiter.step(c, g.z[c][i]);
-            g.level[c][i] = limiter.levelOf(c);
+            limiter.storePeaks(c, g.limiterPeaks[c][i]);
         }
     }
+
+    // Whether channel c's compressor detector runs with manual release.
+    bool manualRelease(int c) const { return level.manualRelease(c); }
 
     void keepIn(CharacterChannel* ch) const
     {
@@ -264,14 +264,16 @@ inline void enhance(const CharacterBlockSettings& s, GroupSignals& sig)
 // Gains, link and Reduction, then the compressed samples: no recurrence,
 // in vectors of Lanes, the switches as template arguments.
 template <int Channels, class Lanes, bool Linked, bool Softens>
-inline void compressWith(float threshold, float slope, GroupSignals& sig)
+inline void compressWith(float threshold, float slope, const bool* manual, GroupSignals& sig)
 {
     using Floats = typename Lanes::Floats;
     forEachVector<Lanes>(sig, [&](int32_t i) {
+        Floats envelope[4];
+        columnsOf(sig.envelopes, i, envelope);
         Floats level[2];
         Floats g[2];
         for (int c = 0; c < Channels; ++c) {
-            loadLanes<Lanes>(sig.level[c], i, level[c]);
+            level[c] = manual[c] ? envelope[2 * c] : (envelope[2 * c] + envelope[2 * c + 1]) * 0.5f;
             gainAboveThreshold<typename Lanes::Bits>(threshold, slope, level[c], g[c]);
             g[c] = level[c] >= threshold ? g[c] : Floats{} + 1.0f;
         }
@@ -294,19 +296,20 @@ inline void compressWith(float threshold, float slope, GroupSignals& sig)
     });
 }
 
+// manual[c]: whether channel c's detector runs with manual release.
 template <int Channels, class Lanes>
-inline void compress(const CharacterBlockSettings& s, GroupSignals& sig)
+inline void compress(const CharacterBlockSettings& s, const bool* manual, GroupSignals& sig)
 {
     if (s.linked) {
         if (s.softened) {
-            compressWith<Channels, Lanes, true, true>(s.threshold, s.slope, sig);
+            compressWith<Channels, Lanes, true, true>(s.threshold, s.slope, manual, sig);
         } else {
-            compressWith<Channels, Lanes, true, false>(s.threshold, s.slope, sig);
+            compressWith<Channels, Lanes, true, false>(s.threshold, s.slope, manual, sig);
         }
     } else if (s.softened) {
-        compressWith<Channels, Lanes, false, true>(s.threshold, s.slope, sig);
+        compressWith<Channels, Lanes, false, true>(s.threshold, s.slope, manual, sig);
     } else {
-        compressWith<Channels, Lanes, false, false>(s.threshold, s.slope, sig);
+        compressWith<Channels, Lanes, false, false>(s.threshold, s.slope, manual, sig);
     }
 }
 
@@ -316,10 +319,12 @@ inline void characterise(const CharacterBlockSettings& s, GroupSignals& sig)
 {
     using Floats = typename Lanes::Floats;
     forEachVector<Lanes>(sig, [&](int32_t i) {
+        Floats peaks[4];
+        columnsOf(sig.characterPeaks, i, peaks);
         Floats v[2];
         Floats gain[2];
         for (int c = 0; c < Channels; ++c) {
-            loadLanes<Lanes>(sig.v[c], i, v[c]);
+            v[c] = (peaks[2 * c] + peaks[2 * c + 1]) * 0.5f;
             characteriseGain<Lanes>(s.curve, v[c], gain[c]);
         }
         Floats m = gain[0];
@@ -336,9 +341,9 @@ inline void characterise(const CharacterBlockSettings& s, GroupSignals& sig)
     });
 }
 
-// Limiter gains, the output and what the meters read: no recurrence. With
-// the limiter off level holds no limiter level, and every value drawn from
-// it is left unchosen.
+// Limiter levels from the peaks, limiter gains, the output and what the
+// meters read: no recurrence. With the limiter off the peaks hold nothing
+// of this group, and every value drawn from the level is left unchosen.
 template <int Channels, class Lanes>
 inline void finish(const CharacterBlockSettings& s, GroupSignals& sig)
 {
@@ -348,7 +353,12 @@ inline void finish(const CharacterBlockSettings& s, GroupSignals& sig)
         Floats level[2];
         Floats e[2];
         for (int c = 0; c < Channels; ++c) {
-            loadLanes<Lanes>(sig.level[c], i, level[c]);
+            level[c] = Floats{};
+            if (s.limiter) {
+                Floats peaks[4];
+                columnsOf(sig.limiterPeaks[c], i, peaks);
+                LimiterDetector::levelsOf<Lanes>(peaks[0], peaks[1], peaks[2], level[c]);
+            }
             Floats limiting;
             limitGain<Lanes>(level[c], limiting);
             e[c] = s.limiter ? limiting : Floats{} + 1.0f;
@@ -487,6 +497,7 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
     SilenceGate gate(gateState.silenceCount, gateState.processingActive);
     staged_frames::GatedFrameStream<Channels, Accumulate> stream(gate, inputs, outputs, frames);
     staged_frames::FrameChains<Channels> chains(channels);
+    const bool manual[2] = {chains.manualRelease(0), chains.manualRelease(Channels - 1)};
     GroupSignals groups[4];
     GroupSignals* cutting = nullptr;        // the newest group, into the low cuts
     GroupSignals* compressing = nullptr;    // the one before, into the compressor detectors
@@ -510,7 +521,7 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
             staged_frames::enhance<Lanes>(s, *cutting);
         }
         if (compressing != nullptr) {
-            staged_frames::compress<Channels, Lanes>(s, *compressing);
+            staged_frames::compress<Channels, Lanes>(s, manual, *compressing);
         }
         if (characterising != nullptr) {
             staged_frames::characterise<Channels, Lanes>(s, *characterising);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "sample_guards.h"
+#include "scalar_lanes.h"
 
 #include <cstdint>
 
@@ -28,11 +29,22 @@ public:
         return levelOf(peaks[0].level, peaks[1].level, peaks[2].level);
     }
 
-    // The level of the peaks of 100 ms, 1 s and 10 ms half-life.
+    // The level of the peaks of 100 ms, 1 s and 10 ms half-life; for a float
+    // or a vector of them (Lanes), into level.
+    template <class Lanes>
+    static void levelsOf(const typename Lanes::Floats& peak100ms, const typename Lanes::Floats& peak1s,
+                         const typename Lanes::Floats& peak10ms, typename Lanes::Floats& level)
+    {
+        typename Lanes::Floats s = 0.1f * peak10ms + 0.4f * peak1s + 0.5f * peak100ms;
+        flushToZeroInPlace<typename Lanes::Bits>(s);
+        level = s >= 1.0f ? 0.9f * s : s;
+    }
+
     static float levelOf(float peak100ms, float peak1s, float peak10ms)
     {
-        const float s = flushToZero(0.1f * peak10ms + 0.4f * peak1s + 0.5f * peak100ms);
-        return s >= 1.0f ? 0.9f * s : s;
+        float level;
+        levelsOf<ScalarLanes>(peak100ms, peak1s, peak10ms, level);
+        return level;
     }
 
     void setSampleRate(float rateHz);

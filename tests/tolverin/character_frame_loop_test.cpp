@@ -8,6 +8,7 @@
 
 #if FENDWICK_X86_VECTOR_PATHS
 #include "character_staged_frames.h"
+#include "four_column_rows.h"
 #include "lane_types.h"
 #endif
 
@@ -226,6 +227,7 @@ protected:
             EXPECT_EQ(bitsOf(a.character.slowPeak()), bitsOf(b.character.slowPeak())) << what;
             for (int p = 0; p < 3; ++p) {
                 EXPECT_EQ(bitsOf(a.limiter.peak(p)), bitsOf(b.limiter.peak(p))) << what;
+                EXPECT_EQ(a.limiter.heldFor(p), b.limiter.heldFor(p)) << what;
             }
         }
     }
@@ -259,6 +261,35 @@ INSTANTIATE_TEST_SUITE_P(EveryFastLanes, CharacterFrameLoop,
                          });
 
 #if FENDWICK_X86_VECTOR_PATHS
+// Rows of four per frame as the frame loop stores the detectors' lanes,
+// read back as columns of frames by both vector widths.
+template <class Floats>
+void expectColumnsOfRows()
+{
+    constexpr int kWidth = sizeof(Floats) / sizeof(float);
+    float rows[2 * kWidth][4];
+    for (int i = 0; i < 2 * kWidth; ++i) {
+        for (int k = 0; k < 4; ++k) {
+            rows[i][k] = static_cast<float>(100 * i + k);
+        }
+    }
+    for (int start : {0, kWidth}) {
+        Floats columns[4];
+        columnsOf(rows, start, columns);
+        for (int k = 0; k < 4; ++k) {
+            for (int i = 0; i < kWidth; ++i) {
+                EXPECT_EQ(columns[k][i], rows[start + i][k]) << "width " << kWidth << ", column " << k;
+            }
+        }
+    }
+}
+
+TEST(CharacterGainLanes, RowsComeBackAsColumnsFrameByFrame)
+{
+    expectColumnsOfRows<LaneTypes<4>::Floats>();
+    expectColumnsOfRows<LaneTypes<16>::Floats>();
+}
+
 // The gain formulas in four lanes against one float at a time, at the
 // values where a choice or a flush turns: each lane keeps the float's bits.
 TEST(CharacterGainLanes, EveryLaneGivesTheBitsOfTheFloatAlone)
