@@ -39,6 +39,20 @@ inline void flushToZeroInPlace(Value& x)
     x = (bits & kFloatExponentBits) == 0 ? Value{} : x;
 }
 
+// Sets bits of flushable in the lanes of a vector x that flushToZeroInPlace
+// would change: all exponent bits clear, yet not +0.0. A loop can step a
+// recurrence without its flush, which lengthens every step's dependency
+// chain, and step it again with the flush only where this found a lane.
+// Ints is the vector of as many int32_t; written as a select, which the
+// compiler keeps in vector registers.
+template <class Ints, class Value>
+inline void collectFlushable(const Value& x, Ints& flushable)
+{
+    Ints bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    flushable |= (bits & static_cast<int32_t>(kFloatExponentBits)) == 0 ? bits : Ints{};
+}
+
 // What every signal path does to its input samples first: normal floats up
 // to kLargestInput in magnitude pass unchanged; everything else becomes 0.0.
 // NaN and infinities, so that one bad sample from upstream cannot poison

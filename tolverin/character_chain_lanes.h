@@ -51,13 +51,21 @@ public:
     }
 
     // Takes the samples left and right and stores the envelopes into a row
-    // of four floats, as the lanes hold them.
-    void step(float left, float right, float* row)
+    // of four floats, as the lanes hold them. With Exact flushed as the
+    // detector flushes; without, unflushed, with the lanes the flush would
+    // have changed set in flushable.
+    template <bool Exact>
+    void step(float left, float right, float* row, Ints4& flushable)
     {
         Floats4 a = {left, left, right, right};
         magnitudeInPlace(a);
         Floats4 next;
-        followEnvelopes<Bits4>(a, env, attack, release, next);
+        if (Exact) {
+            followEnvelopes<Bits4>(a, env, attack, release, next);
+        } else {
+            followEnvelopesUnflushed(a, env, attack, release, next);
+            collectFlushable(next, flushable);
+        }
         env = slowHeld != 0 ? Floats4{} : next;
         std::memcpy(row, &env, sizeof env);
     }
@@ -96,27 +104,34 @@ public:
     // The levels of the samples left and right, in lanes 0 and 2.
     Floats4 step(float left, float right)
     {
-        advance(left, right);
+        Ints4 unused{};
+        advance<true>(left, right, unused);
         return pairSums(peaks) * 0.5f;
     }
 
     // Takes the samples left and right and stores the peaks into a row of
-    // four floats, as the lanes hold them.
-    void step(float left, float right, float* row)
+    // four floats, as the lanes hold them; Exact and flushable as for LevelLanes.
+    template <bool Exact>
+    void step(float left, float right, float* row, Ints4& flushable)
     {
-        advance(left, right);
+        advance<Exact>(left, right, flushable);
         std::memcpy(row, &peaks, sizeof peaks);
     }
 
     void keepIn(CharacterDetector& detector, int c) const { detector.keepPeaks(peaks[2 * c], peaks[2 * c + 1]); }
 
 private:
-    void advance(float left, float right)
+    template <bool Exact>
+    void advance(float left, float right, Ints4& flushable)
     {
         Floats4 a = {left, left, right, right};
         magnitudeInPlace(a);
         Floats4 next = a >= peaks ? a : peaks * fall;
-        flushToZeroInPlace<Bits4>(next);
+        if (Exact) {
+            flushToZeroInPlace<Bits4>(next);
+        } else {
+            collectFlushable(next, flushable);
+        }
         peaks = next;
     }
 
@@ -140,12 +155,25 @@ public:
     // Takes the sample of channel c; its level follows from levelOf.
     void step(int c, float x)
     {
+        Ints4 unused{};
+        step<true>(c, x, unused);
+    }
+
+    // The same, Exact and flushable as for LevelLanes; without Exact the
+    // lanes whose fall the flush would change are set whether or not they fall.
+    template <bool Exact>
+    void step(int c, float x, Ints4& flushable)
+    {
         Floats4 a = {x, x, x, x};
         magnitudeInPlace(a);
         const Ints4 rising = a >= level[c];
         const Ints4 holding = held[c] < LimiterDetector::kHoldSamples;
         Floats4 fallen = level[c] * fall[c];
-        flushToZeroInPlace<Bits4>(fallen);
+        if (Exact) {
+            flushToZeroInPlace<Bits4>(fallen);
+        } else {
+            collectFlushable(fallen, flushable);
+        }
         level[c] = rising != 0 ? a : (holding != 0 ? level[c] : fallen);
         held[c] = rising != 0 ? Ints4{} : (holding != 0 ? held[c] + 1 : held[c]);
     }

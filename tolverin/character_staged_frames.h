@@ -95,19 +95,52 @@ public:
         }
     }
 
-    void stepLevel(GroupSignals& g, int32_t i) { level.step(g.x[0][i], g.x[Channels - 1][i], g.envelopes[i]); }
-
-    void stepCharacter(GroupSignals& g, int32_t i)
+    // The detectors' steps: with Exact flushed as the detectors flush,
+    // without unflushed, noting where a flush would have changed a value.
+    template <bool Exact>
+    void stepLevel(GroupSignals& g, int32_t i)
     {
-        character.step(g.y[0][i], g.y[Channels - 1][i], g.characterPeaks[i]);
+        level.step<Exact>(g.x[0][i], g.x[Channels - 1][i], g.envelopes[i], flushable);
     }
 
+    template <bool Exact>
+    void stepCharacter(GroupSignals& g, int32_t i)
+    {
+        character.step<Exact>(g.y[0][i], g.y[Channels - 1][i], g.characterPeaks[i], flushable);
+    }
+
+    template <bool Exact>
     void stepLimiter(GroupSignals& g, int32_t i)
     {
         for (int c = 0; c < Channels; ++c) {
-            limiter.step(c, g.z[c][i]);
+            limiter.step<Exact>(c, g.z[c][i], flushable);
             limiter.storePeaks(c, g.limiterPeaks[c][i]);
         }
+    }
+
+    // What the detectors carry from frame to frame, to step frames again from.
+    struct Detectors {
+        chain_lanes::LevelLanes level;
+        chain_lanes::CharacterLanes character;
+        chain_lanes::LimiterLanes limiter;
+    };
+
+    Detectors detectors() const { return {level, character, limiter}; }
+
+    void restart(const Detectors& d)
+    {
+        level = d.level;
+        character = d.character;
+        limiter = d.limiter;
+    }
+
+    // Whether a step without Exact since the last call left a value the
+    // flush would have changed.
+    bool leftFlushable()
+    {
+        const bool any = (flushable[0] | flushable[1] | flushable[2] | flushable[3]) != 0;
+        flushable = chain_lanes::Ints4{};
+        return any;
     }
 
     // Whether channel c's compressor detector runs with manual release.
@@ -128,6 +161,7 @@ private:
     chain_lanes::LevelLanes level;
     chain_lanes::CharacterLanes character;
     chain_lanes::LimiterLanes limiter;
+    chain_lanes::Ints4 flushable{};  // lanes a flush would have changed
 };
 
 // The groups in the recurrence stages, newest first; null where a stage
@@ -140,7 +174,7 @@ struct StageGroups {
 };
 
 // The frames from to to - 1 of the groups whose chains run, in one loop.
-template <bool Cut, bool Level, bool Character, bool Limiter, int Channels>
+template <bool Exact, bool Cut, bool Level, bool Character, bool Limiter, int Channels>
 inline void stepTogether(FrameChains<Channels>& chains, const StageGroups& g, int32_t from, int32_t to)
 {
     for (int32_t i = from; i < to; ++i) {
@@ -148,47 +182,47 @@ inline void stepTogether(FrameChains<Channels>& chains, const StageGroups& g, in
             chains.stepCut(*g.cutting, i);
         }
         if (Level) {
-            chains.stepLevel(*g.compressing, i);
+            chains.template stepLevel<Exact>(*g.compressing, i);
         }
         if (Character) {
-            chains.stepCharacter(*g.characterising, i);
+            chains.template stepCharacter<Exact>(*g.characterising, i);
         }
         if (Limiter) {
-            chains.stepLimiter(*g.limiting, i);
+            chains.template stepLimiter<Exact>(*g.limiting, i);
         }
     }
 }
 
 // The chains of the stages with a group, bit k of stages standing for the
 // k-th stage of StageGroups, side by side over frames from to to - 1.
-template <int Channels>
+template <bool Exact, int Channels>
 inline void stepStages(FrameChains<Channels>& chains, const StageGroups& g, uint32_t stages, int32_t from,
                        int32_t to)
 {
     switch (stages) {
-    case 0x1: stepTogether<true, false, false, false>(chains, g, from, to); break;
-    case 0x2: stepTogether<false, true, false, false>(chains, g, from, to); break;
-    case 0x3: stepTogether<true, true, false, false>(chains, g, from, to); break;
-    case 0x4: stepTogether<false, false, true, false>(chains, g, from, to); break;
-    case 0x5: stepTogether<true, false, true, false>(chains, g, from, to); break;
-    case 0x6: stepTogether<false, true, true, false>(chains, g, from, to); break;
-    case 0x7: stepTogether<true, true, true, false>(chains, g, from, to); break;
-    case 0x8: stepTogether<false, false, false, true>(chains, g, from, to); break;
-    case 0x9: stepTogether<true, false, false, true>(chains, g, from, to); break;
-    case 0xa: stepTogether<false, true, false, true>(chains, g, from, to); break;
-    case 0xb: stepTogether<true, true, false, true>(chains, g, from, to); break;
-    case 0xc: stepTogether<false, false, true, true>(chains, g, from, to); break;
-    case 0xd: stepTogether<true, false, true, true>(chains, g, from, to); break;
-    case 0xe: stepTogether<false, true, true, true>(chains, g, from, to); break;
-    case 0xf: stepTogether<true, true, true, true>(chains, g, from, to); break;
+    case 0x1: stepTogether<Exact, true, false, false, false>(chains, g, from, to); break;
+    case 0x2: stepTogether<Exact, false, true, false, false>(chains, g, from, to); break;
+    case 0x3: stepTogether<Exact, true, true, false, false>(chains, g, from, to); break;
+    case 0x4: stepTogether<Exact, false, false, true, false>(chains, g, from, to); break;
+    case 0x5: stepTogether<Exact, true, false, true, false>(chains, g, from, to); break;
+    case 0x6: stepTogether<Exact, false, true, true, false>(chains, g, from, to); break;
+    case 0x7: stepTogether<Exact, true, true, true, false>(chains, g, from, to); break;
+    case 0x8: stepTogether<Exact, false, false, false, true>(chains, g, from, to); break;
+    case 0x9: stepTogether<Exact, true, false, false, true>(chains, g, from, to); break;
+    case 0xa: stepTogether<Exact, false, true, false, true>(chains, g, from, to); break;
+    case 0xb: stepTogether<Exact, true, true, false, true>(chains, g, from, to); break;
+    case 0xc: stepTogether<Exact, false, false, true, true>(chains, g, from, to); break;
+    case 0xd: stepTogether<Exact, true, false, true, true>(chains, g, from, to); break;
+    case 0xe: stepTogether<Exact, false, true, true, true>(chains, g, from, to); break;
+    case 0xf: stepTogether<Exact, true, true, true, true>(chains, g, from, to); break;
     default: break;
     }
 }
 
 // Every stage with a group over all its frames: side by side over the
 // frames all of them have, then each on to its end.
-template <int Channels>
-inline void stepChains(FrameChains<Channels>& chains, const StageGroups& g)
+template <bool Exact, int Channels>
+inline void stepStagesOver(FrameChains<Channels>& chains, const StageGroups& g)
 {
     GroupSignals* const stage[4] = {g.cutting, g.compressing, g.characterising, g.limiting};
     uint32_t stages = 0;
@@ -199,11 +233,28 @@ inline void stepChains(FrameChains<Channels>& chains, const StageGroups& g)
             common = stage[k]->count < common ? stage[k]->count : common;
         }
     }
-    stepStages(chains, g, stages, 0, common);
+    stepStages<Exact>(chains, g, stages, 0, common);
     for (uint32_t k = 0; k < 4; ++k) {
         if (stage[k] != nullptr && common < stage[k]->count) {
-            stepStages(chains, g, 1u << k, common, stage[k]->count);
+            stepStages<Exact>(chains, g, 1u << k, common, stage[k]->count);
         }
+    }
+}
+
+// The stages' frames first without the detectors' flushes, whose compares
+// and selects would lengthen every step's dependency chain, then, only
+// where a flush would have changed a value (a level decaying into the
+// denormal range, almost never in music), the detectors' frames again from
+// where they started, with every flush: the same bits either way. The low
+// cuts run once, with their flush.
+template <int Channels>
+inline void stepChains(FrameChains<Channels>& chains, const StageGroups& g)
+{
+    const typename FrameChains<Channels>::Detectors start = chains.detectors();
+    stepStagesOver<false>(chains, g);
+    if (chains.leftFlushable()) {
+        chains.restart(start);
+        stepStagesOver<true>(chains, {nullptr, g.compressing, g.characterising, g.limiting});
     }
 }
 

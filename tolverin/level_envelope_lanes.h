@@ -11,11 +11,20 @@ namespace fendwick {
 // multiplies by release (the manual, fast or slow release of the lane); the
 // result flushed, as LevelDetector steps each envelope. Floats is a vector
 // of floats and Bits the vector of as many uint32_t.
+// The same step before the flush, for loops that check for values the
+// flush would change rather than flush every step (see collectFlushable).
+template <class Floats>
+inline void followEnvelopesUnflushed(const Floats& a, const Floats& env, const Floats& attack,
+                                     const Floats& release, Floats& next)
+{
+    next = a >= env ? a + (env - a) * attack : env * release;
+}
+
 template <class Bits, class Floats>
 inline void followEnvelopes(const Floats& a, const Floats& env, const Floats& attack, const Floats& release,
                             Floats& next)
 {
-    next = a >= env ? a + (env - a) * attack : env * release;
+    followEnvelopesUnflushed(a, env, attack, release, next);
     flushToZeroInPlace<Bits>(next);
 }
 
