@@ -84,6 +84,8 @@ const HostileCase kHostileCases[] = {
     {NAN_OUTPUT_FIXTURE_PATH, "processing.accumulating", "differs from replacing"},
     {OVERRUN_TEXTS_FIXTURE_PATH, "load.identity-texts", "effect name: wrote 1040 bytes where hosts give 32"},
     {OVERRUN_TEXTS_FIXTURE_PATH, "programs.selection", "wrote 1040 bytes where hosts give 24"},
+    {OVERRUN_TEXTS_FIXTURE_PATH, "programs.names", "program name of program 0: wrote 1040 bytes"},
+    {DUPLICATE_NAMES_FIXTURE_PATH, "programs.names", "programs 0 and 1 are both named \"Unity\""},
     {LONG_TEXTS_FIXTURE_PATH, "parameters.values", "parameter 0 name after setting 0: wrote 600 bytes where hosts give"},
     {LONG_TEXTS_FIXTURE_PATH, "dispatcher.requests", "wrote 600 bytes"},
     {LONG_TEXTS_FIXTURE_PATH, "hosts.presets-list", "name of program 0: wrote 600 bytes"},
