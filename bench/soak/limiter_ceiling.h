@@ -1,0 +1,34 @@
+// Where a plug-in's parameters say its peak limiter is on and how high its output ceiling sits.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace fendwick {
+
+class HostedPlugin;
+
+// Our Tolverin line limits its output when the switch "PeakLimiter SW" is at
+// 0.5 or above, and then scales the limited signal, held within ±0.999999,
+// by the "Out Ceiling" value taken as a linear factor; its display text is
+// that same number. A plug-in without both parameters (the Ascarell line
+// has no limiter) has no ceiling this can read.
+class LimiterCeiling {
+public:
+    // What the limited output never exceeds at full scale of the ceiling.
+    static constexpr float kLimitedPeak = 0.999999f;
+
+    // Finds the two parameters by name.
+    explicit LimiterCeiling(HostedPlugin& plugin);
+
+    bool known() const { return switchIndex_ >= 0 && ceilingIndex_ >= 0; }
+    // The bound on every output sample under the current values, or nothing
+    // while the limiter is off or the parameters are not known.
+    std::optional<float> bound(HostedPlugin& plugin) const;
+
+private:
+    int32_t switchIndex_ = -1;
+    int32_t ceilingIndex_ = -1;
+};
+
+}  // namespace fendwick
