@@ -84,6 +84,8 @@ const HostileCase kHostileCases[] = {
     {NAN_OUTPUT_FIXTURE_PATH, "processing.accumulating", "differs from replacing"},
     {OVERRUN_TEXTS_FIXTURE_PATH, "load.identity-texts", "effect name: wrote 1040 bytes where hosts give 32"},
     {OVERRUN_TEXTS_FIXTURE_PATH, "programs.selection", "wrote 1040 bytes where hosts give 24"},
+    {OVERRUN_TEXTS_FIXTURE_PATH, "programs.names", "program name of program 0: wrote 1040 bytes"},
+    {DUPLICATE_NAMES_FIXTURE_PATH, "programs.names", "programs 0 and 1 are both named \"Unity\""},
     {LONG_TEXTS_FIXTURE_PATH, "parameters.values", "parameter 0 name after setting 0: wrote 600 bytes where hosts give"},
     {LONG_TEXTS_FIXTURE_PATH, "dispatcher.requests", "wrote 600 bytes"},
     {LONG_TEXTS_FIXTURE_PATH, "hosts.presets-list", "name of program 0: wrote 600 bytes"},
@@ -227,12 +229,73 @@ TEST(Validate, JsonParsesAndHoldsTheSameVerdicts)
     }
 }
 
+// Checks named in any order run in that order, and nothing else.
+TEST(Validate, OnlyRunsTheNamedChecksInTheOrderGiven)
+{
+    const std::vector<std::vector<std::string>> selections = {
+        {"programs.names"},
+        {"programs.rename", "load.instance"},
+        {"programs.outside-indexes", "load.identity-texts", "programs.names"},
+    };
+    for (const auto& names : selections) {
+        std::vector<std::string> arguments = {"validate", GAIN_FIXTURE_PATH, "--quick"};
+        for (const std::string& name : names) {
+            arguments.insert(arguments.end(), {"--only", name});
+        }
+        const ToolRun run = runTool(arguments);
+        std::vector<std::string> ran;
+        std::istringstream lines(run.out);
+        for (std::string line; std::getline(lines, line);) {
+            if (line.rfind("pass  ", 0) == 0) {
+                ran.push_back(line.substr(6));
+            }
+        }
+        EXPECT_EQ(ran, names) << run.out;
+        EXPECT_EQ(run.exitCode, 0) << run.out;
+    }
+}
+
+// The shape a script reads: the counts add up to the checks, and only a
+// failure carries a command to reproduce it.
+TEST(Validate, JsonCountsAddUpAndOnlyFailuresCarryAReproduction)
+{
+    struct JsonCase {
+        std::vector<std::string> arguments;
+        const char* form;
+    };
+    const JsonCase cases[] = {
+        {{"validate", NAN_OUTPUT_FIXTURE_PATH, "--json", "--quick", "--only", "load.instance", "--only",
+          "processing.hostile-input", "--only", "programs.rename"},
+         "quick"},
+        {{"validate", GAIN_FIXTURE_PATH, "--json", "--only", "programs.names"}, "full"},
+    };
+    for (const JsonCase& c : cases) {
+        const auto parsed = test::parseJson(runTool(c.arguments).out);
+        ASSERT_TRUE(parsed.has_value()) << c.form;
+        EXPECT_EQ((*parsed)["form"].text, c.form);
+        const auto& checks = (*parsed)["checks"].items;
+        EXPECT_EQ((*parsed)["passed"].number + (*parsed)["failed"].number + (*parsed)["skipped"].number,
+                  static_cast<double>(checks.size()));
+        for (const test::JsonValue& check : checks) {
+            const bool failed = check["verdict"].text == "FAIL";
+            EXPECT_EQ(check.members.count("reproduce"), failed ? 1u : 0u) << check["name"].text;
+            EXPECT_EQ(check["reason"].text.empty(), check["verdict"].text == "pass") << check["name"].text;
+        }
+    }
+}
+
 TEST(Validate, CommandLineMistakesAreUsageErrors)
 {
     const std::vector<std::vector<std::string>> mistakes = {
         {"validate"},
         {"validate", GAIN_FIXTURE_PATH, "--only", "no.such-check"},
         {"validate", GAIN_FIXTURE_PATH, GAIN_FIXTURE_PATH},
+        {"validate", GAIN_FIXTURE_PATH, "--time-limit", "0"},
+        {"validate", GAIN_FIXTURE_PATH, "--time-limit", "-5"},
+        {"validate", GAIN_FIXTURE_PATH, "--time-limit", "soon"},
+        {"validate", GAIN_FIXTURE_PATH, "--time-limit", "1e9"},
+        {"validate", GAIN_FIXTURE_PATH, "--time-limit"},
+        {"validate", GAIN_FIXTURE_PATH, "--only"},
     };
     for (const auto& arguments : mistakes) {
         EXPECT_EQ(runTool(arguments).exitCode, 2) << arguments.back();

@@ -5,7 +5,10 @@
 #include "signal_checks.h"
 #include "watched_buffer.h"
 
+#include <algorithm>
 #include <climits>
+#include <map>
+#include <optional>
 
 namespace fendwick {
 namespace {
@@ -14,15 +17,15 @@ namespace {
 constexpr size_t kLongNameCharacters = 100;
 constexpr int32_t kOutsideIndexes[] = {-1, -2, INT_MAX, INT_MIN};
 
-// The current program's name; empty, with the fault recorded, when the text is at fault.
-std::string currentName(HostedPlugin& plugin, const std::string& when, Findings& findings)
+// The current program's name; nothing, with the fault recorded, when the text is at fault.
+std::optional<std::string> currentName(HostedPlugin& plugin, const std::string& when, Findings& findings)
 {
     WatchedBuffer buffer;
     plugin.dispatch(EffectOpcode::getProgramName, 0, 0, buffer.data());
     const std::string fault = textFault(buffer, kProgramNameBytes, "program name" + when);
     if (!fault.empty()) {
         findings.fail(fault);
-        return {};
+        return std::nullopt;
     }
     return buffer.text();
 }
@@ -48,7 +51,7 @@ void checkSelection(const CheckSettings& settings, Findings& findings)
         if (plugin->program() != index) {
             findings.fail("program " + std::to_string(plugin->program()) + " is current" + when);
         }
-        const std::string current = currentName(*plugin, when, findings);
+        const std::string current = currentName(*plugin, when, findings).value_or("");
         const std::string listed = nameAt(*plugin, index, findings);
         if (!listed.empty() && listed != current) {
             findings.fail("program " + std::to_string(index) + " is listed as \"" + listed + "\" but named \"" +
@@ -63,6 +66,34 @@ void checkSelection(const CheckSettings& settings, Findings& findings)
     }
 }
 
+// A host lists programs by name alone, so one it cannot show or tell apart
+// from another is one the user cannot pick (Audacity keys presets by name).
+void checkNames(const CheckSettings& settings, Findings& findings)
+{
+    const CheckedLibrary library(settings.pluginPath);
+    auto plugin = library.prepared();
+    std::map<std::string, int32_t> firstWithName;
+    for (int32_t index = 0; index < plugin->numPrograms(); ++index) {
+        findings.attempt("naming program " + std::to_string(index));
+        plugin->setProgram(index);
+        const std::optional<std::string> named =
+            currentName(*plugin, " of program " + std::to_string(index), findings);
+        if (!named) {
+            continue;
+        }
+        const std::string& name = *named;
+        if (std::all_of(name.begin(), name.end(), [](char c) { return c == ' '; })) {
+            findings.fail("program " + std::to_string(index) + " has no name");
+            continue;
+        }
+        const auto [first, inserted] = firstWithName.emplace(name, index);
+        if (!inserted) {
+            findings.fail("programs " + std::to_string(first->second) + " and " + std::to_string(index) +
+                          " are both named \"" + name + "\"");
+        }
+    }
+}
+
 void checkRename(const CheckSettings& settings, Findings& findings)
 {
     const CheckedLibrary library(settings.pluginPath);
@@ -71,14 +102,14 @@ void checkRename(const CheckSettings& settings, Findings& findings)
         findings.skip("the plug-in has no programs");
         return;
     }
-    const std::string before = currentName(*plugin, "", findings);
+    const std::string before = currentName(*plugin, "", findings).value_or("");
     std::string longName;
     for (size_t i = 0; i < kLongNameCharacters; ++i) {
         longName += static_cast<char>('a' + i % 26);
     }
     findings.attempt("renaming the program to 100 characters");
     plugin->dispatch(EffectOpcode::setProgramName, 0, 0, longName.data());
-    const std::string after = currentName(*plugin, " after a rename to 100 characters", findings);
+    const std::string after = currentName(*plugin, " after a rename to 100 characters", findings).value_or("");
     nameAt(*plugin, plugin->program(), findings);
     // Cut to the field or refused: either is a choice a plug-in may make.
     if (after != before && longName.compare(0, after.size(), after) != 0) {
@@ -113,6 +144,7 @@ std::vector<Check> programChecks()
     return {{"programs.selection",
              "every program is selected, reported current, named the same as listed, its values within 0..1",
              checkSelection},
+            {"programs.names", "every program has a name of its own, not empty and printable", checkNames},
             {"programs.rename", "a 100-character rename is cut or refused, the name staying within 24 bytes",
              checkRename},
             {"programs.outside-indexes",
