@@ -1,5 +1,5 @@
 # fendwick_add_plugin(NAME FACTORY function FAMILY library): the plug-in
-# library NAME.so in FENDWICK_PLUGIN_DIR, self-contained, exporting
+# library NAME.so (NAME.dll on Windows) in FENDWICK_PLUGIN_DIR, self-contained, exporting
 # VSTPluginMain and main only, with the C++ runtime linked in so a host's own
 # runtime cannot clash. `function` is the family's
 # `EffectRecord* fendwick::function(HostCallback)` that makes one instance;
@@ -21,12 +21,20 @@ function(fendwick_add_plugin name)
   # nothing back, so the backend comes after them.
   target_link_libraries(${name} PRIVATE fendwick_options
     ${PLUGIN_FAMILY} fendwick_editor fendwick_gui ${FENDWICK_PLUGIN_WINDOW_BACKEND})
-  set(exports ${PROJECT_SOURCE_DIR}/cmake/plugin_exports.map)
-  # The sanitizers' runtimes need the shared C++ runtime.
-  if(NOT FENDWICK_SANITIZE AND NOT FENDWICK_SANITIZE_THREAD)
-    target_link_options(${name} PRIVATE -static-libstdc++ -static-libgcc)
+  if(WIN32)
+    # NAME.dll needing system DLLs only (the C++ runtime and the thread
+    # library linked in), exporting what the list names and nothing else.
+    set(exports ${PROJECT_SOURCE_DIR}/cmake/plugin_exports.def)
+    target_sources(${name} PRIVATE ${exports})
+    target_link_options(${name} PRIVATE -static -static-libstdc++ -static-libgcc -Wl,--no-undefined)
+  else()
+    set(exports ${PROJECT_SOURCE_DIR}/cmake/plugin_exports.map)
+    # The sanitizers' runtimes need the shared C++ runtime.
+    if(NOT FENDWICK_SANITIZE AND NOT FENDWICK_SANITIZE_THREAD)
+      target_link_options(${name} PRIVATE -static-libstdc++ -static-libgcc)
+    endif()
+    target_link_options(${name} PRIVATE -Wl,--version-script=${exports} -Wl,--no-undefined -Wl,-z,defs)
   endif()
-  target_link_options(${name} PRIVATE -Wl,--version-script=${exports} -Wl,--no-undefined -Wl,-z,defs)
   set_target_properties(${name} PROPERTIES
     PREFIX ""
     LIBRARY_OUTPUT_DIRECTORY ${FENDWICK_PLUGIN_DIR}

@@ -31,6 +31,15 @@ EffectRecord* createEffect(HostCallback hostCallback, Arguments... arguments)
 
 }  // namespace fendwick
 
+#ifdef _WIN32
+// Defines VSTPluginMain, answering what `factory(hostCallback)` answers; the
+// DLL's export list names it twice, as VSTPluginMain and as main.
+#define FENDWICK_PLUGIN_ENTRY(factory)                                                                   \
+    extern "C" fendwick::EffectRecord* VSTPluginMain(fendwick::HostCallback hostCallback)               \
+    {                                                                                                    \
+        return factory(hostCallback);                                                                    \
+    }
+#else
 // Defines the library's two exports, VSTPluginMain and main, both answering
 // what `factory(hostCallback)` answers. `main` cannot be declared under its
 // own name in C++, so it is an assembler alias.
@@ -46,3 +55,4 @@ EffectRecord* createEffect(HostCallback hostCallback, Arguments... arguments)
     {                                                                                                    \
         return factory(hostCallback);                                                                    \
     }
+#endif

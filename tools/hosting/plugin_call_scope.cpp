@@ -21,7 +21,7 @@ void writeText(const char* text)
     (void)ignored;
 }
 
-void reportPluginExit(int, void*)
+void reportPluginExit()
 {
     if (runningPluginCode == nullptr) {
         return;
@@ -47,7 +47,7 @@ PluginCallScope::~PluginCallScope()
 void PluginCallScope::armWatch()
 {
     static std::once_flag armed;
-    std::call_once(armed, [] { on_exit(reportPluginExit, nullptr); });
+    std::call_once(armed, [] { std::atexit(reportPluginExit); });
 }
 
 }  // namespace fendwick

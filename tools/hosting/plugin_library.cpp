@@ -1,9 +1,10 @@
-// Opening a plug-in library and finding its entry.
+// Opening a plug-in library and finding its entry through the POSIX loader.
 #include "plugin_library.h"
 
 #include "hosting_error.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 namespace fendwick {
 namespace {
@@ -15,6 +16,20 @@ std::string loaderMessage()
 }
 
 }  // namespace
+
+const char* const pluginFileSuffix = ".so";
+
+std::string folderOfRunningProgram()
+{
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0) {
+        return {};
+    }
+    const std::string program(path, static_cast<size_t>(length));
+    const size_t slash = program.find_last_of('/');
+    return slash == std::string::npos ? std::string{} : program.substr(0, slash);
+}
 
 PluginLibrary::PluginLibrary(const std::string& path) : path_(path)
 {

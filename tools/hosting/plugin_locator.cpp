@@ -1,8 +1,11 @@
 // Finding plug-in files by deliverable name or path.
 #include "plugin_locator.h"
 
+#include "plugin_library.h"
+
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <unistd.h>
 
@@ -12,19 +15,6 @@ namespace {
 bool endsWith(const std::string& text, const std::string& tail)
 {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-// The folder of this program's executable; empty when the system cannot say.
-std::string folderOfRunningProgram()
-{
-    char path[4096];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0) {
-        return {};
-    }
-    const std::string program(path, static_cast<size_t>(length));
-    const size_t slash = program.find_last_of('/');
-    return slash == std::string::npos ? std::string{} : program.substr(0, slash);
 }
 
 }  // namespace
@@ -66,17 +56,17 @@ std::string resolvePluginPath(const std::string& nameOrPath, const std::string& 
     if (nameOrPath.find('/') != std::string::npos) {
         return nameOrPath;
     }
-    if (endsWith(nameOrPath, ".so")) {
+    if (endsWith(nameOrPath, pluginFileSuffix)) {
         return "./" + nameOrPath;
     }
     const std::vector<std::string> folders = pluginSearchFolders(explicitDir);
     for (const std::string& folder : folders) {
-        const std::string path = folder + "/" + nameOrPath + ".so";
+        const std::string path = folder + "/" + nameOrPath + pluginFileSuffix;
         if (access(path.c_str(), R_OK) == 0) {
             return path;
         }
     }
-    return folders.front() + "/" + nameOrPath + ".so";
+    return folders.front() + "/" + nameOrPath + pluginFileSuffix;
 }
 
 std::vector<std::string> listPluginFiles(const std::string& directory)
@@ -88,7 +78,7 @@ std::vector<std::string> listPluginFiles(const std::string& directory)
     }
     while (const dirent* entry = readdir(folder)) {
         const std::string name = entry->d_name;
-        if (name.size() > 3 && endsWith(name, ".so")) {
+        if (name.size() > std::strlen(pluginFileSuffix) && endsWith(name, pluginFileSuffix)) {
             files.push_back(directory + "/" + name);
         }
     }
@@ -101,8 +91,8 @@ std::string pluginNameOfPath(const std::string& path)
 {
     const size_t slash = path.find_last_of('/');
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (endsWith(name, ".so")) {
-        name.resize(name.size() - 3);
+    if (endsWith(name, pluginFileSuffix)) {
+        name.resize(name.size() - std::strlen(pluginFileSuffix));
     }
     return name;
 }

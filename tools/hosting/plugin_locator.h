@@ -1,4 +1,4 @@
-// Turns what a user types ("ascarell" or a path) into the shared object to load.
+// Turns what a user types ("ascarell" or a path) into the shared object (or DLL) to load.
 #pragma once
 
 #include <string>
@@ -16,6 +16,8 @@ std::vector<std::string> pluginSearchFolders(const std::string& explicitDir = {}
 // The first search folder that holds a plug-in; the first folder when none does.
 std::string pluginDirectory(const std::string& explicitDir = {});
 
+// The names below say ".so"; a Windows build uses ".dll" in its place
+// (pluginFileSuffix).
 // A deliverable name of ours ("ascarell") becomes `<folder>/<name>.so` in the
 // first search folder that has it (the first folder when none has it);
 // anything holding a slash or ending in ".so" is a path and stays one (a bare
