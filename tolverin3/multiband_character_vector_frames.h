@@ -9,6 +9,7 @@
 #include "multiband_character_meters.h"
 #include "crossover_lanes.h"
 #include "frame_group_lanes.h"
+#include "meter_fold_vectors.h"
 #include "multiband_character_scalar_frames.h"
 #include "output_stage_vectors.h"
 
@@ -29,12 +30,12 @@ static_assert(kGroupFrames == CrossoverLanes::kRunFrames, "the gate's groups are
 //   band    the crossover's Hi, Mid, Lo samples of the low cut's output
 //   level   each band detector's level
 //   gain    each band's shaped gain (1.0 silent or uncompressed)
-//   share   each band's output times its band gain, then its magnitude
+//   share   each band's output times its band gain
 //   u       the band mix
 //   sonic   the SonicFilter detector's level
 //   s       the SonicFilter's output at the output level
 //   peak    the limiter detector's level
-//   out     the output sample, then its magnitude;  limit the limiter gain
+//   out     the output sample;  limit the limiter gain
 // Rows are cleared nowhere: a stage reads only what the stage before wrote,
 // and a chunk short of kFrames pads the rows its vectors read past its frames.
 struct Chunk {
@@ -220,17 +221,16 @@ inline void finishChunk(const MultibandCharacterBlockSettings& s, const OutputSe
     float* out = output + c.start;
     for (int32_t i = 0; i < n; ++i) {
         out[i] = Accumulate ? out[i] + c.out[i] : c.out[i];
-        c.out[i] = std::fabs(c.out[i]);
-    }
-    for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        for (int32_t i = 0; i < n; ++i) {
-            c.bands.share[b][i] = std::fabs(c.bands.share[b][i]);
-        }
     }
     const float* const quantities[MultibandCharacterMeters::kCount] = {
         c.bands.gain[0],  c.bands.gain[1],  c.bands.gain[2], c.bands.share[0],
         c.bands.share[1], c.bands.share[2], c.out,           c.limit};
-    state.meters.gatherRun(quantities, n, s.meterInterval, publish);
+    static_assert(Chunk::kFrames == 32, "a chunk's frames are the bits of a word");
+    const auto fold = [](MeterKind kind, const float* row, int32_t first, int32_t count) {
+        const uint32_t run = count == 32 ? ~0u : ((1u << count) - 1u) << first;
+        return MeterFoldVectors<Width>::fold(kind, row, run);
+    };
+    state.meters.gatherRun(quantities, n, s.meterInterval, publish, fold);
 }
 
 // Chunks the gate lets through whole pass three serial stages, each a
