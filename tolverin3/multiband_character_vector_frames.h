@@ -4,8 +4,9 @@
 
 #include "band_envelope_lanes.h"
 #include "band_gain_vectors.h"
-#include "character_chain_lanes.h"
+#include "character_detector.h"
 #include "character_curve.h"
+#include "limiter_detector.h"
 #include "multiband_character_meters.h"
 #include "crossover_lanes.h"
 #include "frame_group_lanes.h"
@@ -78,8 +79,8 @@ struct ChainLanes {
         : loCut(state.loCut.section()),
           crossover(state.crossover),
           envelopes(state.detectors, s.bands),
-          character(state.sonicFilter.levelDetector(), state.sonicFilter.levelDetector()),
-          limiter(state.output.limiterDetector(), state.output.limiterDetector())
+          character(state.sonicFilter.levelDetector()),
+          limiter(state.output.limiterDetector())
     {
     }
 
@@ -88,15 +89,15 @@ struct ChainLanes {
         state.loCut.section().keepHistoryOf(loCut);
         crossover.store(state.crossover);
         envelopes.keepIn(state.detectors);
-        character.keepIn(state.sonicFilter.levelDetector(), 0);
-        limiter.keepIn(state.output.limiterDetector(), 0);
+        state.sonicFilter.levelDetector().keepPeaksOf(character);
+        state.output.limiterDetector().keepPeaksOf(limiter);
     }
 
     LoCutFilter loCut;
     CrossoverLanes crossover;
     BandEnvelopeLanes<Width == 16 ? 8 : 4> envelopes;
-    chain_lanes::CharacterLanes character;
-    chain_lanes::LimiterLanes limiter;
+    CharacterDetector character;
+    LimiterDetector limiter;
 };
 
 // The guard and the gate over a chunk's frames into x; answers whether the
@@ -194,11 +195,10 @@ inline void runChains(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk* 
         }
         for (int32_t i = g; i < g + kGroupFrames && i < detect; ++i) {
             const float u = detecting->bands.mix[i];
-            detecting->sonic[i] = lanes.character.step(u, u)[0];
+            detecting->sonic[i] = lanes.character.step(u);
         }
         for (int32_t i = g; i < g + kGroupFrames && i < limit; ++i) {
-            lanes.limiter.step(0, limiting->s[i]);
-            limiting->peak[i] = lanes.limiter.levelOf(0);
+            limiting->peak[i] = lanes.limiter.step(limiting->s[i]);
         }
     }
 }
