@@ -25,17 +25,23 @@ namespace fendwick {
 // they were, as its detector does. Made from the detectors once per block
 // (their coefficients then hold for the block), stepped and kept back on
 // the audio thread.
+//
+// The lanes of a band not stepped take the input 0 and the release factor
+// 1, so that every step leaves them as they are (0 >= env only where env is
+// 0, which the attack keeps at 0) and the recurrence needs no choice
+// between stepped and waiting lanes.
 template <int Width>
 class BandEnvelopeLanes {
 public:
     using Floats = LaneTypes<4>::Floats;
     using Ints = LaneTypes<4>::Ints;
+    static constexpr int32_t kRunFrames = 4;
 
     BandEnvelopeLanes(const LevelDetector (&detectors)[kMultibandBandCount],
                       const CharacterBandSettings (&bands)[kMultibandBandCount])
     {
         alignas(32) float lanes[3][kLanes] = {};  // env, attack, release
-        alignas(32) int32_t masks[2][kLanes] = {};  // live, kept
+        alignas(32) uint32_t masks[2][kLanes] = {};  // input, live
         for (int32_t b = 0; b < kMultibandBandCount; ++b) {
             const LevelDetector& d = detectors[b];
             const EnvelopeTiming& t = d.coefficients();
@@ -43,18 +49,18 @@ public:
             lanes[0][b] = d.fastEnvelope();
             lanes[0][kSlow + b] = d.slowEnvelope();
             lanes[1][b] = lanes[1][kSlow + b] = t.attack();
-            lanes[2][b] = d.manualRelease() ? t.release() : t.fastRelease();
-            lanes[2][kSlow + b] = t.slowRelease();
-            masks[0][b] = stepped ? -1 : 0;
-            masks[0][kSlow + b] = stepped && !d.manualRelease() ? -1 : 0;
-            masks[1][b] = masks[1][kSlow + b] = stepped ? 0 : -1;
+            lanes[2][b] = !stepped ? 1.0f : d.manualRelease() ? t.release() : t.fastRelease();
+            lanes[2][kSlow + b] = !stepped ? 1.0f : t.slowRelease();
+            masks[0][b] = masks[0][kSlow + b] = stepped ? kFloatMagnitudeBits : 0u;
+            masks[1][b] = ~0u;
+            masks[1][kSlow + b] = stepped && d.manualRelease() ? 0u : ~0u;
             manual[b] = d.manualRelease() ? -1 : 0;
         }
         std::memcpy(env, lanes[0], sizeof env);
         std::memcpy(attack, lanes[1], sizeof attack);
         std::memcpy(release, lanes[2], sizeof release);
-        std::memcpy(live, masks[0], sizeof live);
-        std::memcpy(kept, masks[1], sizeof kept);
+        std::memcpy(input, masks[0], sizeof input);
+        std::memcpy(live, masks[1], sizeof live);
     }
 
     void keepIn(LevelDetector (&detectors)[kMultibandBandCount]) const
@@ -66,42 +72,41 @@ public:
         }
     }
 
-    // One frame's band samples in, their detected levels out (lanes of
-    // unstepped bands hold no level). The flush almost never changes a
-    // lane, so it sits behind a branch the processor predicts, off the
-    // envelopes' dependency chain; the values are those of the flushed step.
-    Floats step(Floats band)
+    // count frames (1 to kRunFrames) of band samples in, their detected
+    // levels out (lanes of unstepped bands hold no level). The flush almost
+    // never changes a lane, so a run goes without it and is taken again from
+    // its start with it only where it would have changed one: the values are
+    // those of the flushed steps either way.
+    void run(const Floats (&bands)[kRunFrames], Floats (&levels)[kRunFrames], int32_t count)
     {
-        const Floats magnitude = band < 0.0f ? -band : band;
-        Packed a;
-        if constexpr (Width == 8) {
-            a = __builtin_shufflevector(magnitude, magnitude, 0, 1, 2, 3, 0, 1, 2, 3);
-        } else {
-            a = magnitude;
-        }
-        Packed next[kPieces];
+        Packed start[kPieces];
+        Packed after[kRunFrames][kPieces];
         for (int32_t p = 0; p < kPieces; ++p) {
-            next[p] = a >= env[p] ? a + (env[p] - a) * attack[p] : env[p] * release[p];
+            start[p] = env[p];
         }
-        if (__builtin_expect(anyFlushable(next), 0)) {
-            for (Packed& n : next) {
-                flushToZeroInPlace<PackedBits>(n);
+        for (int32_t k = 0; k < count; ++k) {
+            step<false>(bands[k], after[k]);
+        }
+        if (__builtin_expect(anyFlushable(after, count), 0)) {
+            for (int32_t p = 0; p < kPieces; ++p) {
+                env[p] = start[p];
+            }
+            for (int32_t k = 0; k < count; ++k) {
+                step<true>(bands[k], after[k]);
             }
         }
-        // Unstepped lanes keep their envelope; stepped slow lanes of manual release become 0.
-        for (int32_t p = 0; p < kPieces; ++p) {
-            env[p] = kept[p] != 0 ? env[p] : reinterpret_cast<Packed>(reinterpret_cast<PackedInts>(next[p]) & live[p]);
+        for (int32_t k = 0; k < count; ++k) {
+            Floats fast;
+            Floats slow;
+            if constexpr (Width == 8) {
+                fast = __builtin_shufflevector(after[k][0], after[k][0], 0, 1, 2, 3);
+                slow = __builtin_shufflevector(after[k][0], after[k][0], 4, 5, 6, 7);
+            } else {
+                fast = after[k][0];
+                slow = after[k][1];
+            }
+            levels[k] = manual != 0 ? fast : (fast + slow) * 0.5f;
         }
-        Floats fast;
-        Floats slow;
-        if constexpr (Width == 8) {
-            fast = __builtin_shufflevector(env[0], env[0], 0, 1, 2, 3);
-            slow = __builtin_shufflevector(env[0], env[0], 4, 5, 6, 7);
-        } else {
-            fast = env[0];
-            slow = env[1];
-        }
-        return manual != 0 ? fast : (fast + slow) * 0.5f;
     }
 
 private:
@@ -113,29 +118,55 @@ private:
     static constexpr int32_t kPieces = kLanes / Width;
     static constexpr int32_t kSlow = 4;
 
-    // Whether the flush turns any lane to +0.0: all exponent bits clear, not +0.0 already.
-    static bool anyFlushable(const Packed (&x)[kPieces])
+    // One frame: the magnitudes of the stepped lanes' samples, the
+    // envelopes on, flushed where Flush asks; manual bands' slow lanes to 0.
+    template <bool Flush>
+    void step(const Floats& band, Packed (&out)[kPieces])
+    {
+        const PackedBits bits = reinterpret_cast<const PackedBits&>(band);
+        PackedBits spread;
+        if constexpr (Width == 8) {
+            spread = __builtin_shufflevector(bits, bits, 0, 1, 2, 3, 0, 1, 2, 3);
+        } else {
+            spread = bits;
+        }
+        for (int32_t p = 0; p < kPieces; ++p) {
+            const Packed a = reinterpret_cast<Packed>(spread & input[p]);
+            Packed next = a >= env[p] ? a + (env[p] - a) * attack[p] : env[p] * release[p];
+            if constexpr (Flush) {
+                flushToZeroInPlace<PackedBits>(next);
+            }
+            env[p] = reinterpret_cast<Packed>(reinterpret_cast<PackedBits>(next) & live[p]);
+            out[p] = env[p];
+        }
+    }
+
+    // Whether the flush turns any lane of the first count frames to +0.0:
+    // all exponent bits clear, not +0.0 already.
+    static bool anyFlushable(const Packed (&x)[kRunFrames][kPieces], int32_t count)
     {
         Ints either{};
-        for (const Packed& piece : x) {
-            const PackedBits bits = reinterpret_cast<const PackedBits&>(piece);
-            const PackedInts flushable = (bits & kFloatExponentBits) == 0 && bits != 0;
-            if constexpr (Width == 8) {
-                either |= __builtin_shufflevector(flushable, flushable, 0, 1, 2, 3) |
-                          __builtin_shufflevector(flushable, flushable, 4, 5, 6, 7);
-            } else {
-                either |= flushable;
+        for (int32_t k = 0; k < count; ++k) {
+            for (const Packed& piece : x[k]) {
+                const PackedBits bits = reinterpret_cast<const PackedBits&>(piece);
+                const PackedInts flushable = (bits & kFloatExponentBits) == 0 && bits != 0;
+                if constexpr (Width == 8) {
+                    either |= __builtin_shufflevector(flushable, flushable, 0, 1, 2, 3) |
+                              __builtin_shufflevector(flushable, flushable, 4, 5, 6, 7);
+                } else {
+                    either |= flushable;
+                }
             }
         }
         return _mm_movemask_ps(reinterpret_cast<__m128>(either)) != 0;
     }
 
-    Packed env[kPieces];      // fast lanes, then slow lanes
+    Packed env[kPieces];       // fast lanes, then slow lanes
     Packed attack[kPieces];
-    Packed release[kPieces];  // fast lanes: the Release factor with manual release
-    PackedInts live[kPieces];  // all bits set where a step keeps its value: stepped, and not a manual band's slow lane
-    PackedInts kept[kPieces];  // all bits set in both lanes of bands not stepped
-    Ints manual{};             // all bits set in the lanes of bands with manual release
+    Packed release[kPieces];   // fast lanes: the Release factor with manual release; 1 in lanes not stepped
+    PackedBits input[kPieces];  // the magnitude bits of a stepped lane's sample, none of one not stepped
+    PackedBits live[kPieces];   // all bits but in the slow lanes of stepped bands with manual release
+    Ints manual{};              // all bits set in the lanes of bands with manual release
 };
 
 }  // namespace fendwick

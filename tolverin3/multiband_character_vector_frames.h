@@ -150,12 +150,16 @@ inline void splitGroup(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk&
     }
     // Band by band into lanes by frame, the detectors, and back.
     _MM_TRANSPOSE4_PS(bands[0], bands[1], bands[2], bands[3]);
-    for (int32_t k = 0; k < valid; ++k) {
-        bands[k] = reinterpret_cast<__m128>(lanes.envelopes.step(reinterpret_cast<LaneTypes<4>::Floats>(bands[k])));
+    using Floats4 = LaneTypes<4>::Floats;
+    Floats4 levels[kGroupFrames] = {};
+    lanes.envelopes.run(reinterpret_cast<const Floats4(&)[kGroupFrames]>(bands), levels, valid);
+    __m128 rows[kGroupFrames];
+    for (int32_t k = 0; k < kGroupFrames; ++k) {
+        rows[k] = reinterpret_cast<__m128>(levels[k]);
     }
-    _MM_TRANSPOSE4_PS(bands[0], bands[1], bands[2], bands[3]);
+    _MM_TRANSPOSE4_PS(rows[0], rows[1], rows[2], rows[3]);
     for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        _mm_store_ps(&c.bands.level[b][g], bands[b]);
+        _mm_store_ps(&c.bands.level[b][g], rows[b]);
     }
 }
 
