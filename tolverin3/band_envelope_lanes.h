@@ -9,12 +9,72 @@
 #include "level_detector.h"
 #include "sample_guards.h"
 
-#include <xmmintrin.h>
+#include <immintrin.h>
 
 #include <cstdint>
 #include <cstring>
 
 namespace fendwick {
+
+// One step of the envelope recurrence on a vector of Width lanes, as
+// LevelDetector follows each envelope: where a >= env the attack,
+// a + (env - a) * attack, else the release, env * release; and whether the
+// flush would change any lane of some steps' envelopes (all exponent bits
+// clear, not +0.0 already). In generic vectors for four lanes.
+template <int Width>
+struct EnvelopeRecurrence {
+    using Packed = typename LaneTypes<Width>::Floats;
+    using PackedBits = typename LaneTypes<Width>::Bits;
+    using PackedInts = typename LaneTypes<Width>::Ints;
+
+    static void follow(const Packed& a, const Packed& env, const Packed& attack, const Packed& release, Packed& next)
+    {
+        next = a >= env ? a + (env - a) * attack : env * release;
+    }
+
+    template <int32_t Steps>
+    static bool anyFlushable(const Packed (&x)[Steps], int32_t count)
+    {
+        PackedInts either{};
+        for (int32_t k = 0; k < count; ++k) {
+            const auto bits = reinterpret_cast<PackedBits>(x[k]);
+            either |= (bits & kFloatExponentBits) == 0 && bits != 0;
+        }
+        return _mm_movemask_ps(reinterpret_cast<__m128>(either)) != 0;
+    }
+};
+
+// Eight lanes in AVX-512VL, which the AVX-512 loop alone runs: its compares
+// give mask registers, where the generic vectors' compares of eight lanes
+// came out lane by lane.
+template <>
+struct EnvelopeRecurrence<8> {
+    using Packed = LaneTypes<8>::Floats;
+
+    __attribute__((target("avx512f,avx512vl"))) static void follow(const Packed& a, const Packed& env,
+                                                                   const Packed& attack, const Packed& release,
+                                                                   Packed& next)
+    {
+        const auto x = reinterpret_cast<__m256>(a);
+        const auto e = reinterpret_cast<__m256>(env);
+        const __mmask8 rising = _mm256_cmp_ps_mask(x, e, _CMP_GE_OQ);
+        const __m256 up = _mm256_add_ps(x, _mm256_mul_ps(_mm256_sub_ps(e, x), reinterpret_cast<__m256>(attack)));
+        const __m256 down = _mm256_mul_ps(e, reinterpret_cast<__m256>(release));
+        next = reinterpret_cast<Packed>(_mm256_mask_blend_ps(rising, down, up));
+    }
+
+    template <int32_t Steps>
+    __attribute__((target("avx512f,avx512vl"))) static bool anyFlushable(const Packed (&x)[Steps], int32_t count)
+    {
+        const __m256i exponent = _mm256_set1_epi32(static_cast<int32_t>(kFloatExponentBits));
+        __mmask8 either = 0;
+        for (int32_t k = 0; k < count; ++k) {
+            const auto bits = reinterpret_cast<__m256i>(x[k]);
+            either |= _mm256_mask_testn_epi32_mask(_mm256_test_epi32_mask(bits, bits), bits, exponent);
+        }
+        return either != 0;
+    }
+};
 
 // Lanes {Hi, Mid, Lo, unused} of the fast (or manual) envelopes, then the
 // same four of the slow envelopes of the automatic release: in one vector
@@ -80,32 +140,39 @@ public:
     void run(const Floats (&bands)[kRunFrames], Floats (&levels)[kRunFrames], int32_t count)
     {
         Packed start[kPieces];
-        Packed after[kRunFrames][kPieces];
+        Packed after[kPieces][kRunFrames];
         for (int32_t p = 0; p < kPieces; ++p) {
             start[p] = env[p];
         }
         for (int32_t k = 0; k < count; ++k) {
-            step<false>(bands[k], after[k]);
+            step<false>(bands[k], after, k);
         }
-        if (__builtin_expect(anyFlushable(after, count), 0)) {
+        bool flushable = false;
+        for (const auto& piece : after) {
+            flushable = flushable || Recurrence::anyFlushable(piece, count);
+        }
+        if (__builtin_expect(flushable, 0)) {
             for (int32_t p = 0; p < kPieces; ++p) {
                 env[p] = start[p];
             }
             for (int32_t k = 0; k < count; ++k) {
-                step<true>(bands[k], after[k]);
+                step<true>(bands[k], after, k);
             }
         }
         for (int32_t k = 0; k < count; ++k) {
             Floats fast;
             Floats slow;
             if constexpr (Width == 8) {
-                fast = __builtin_shufflevector(after[k][0], after[k][0], 0, 1, 2, 3);
-                slow = __builtin_shufflevector(after[k][0], after[k][0], 4, 5, 6, 7);
+                fast = __builtin_shufflevector(after[0][k], after[0][k], 0, 1, 2, 3);
+                slow = __builtin_shufflevector(after[0][k], after[0][k], 4, 5, 6, 7);
             } else {
-                fast = after[k][0];
-                slow = after[k][1];
+                fast = after[0][k];
+                slow = after[1][k];
             }
-            levels[k] = manual != 0 ? fast : (fast + slow) * 0.5f;
+            // Chosen by bits, as the mask is one for the block.
+            const Floats average = (fast + slow) * 0.5f;
+            levels[k] = reinterpret_cast<Floats>((reinterpret_cast<Ints>(fast) & manual) |
+                                                 (reinterpret_cast<Ints>(average) & ~manual));
         }
     }
 
@@ -114,6 +181,7 @@ private:
     using Packed = typename LaneTypes<Width>::Floats;
     using PackedInts = typename LaneTypes<Width>::Ints;
     using PackedBits = typename LaneTypes<Width>::Bits;
+    using Recurrence = EnvelopeRecurrence<Width>;
     static constexpr int32_t kLanes = 8;
     static constexpr int32_t kPieces = kLanes / Width;
     static constexpr int32_t kSlow = 4;
@@ -121,7 +189,7 @@ private:
     // One frame: the magnitudes of the stepped lanes' samples, the
     // envelopes on, flushed where Flush asks; manual bands' slow lanes to 0.
     template <bool Flush>
-    void step(const Floats& band, Packed (&out)[kPieces])
+    void step(const Floats& band, Packed (&out)[kPieces][kRunFrames], int32_t k)
     {
         const PackedBits bits = reinterpret_cast<const PackedBits&>(band);
         PackedBits spread;
@@ -132,33 +200,14 @@ private:
         }
         for (int32_t p = 0; p < kPieces; ++p) {
             const Packed a = reinterpret_cast<Packed>(spread & input[p]);
-            Packed next = a >= env[p] ? a + (env[p] - a) * attack[p] : env[p] * release[p];
+            Packed next;
+            Recurrence::follow(a, env[p], attack[p], release[p], next);
             if constexpr (Flush) {
                 flushToZeroInPlace<PackedBits>(next);
             }
             env[p] = reinterpret_cast<Packed>(reinterpret_cast<PackedBits>(next) & live[p]);
-            out[p] = env[p];
+            out[p][k] = env[p];
         }
-    }
-
-    // Whether the flush turns any lane of the first count frames to +0.0:
-    // all exponent bits clear, not +0.0 already.
-    static bool anyFlushable(const Packed (&x)[kRunFrames][kPieces], int32_t count)
-    {
-        Ints either{};
-        for (int32_t k = 0; k < count; ++k) {
-            for (const Packed& piece : x[k]) {
-                const PackedBits bits = reinterpret_cast<const PackedBits&>(piece);
-                const PackedInts flushable = (bits & kFloatExponentBits) == 0 && bits != 0;
-                if constexpr (Width == 8) {
-                    either |= __builtin_shufflevector(flushable, flushable, 0, 1, 2, 3) |
-                              __builtin_shufflevector(flushable, flushable, 4, 5, 6, 7);
-                } else {
-                    either |= flushable;
-                }
-            }
-        }
-        return _mm_movemask_ps(reinterpret_cast<__m128>(either)) != 0;
     }
 
     Packed env[kPieces];       // fast lanes, then slow lanes
