@@ -283,7 +283,7 @@ TEST(MultibandCharacterFrameLoop, MetersDueWithinAChunkPublishAsTheReferenceDoes
         if (!canRunFrameLanes(lanes)) {
             continue;
         }
-        for (const int32_t interval : {0, 2, 5, 31, 32, 33, 47}) {
+        for (const int32_t interval : {0, 2, 5, 15, 16, 17, 31, 32, 33, 47}) {
             const std::string what = "lanes " + std::to_string(static_cast<int>(lanes)) + " interval " +
                                      std::to_string(interval);
             Comparison compare(lanes, metered, signalOf(11u, 3000), what);
