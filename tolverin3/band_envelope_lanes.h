@@ -191,7 +191,7 @@ private:
     template <bool Flush>
     void step(const Floats& band, Packed (&out)[kPieces][kRunFrames], int32_t k)
     {
-        const PackedBits bits = reinterpret_cast<const PackedBits&>(band);
+        const auto bits = reinterpret_cast<LaneTypes<4>::Bits>(band);
         PackedBits spread;
         if constexpr (Width == 8) {
             spread = __builtin_shufflevector(bits, bits, 0, 1, 2, 3, 0, 1, 2, 3);
