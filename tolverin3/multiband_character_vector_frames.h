@@ -18,6 +18,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <initializer_list>
 
 namespace fendwick {
 
@@ -28,7 +30,8 @@ static_assert(kGroupFrames == CrossoverLanes::kRunFrames, "the gate's groups are
 
 // What the stages hand on for each frame of a chunk, all linear amplitude:
 //   x       the usable input
-//   band    the crossover's Hi, Mid, Lo samples of the low cut's output
+//   band    the crossover's Hi, Mid, Lo samples of the low cut's output,
+//           by band and again by frame {Hi, Mid, Lo, 0} for the detectors
 //   level   each band detector's level
 //   gain    each band's shaped gain (1.0 silent or uncompressed)
 //   share   each band's output times its band gain
@@ -43,6 +46,7 @@ struct Chunk {
     static constexpr int32_t kFrames = BandChunk::kFrames;
     BandChunk bands;
     alignas(64) float x[kFrames];
+    alignas(64) float byFrame[kFrames][4];
     alignas(64) float sonic[kFrames];
     alignas(64) float s[kFrames];
     alignas(64) float peak[kFrames];
@@ -119,7 +123,7 @@ inline bool guardAndGate(const float* input, int32_t frames, MultibandCharacterS
     return true;
 }
 
-// Low cut, crossover and band detectors over the group of frames from g on.
+// Low cut and crossover over the group of frames from g on.
 template <class FlushCheck, int Width>
 inline void splitGroup(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk& c, int32_t g)
 {
@@ -148,11 +152,23 @@ inline void splitGroup(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk&
     for (int32_t b = 0; b < kMultibandBandCount; ++b) {
         _mm_store_ps(&c.bands.sample[b][g], bands[b]);
     }
-    // Band by band into lanes by frame, the detectors, and back.
     _MM_TRANSPOSE4_PS(bands[0], bands[1], bands[2], bands[3]);
+    for (int32_t k = 0; k < kGroupFrames; ++k) {
+        _mm_store_ps(c.byFrame[g + k], bands[k]);
+    }
+}
+
+// The band detectors over the group of frames from g on.
+template <int Width>
+inline void detectGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
+{
+    const int32_t valid = c.frames - g < kGroupFrames ? c.frames - g : kGroupFrames;
     using Floats4 = LaneTypes<4>::Floats;
+    Floats4 bands[kGroupFrames];
+    std::memcpy(bands, c.byFrame[g], sizeof bands);
     Floats4 levels[kGroupFrames] = {};
-    lanes.envelopes.run(reinterpret_cast<const Floats4(&)[kGroupFrames]>(bands), levels, valid);
+    lanes.envelopes.run(bands, levels, valid);
+    // Frame by frame into lanes by band.
     __m128 rows[kGroupFrames];
     for (int32_t k = 0; k < kGroupFrames; ++k) {
         rows[k] = reinterpret_cast<__m128>(levels[k]);
@@ -180,22 +196,30 @@ inline void padChunk(Chunk& c)
     pad(c.peak);
 }
 
-// The serial chains of three chunks in one loop, so that the processor runs
-// them side by side: `splitting` through the low cut, the crossover and the
-// band detectors; the mix of `detecting` through the SonicFilter's
-// detector; the shaped samples of `limiting` through the limiter's detector.
+// The serial chains of four chunks in one loop, so that the processor runs
+// them side by side: `splitting` through the low cut and the crossover; the
+// bands of `enveloping` through their detectors; the mix of `detecting`
+// through the SonicFilter's detector; the shaped samples of `limiting`
+// through the limiter's detector. The band detectors a chunk behind the
+// split: within one chunk each waits for the crossover's group before it.
 template <class FlushCheck, int Width>
-inline void runChains(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk* splitting, Chunk* detecting,
-                      Chunk* limiting)
+inline void runChains(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk* splitting, Chunk* enveloping,
+                      Chunk* detecting, Chunk* limiting)
 {
     const int32_t split = splitting != nullptr ? splitting->frames : 0;
+    const int32_t envelope = enveloping != nullptr ? enveloping->frames : 0;
     const int32_t detect = detecting != nullptr ? detecting->frames : 0;
     const int32_t limit = limiting != nullptr && o.limiter ? limiting->frames : 0;
-    const int32_t most = split > detect ? split : detect;
-    const int32_t frames = most > limit ? most : limit;
+    int32_t frames = 0;
+    for (const int32_t n : {split, envelope, detect, limit}) {
+        frames = n > frames ? n : frames;
+    }
     for (int32_t g = 0; g < frames; g += kGroupFrames) {
         if (g < split) {
             splitGroup<FlushCheck>(o, lanes, *splitting, g);
+        }
+        if (g < envelope) {
+            detectGroup(lanes, *enveloping, g);
         }
         for (int32_t i = g; i < g + kGroupFrames && i < detect; ++i) {
             const float u = detecting->bands.mix[i];
@@ -237,8 +261,8 @@ inline void finishChunk(const MultibandCharacterBlockSettings& s, const OutputSe
     state.meters.gatherRun(quantities, n, s.meterInterval, publish, fold);
 }
 
-// Chunks the gate lets through whole pass three serial stages, each a
-// chunk behind the one before: the split and band detectors, the
+// Chunks the gate lets through whole pass four serial stages, each a
+// chunk behind the one before: the split, the band detectors, the
 // SonicFilter's detector, the limiter's detector. Between them the band
 // gains and the mix, the SonicFilter's gain and the output level, the
 // limiter's gains and the outputs run a vector's width of frames at a time.
@@ -276,7 +300,7 @@ public:
     // Runs the chunks in the pipeline to their outputs.
     void drain()
     {
-        while (detecting != nullptr || limiting != nullptr) {
+        while (enveloping != nullptr || detecting != nullptr || limiting != nullptr) {
             advance(nullptr);
         }
     }
@@ -299,13 +323,13 @@ public:
     }
 
 private:
-    static constexpr int32_t kSlots = 3;
+    static constexpr int32_t kSlots = 4;
 
     void advance(Chunk* fresh)
     {
-        runChains<FlushCheck>(o, lanes, fresh, detecting, limiting);
-        if (fresh != nullptr) {
-            mixBands<Width>(settings, fresh->bands, fresh->frames);
+        runChains<FlushCheck>(o, lanes, fresh, enveloping, detecting, limiting);
+        if (enveloping != nullptr) {
+            mixBands<Width>(settings, enveloping->bands, enveloping->frames);
         }
         if (detecting != nullptr) {
             OutputStageVectors<Width>::shape(*o.curve, o.outputGain, detecting->bands.mix, detecting->sonic,
@@ -315,7 +339,8 @@ private:
             finishChunk<Width, Accumulate>(settings, o, state, publish, output, *limiting);
         }
         limiting = detecting;
-        detecting = fresh;
+        detecting = enveloping;
+        enveloping = fresh;
     }
 
     const MultibandCharacterBlockSettings& settings;
@@ -326,7 +351,8 @@ private:
     ChainLanes<Width> lanes;
     Chunk slots[kSlots];
     int32_t next = 0;
-    Chunk* detecting = nullptr;  // split and mixed
+    Chunk* enveloping = nullptr;  // split
+    Chunk* detecting = nullptr;   // detected and mixed
     Chunk* limiting = nullptr;   // shaped
 };
 
