@@ -29,7 +29,7 @@ constexpr int32_t kGroupFrames = frame_group::kFrames;
 static_assert(kGroupFrames == CrossoverLanes::kRunFrames, "the gate's groups are the crossover's runs");
 
 // What the stages hand on for each frame of a chunk, all linear amplitude:
-//   x       the usable input
+//   x       the usable input, then after the low cut
 //   band    the crossover's Hi, Mid, Lo samples of the low cut's output,
 //           by band and again by frame {Hi, Mid, Lo, 0} for the detectors
 //   level   each band detector's level
@@ -123,20 +123,26 @@ inline bool guardAndGate(const float* input, int32_t frames, MultibandCharacterS
     return true;
 }
 
-// Low cut and crossover over the group of frames from g on.
+// The low cut over the group of frames from g on, in place.
+template <int Width>
+inline void cutGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
+{
+    const int32_t end = c.frames - g < kGroupFrames ? c.frames : g + kGroupFrames;
+    for (int32_t i = g; i < end; ++i) {
+        c.x[i] = lanes.loCut.step(c.x[i]);
+    }
+}
+
+// The crossover over the group of frames from g on.
 template <class FlushCheck, int Width>
-inline void splitGroup(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk& c, int32_t g)
+inline void splitGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
 {
     constexpr auto kHi = static_cast<int32_t>(MultibandBand::hi);
     constexpr auto kMid = static_cast<int32_t>(MultibandBand::mid);
     constexpr auto kLo = static_cast<int32_t>(MultibandBand::lo);
     const int32_t valid = c.frames - g < kGroupFrames ? c.frames - g : kGroupFrames;
-    alignas(16) float cut[kGroupFrames] = {};
-    for (int32_t k = 0; k < valid; ++k) {
-        cut[k] = o.loCut ? lanes.loCut.step(c.x[g + k]) : c.x[g + k];
-    }
     const __m128 zero = _mm_setzero_ps();
-    const __m128 v = _mm_load_ps(cut);
+    const __m128 v = _mm_load_ps(&c.x[g]);  // zeros past the chunk's frames, as guardAndGate stores them
     __m128 laneInputs[kGroupFrames];
     __m128 split[kGroupFrames] = {zero, zero, zero, zero};
     CrossoverLanes::spreadInputs(v, zero, laneInputs);
@@ -196,27 +202,31 @@ inline void padChunk(Chunk& c)
     pad(c.peak);
 }
 
-// The serial chains of four chunks in one loop, so that the processor runs
-// them side by side: `splitting` through the low cut and the crossover; the
-// bands of `enveloping` through their detectors; the mix of `detecting`
-// through the SonicFilter's detector; the shaped samples of `limiting`
-// through the limiter's detector. The band detectors a chunk behind the
-// split: within one chunk each waits for the crossover's group before it.
+// The serial chains of five chunks in one loop, so that the processor runs
+// them side by side: `cutting` through the low cut; `splitting` through the
+// crossover; the bands of `enveloping` through their detectors; the mix of
+// `detecting` through the SonicFilter's detector; the shaped samples of
+// `limiting` through the limiter's detector. Each a chunk behind the one
+// before: within one chunk each would wait for the group of the one before.
 template <class FlushCheck, int Width>
-inline void runChains(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk* splitting, Chunk* enveloping,
-                      Chunk* detecting, Chunk* limiting)
+inline void runChains(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk* cutting, Chunk* splitting,
+                      Chunk* enveloping, Chunk* detecting, Chunk* limiting)
 {
+    const int32_t cut = cutting != nullptr && o.loCut ? cutting->frames : 0;
     const int32_t split = splitting != nullptr ? splitting->frames : 0;
     const int32_t envelope = enveloping != nullptr ? enveloping->frames : 0;
     const int32_t detect = detecting != nullptr ? detecting->frames : 0;
     const int32_t limit = limiting != nullptr && o.limiter ? limiting->frames : 0;
     int32_t frames = 0;
-    for (const int32_t n : {split, envelope, detect, limit}) {
+    for (const int32_t n : {cut, split, envelope, detect, limit}) {
         frames = n > frames ? n : frames;
     }
     for (int32_t g = 0; g < frames; g += kGroupFrames) {
+        if (g < cut) {
+            cutGroup(lanes, *cutting, g);
+        }
         if (g < split) {
-            splitGroup<FlushCheck>(o, lanes, *splitting, g);
+            splitGroup<FlushCheck>(lanes, *splitting, g);
         }
         if (g < envelope) {
             detectGroup(lanes, *enveloping, g);
@@ -261,9 +271,9 @@ inline void finishChunk(const MultibandCharacterBlockSettings& s, const OutputSe
     state.meters.gatherRun(quantities, n, s.meterInterval, publish, fold);
 }
 
-// Chunks the gate lets through whole pass four serial stages, each a
-// chunk behind the one before: the split, the band detectors, the
-// SonicFilter's detector, the limiter's detector. Between them the band
+// Chunks the gate lets through whole pass five serial stages, each a
+// chunk behind the one before: the low cut, the crossover, the band
+// detectors, the SonicFilter's detector, the limiter's detector. Between them the band
 // gains and the mix, the SonicFilter's gain and the output level, the
 // limiter's gains and the outputs run a vector's width of frames at a time.
 template <int Width, bool Accumulate, class FlushCheck, class Publish>
@@ -300,7 +310,7 @@ public:
     // Runs the chunks in the pipeline to their outputs.
     void drain()
     {
-        while (enveloping != nullptr || detecting != nullptr || limiting != nullptr) {
+        while (splitting != nullptr || enveloping != nullptr || detecting != nullptr || limiting != nullptr) {
             advance(nullptr);
         }
     }
@@ -323,11 +333,11 @@ public:
     }
 
 private:
-    static constexpr int32_t kSlots = 4;
+    static constexpr int32_t kSlots = 5;
 
     void advance(Chunk* fresh)
     {
-        runChains<FlushCheck>(o, lanes, fresh, enveloping, detecting, limiting);
+        runChains<FlushCheck>(o, lanes, fresh, splitting, enveloping, detecting, limiting);
         if (enveloping != nullptr) {
             mixBands<Width>(settings, enveloping->bands, enveloping->frames);
         }
@@ -340,7 +350,8 @@ private:
         }
         limiting = detecting;
         detecting = enveloping;
-        enveloping = fresh;
+        enveloping = splitting;
+        splitting = fresh;
     }
 
     const MultibandCharacterBlockSettings& settings;
@@ -351,6 +362,7 @@ private:
     ChainLanes<Width> lanes;
     Chunk slots[kSlots];
     int32_t next = 0;
+    Chunk* splitting = nullptr;   // cut
     Chunk* enveloping = nullptr;  // split
     Chunk* detecting = nullptr;   // detected and mixed
     Chunk* limiting = nullptr;   // shaped

@@ -244,7 +244,7 @@ TEST(MultibandCharacterFrameLoop, EveryLaneKindGivesTheScalarBits)
 }
 
 // Blocks around the chunk length, the gate muting part of a chunk while
-// none and up to three chunks before it are still on their way: those finish
+// none and up to four chunks before it are still on their way: those finish
 // first, and the reference loop writes where its frames belong.
 TEST(MultibandCharacterFrameLoop, AChunkTheGateMutesComesAfterTheChunksBeforeIt)
 {
