@@ -6,10 +6,9 @@ namespace fendwick {
 // Band meters three frames apart, the gains from 3, the levels from 13, the
 // output at 23 and the limiter at 33: no two publish on the same frame.
 MultibandCharacterMeters::MultibandCharacterMeters()
-    : meters{MeterChannel(MeterKind::gain, 3),   MeterChannel(MeterKind::gain, 6),
-             MeterChannel(MeterKind::gain, 9),   MeterChannel(MeterKind::level, 13),
-             MeterChannel(MeterKind::level, 16), MeterChannel(MeterKind::level, 19),
-             MeterChannel(MeterKind::level, 23), MeterChannel(MeterKind::gain, 33)}
+    : meters{MeterChannel(kKinds[0], 3),  MeterChannel(kKinds[1], 6),  MeterChannel(kKinds[2], 9),
+             MeterChannel(kKinds[3], 13), MeterChannel(kKinds[4], 16), MeterChannel(kKinds[5], 19),
+             MeterChannel(kKinds[6], 23), MeterChannel(kKinds[7], 33)}
 {
 }
 

@@ -51,12 +51,15 @@ public:
     }
 
     // count processed frames at once: quantities[slot][i] is what the meter
-    // at display index kFirstIndex + slot takes at frame i, levels already
-    // as magnitudes. Up to the next frame on which a meter is due every
-    // meter folds its frames in lanes; that frame goes meter by meter, so
-    // that every publication keeps its frame and its order.
-    template <class Publish>
-    void gatherRun(const float* const (&quantities)[kCount], int32_t count, int32_t interval, Publish& publish)
+    // at display index kFirstIndex + slot takes at frame i, levels signed.
+    // Up to the next frame on which a meter is due every meter takes its
+    // frames as one value, fold(kind, row, first, n) of the n frames from
+    // first on, as gather would keep it from the rest value; that frame
+    // goes meter by meter, so that every publication keeps its frame and
+    // its order.
+    template <class Publish, class Fold>
+    void gatherRun(const float* const (&quantities)[kCount], int32_t count, int32_t interval, Publish& publish,
+                   Fold fold)
     {
         for (int32_t i = 0; i < count; ++i) {
             int32_t run = count - i;
@@ -65,14 +68,15 @@ public:
                 run = due < run ? (due > 0 ? due : 0) : run;
             }
             for (int32_t slot = 0; slot < kCount && run > 0; ++slot) {
-                meters[slot].gatherRun(quantities[slot] + i, run);
+                meters[slot].gatherFolded(fold(kKinds[slot], quantities[slot], i, run), run);
             }
             i += run;
             if (i == count) {
                 return;
             }
             for (const int32_t slot : kUpdateOrder) {
-                gatherInto(slot, quantities[slot][i], interval, publish);
+                const float q = quantities[slot][i];
+                gatherInto(slot, kKinds[slot] == MeterKind::level ? std::fabs(q) : q, interval, publish);
             }
         }
     }
@@ -104,6 +108,9 @@ private:
     }
 
     static constexpr int32_t kUpdateOrder[kCount] = {3, 4, 5, 0, 1, 2, 6, 7};
+    static constexpr MeterKind kKinds[kCount] = {MeterKind::gain,  MeterKind::gain,  MeterKind::gain,
+                                                 MeterKind::level, MeterKind::level, MeterKind::level,
+                                                 MeterKind::level, MeterKind::gain};
 
     MeterChannel meters[kCount];
 };

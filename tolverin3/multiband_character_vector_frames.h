@@ -4,11 +4,13 @@
 
 #include "band_envelope_lanes.h"
 #include "band_gain_vectors.h"
-#include "character_chain_lanes.h"
+#include "character_detector.h"
 #include "character_curve.h"
+#include "limiter_detector.h"
 #include "multiband_character_meters.h"
 #include "crossover_lanes.h"
 #include "frame_group_lanes.h"
+#include "meter_fold_vectors.h"
 #include "multiband_character_scalar_frames.h"
 #include "output_stage_vectors.h"
 
@@ -16,6 +18,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <initializer_list>
 
 namespace fendwick {
 
@@ -25,22 +29,24 @@ constexpr int32_t kGroupFrames = frame_group::kFrames;
 static_assert(kGroupFrames == CrossoverLanes::kRunFrames, "the gate's groups are the crossover's runs");
 
 // What the stages hand on for each frame of a chunk, all linear amplitude:
-//   x       the usable input
-//   band    the crossover's Hi, Mid, Lo samples of the low cut's output
+//   x       the usable input, then after the low cut
+//   band    the crossover's Hi, Mid, Lo samples of the low cut's output,
+//           by band and again by frame {Hi, Mid, Lo, 0} for the detectors
 //   level   each band detector's level
 //   gain    each band's shaped gain (1.0 silent or uncompressed)
-//   share   each band's output times its band gain, then its magnitude
+//   share   each band's output times its band gain
 //   u       the band mix
 //   sonic   the SonicFilter detector's level
 //   s       the SonicFilter's output at the output level
 //   peak    the limiter detector's level
-//   out     the output sample, then its magnitude;  limit the limiter gain
+//   out     the output sample;  limit the limiter gain
 // Rows are cleared nowhere: a stage reads only what the stage before wrote,
 // and a chunk short of kFrames pads the rows its vectors read past its frames.
 struct Chunk {
     static constexpr int32_t kFrames = BandChunk::kFrames;
     BandChunk bands;
     alignas(64) float x[kFrames];
+    alignas(64) float byFrame[kFrames][4];
     alignas(64) float sonic[kFrames];
     alignas(64) float s[kFrames];
     alignas(64) float peak[kFrames];
@@ -77,8 +83,8 @@ struct ChainLanes {
         : loCut(state.loCut.section()),
           crossover(state.crossover),
           envelopes(state.detectors, s.bands),
-          character(state.sonicFilter.levelDetector(), state.sonicFilter.levelDetector()),
-          limiter(state.output.limiterDetector(), state.output.limiterDetector())
+          character(state.sonicFilter.levelDetector()),
+          limiter(state.output.limiterDetector())
     {
     }
 
@@ -87,15 +93,15 @@ struct ChainLanes {
         state.loCut.section().keepHistoryOf(loCut);
         crossover.store(state.crossover);
         envelopes.keepIn(state.detectors);
-        character.keepIn(state.sonicFilter.levelDetector(), 0);
-        limiter.keepIn(state.output.limiterDetector(), 0);
+        state.sonicFilter.levelDetector().keepPeaksOf(character);
+        state.output.limiterDetector().keepPeaksOf(limiter);
     }
 
     LoCutFilter loCut;
     CrossoverLanes crossover;
     BandEnvelopeLanes<Width == 16 ? 8 : 4> envelopes;
-    chain_lanes::CharacterLanes character;
-    chain_lanes::LimiterLanes limiter;
+    CharacterDetector character;
+    LimiterDetector limiter;
 };
 
 // The guard and the gate over a chunk's frames into x; answers whether the
@@ -117,20 +123,26 @@ inline bool guardAndGate(const float* input, int32_t frames, MultibandCharacterS
     return true;
 }
 
-// Low cut, crossover and band detectors over the group of frames from g on.
+// The low cut over the group of frames from g on, in place.
+template <int Width>
+inline void cutGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
+{
+    const int32_t end = c.frames - g < kGroupFrames ? c.frames : g + kGroupFrames;
+    for (int32_t i = g; i < end; ++i) {
+        c.x[i] = lanes.loCut.step(c.x[i]);
+    }
+}
+
+// The crossover over the group of frames from g on.
 template <class FlushCheck, int Width>
-inline void splitGroup(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk& c, int32_t g)
+inline void splitGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
 {
     constexpr auto kHi = static_cast<int32_t>(MultibandBand::hi);
     constexpr auto kMid = static_cast<int32_t>(MultibandBand::mid);
     constexpr auto kLo = static_cast<int32_t>(MultibandBand::lo);
     const int32_t valid = c.frames - g < kGroupFrames ? c.frames - g : kGroupFrames;
-    alignas(16) float cut[kGroupFrames] = {};
-    for (int32_t k = 0; k < valid; ++k) {
-        cut[k] = o.loCut ? lanes.loCut.step(c.x[g + k]) : c.x[g + k];
-    }
     const __m128 zero = _mm_setzero_ps();
-    const __m128 v = _mm_load_ps(cut);
+    const __m128 v = _mm_load_ps(&c.x[g]);  // zeros past the chunk's frames, as guardAndGate stores them
     __m128 laneInputs[kGroupFrames];
     __m128 split[kGroupFrames] = {zero, zero, zero, zero};
     CrossoverLanes::spreadInputs(v, zero, laneInputs);
@@ -146,14 +158,30 @@ inline void splitGroup(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk&
     for (int32_t b = 0; b < kMultibandBandCount; ++b) {
         _mm_store_ps(&c.bands.sample[b][g], bands[b]);
     }
-    // Band by band into lanes by frame, the detectors, and back.
     _MM_TRANSPOSE4_PS(bands[0], bands[1], bands[2], bands[3]);
-    for (int32_t k = 0; k < valid; ++k) {
-        bands[k] = reinterpret_cast<__m128>(lanes.envelopes.step(reinterpret_cast<LaneTypes<4>::Floats>(bands[k])));
+    for (int32_t k = 0; k < kGroupFrames; ++k) {
+        _mm_store_ps(c.byFrame[g + k], bands[k]);
     }
-    _MM_TRANSPOSE4_PS(bands[0], bands[1], bands[2], bands[3]);
+}
+
+// The band detectors over the group of frames from g on.
+template <int Width>
+inline void detectGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
+{
+    const int32_t valid = c.frames - g < kGroupFrames ? c.frames - g : kGroupFrames;
+    using Floats4 = LaneTypes<4>::Floats;
+    Floats4 bands[kGroupFrames];
+    std::memcpy(bands, c.byFrame[g], sizeof bands);
+    Floats4 levels[kGroupFrames] = {};
+    lanes.envelopes.run(bands, levels, valid);
+    // Frame by frame into lanes by band.
+    __m128 rows[kGroupFrames];
+    for (int32_t k = 0; k < kGroupFrames; ++k) {
+        rows[k] = reinterpret_cast<__m128>(levels[k]);
+    }
+    _MM_TRANSPOSE4_PS(rows[0], rows[1], rows[2], rows[3]);
     for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        _mm_store_ps(&c.bands.level[b][g], bands[b]);
+        _mm_store_ps(&c.bands.level[b][g], rows[b]);
     }
 }
 
@@ -174,30 +202,41 @@ inline void padChunk(Chunk& c)
     pad(c.peak);
 }
 
-// The serial chains of three chunks in one loop, so that the processor runs
-// them side by side: `splitting` through the low cut, the crossover and the
-// band detectors; the mix of `detecting` through the SonicFilter's
-// detector; the shaped samples of `limiting` through the limiter's detector.
+// The serial chains of five chunks in one loop, so that the processor runs
+// them side by side: `cutting` through the low cut; `splitting` through the
+// crossover; the bands of `enveloping` through their detectors; the mix of
+// `detecting` through the SonicFilter's detector; the shaped samples of
+// `limiting` through the limiter's detector. Each a chunk behind the one
+// before: within one chunk each would wait for the group of the one before.
 template <class FlushCheck, int Width>
-inline void runChains(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk* splitting, Chunk* detecting,
-                      Chunk* limiting)
+inline void runChains(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk* cutting, Chunk* splitting,
+                      Chunk* enveloping, Chunk* detecting, Chunk* limiting)
 {
+    const int32_t cut = cutting != nullptr && o.loCut ? cutting->frames : 0;
     const int32_t split = splitting != nullptr ? splitting->frames : 0;
+    const int32_t envelope = enveloping != nullptr ? enveloping->frames : 0;
     const int32_t detect = detecting != nullptr ? detecting->frames : 0;
     const int32_t limit = limiting != nullptr && o.limiter ? limiting->frames : 0;
-    const int32_t most = split > detect ? split : detect;
-    const int32_t frames = most > limit ? most : limit;
+    int32_t frames = 0;
+    for (const int32_t n : {cut, split, envelope, detect, limit}) {
+        frames = n > frames ? n : frames;
+    }
     for (int32_t g = 0; g < frames; g += kGroupFrames) {
+        if (g < cut) {
+            cutGroup(lanes, *cutting, g);
+        }
         if (g < split) {
-            splitGroup<FlushCheck>(o, lanes, *splitting, g);
+            splitGroup<FlushCheck>(lanes, *splitting, g);
+        }
+        if (g < envelope) {
+            detectGroup(lanes, *enveloping, g);
         }
         for (int32_t i = g; i < g + kGroupFrames && i < detect; ++i) {
             const float u = detecting->bands.mix[i];
-            detecting->sonic[i] = lanes.character.step(u, u)[0];
+            detecting->sonic[i] = lanes.character.step(u);
         }
         for (int32_t i = g; i < g + kGroupFrames && i < limit; ++i) {
-            lanes.limiter.step(0, limiting->s[i]);
-            limiting->peak[i] = lanes.limiter.levelOf(0);
+            limiting->peak[i] = lanes.limiter.step(limiting->s[i]);
         }
     }
 }
@@ -220,22 +259,21 @@ inline void finishChunk(const MultibandCharacterBlockSettings& s, const OutputSe
     float* out = output + c.start;
     for (int32_t i = 0; i < n; ++i) {
         out[i] = Accumulate ? out[i] + c.out[i] : c.out[i];
-        c.out[i] = std::fabs(c.out[i]);
-    }
-    for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        for (int32_t i = 0; i < n; ++i) {
-            c.bands.share[b][i] = std::fabs(c.bands.share[b][i]);
-        }
     }
     const float* const quantities[MultibandCharacterMeters::kCount] = {
         c.bands.gain[0],  c.bands.gain[1],  c.bands.gain[2], c.bands.share[0],
         c.bands.share[1], c.bands.share[2], c.out,           c.limit};
-    state.meters.gatherRun(quantities, n, s.meterInterval, publish);
+    static_assert(Chunk::kFrames == 32, "a chunk's frames are the bits of a word");
+    const auto fold = [](MeterKind kind, const float* row, int32_t first, int32_t count) {
+        const uint32_t run = count == 32 ? ~0u : ((1u << count) - 1u) << first;
+        return MeterFoldVectors<Width>::fold(kind, row, run);
+    };
+    state.meters.gatherRun(quantities, n, s.meterInterval, publish, fold);
 }
 
-// Chunks the gate lets through whole pass three serial stages, each a
-// chunk behind the one before: the split and band detectors, the
-// SonicFilter's detector, the limiter's detector. Between them the band
+// Chunks the gate lets through whole pass five serial stages, each a
+// chunk behind the one before: the low cut, the crossover, the band
+// detectors, the SonicFilter's detector, the limiter's detector. Between them the band
 // gains and the mix, the SonicFilter's gain and the output level, the
 // limiter's gains and the outputs run a vector's width of frames at a time.
 template <int Width, bool Accumulate, class FlushCheck, class Publish>
@@ -272,7 +310,7 @@ public:
     // Runs the chunks in the pipeline to their outputs.
     void drain()
     {
-        while (detecting != nullptr || limiting != nullptr) {
+        while (splitting != nullptr || enveloping != nullptr || detecting != nullptr || limiting != nullptr) {
             advance(nullptr);
         }
     }
@@ -295,13 +333,13 @@ public:
     }
 
 private:
-    static constexpr int32_t kSlots = 3;
+    static constexpr int32_t kSlots = 5;
 
     void advance(Chunk* fresh)
     {
-        runChains<FlushCheck>(o, lanes, fresh, detecting, limiting);
-        if (fresh != nullptr) {
-            mixBands<Width>(settings, fresh->bands, fresh->frames);
+        runChains<FlushCheck>(o, lanes, fresh, splitting, enveloping, detecting, limiting);
+        if (enveloping != nullptr) {
+            mixBands<Width>(settings, enveloping->bands, enveloping->frames);
         }
         if (detecting != nullptr) {
             OutputStageVectors<Width>::shape(*o.curve, o.outputGain, detecting->bands.mix, detecting->sonic,
@@ -311,7 +349,9 @@ private:
             finishChunk<Width, Accumulate>(settings, o, state, publish, output, *limiting);
         }
         limiting = detecting;
-        detecting = fresh;
+        detecting = enveloping;
+        enveloping = splitting;
+        splitting = fresh;
     }
 
     const MultibandCharacterBlockSettings& settings;
@@ -322,7 +362,9 @@ private:
     ChainLanes<Width> lanes;
     Chunk slots[kSlots];
     int32_t next = 0;
-    Chunk* detecting = nullptr;  // split and mixed
+    Chunk* splitting = nullptr;   // cut
+    Chunk* enveloping = nullptr;  // split
+    Chunk* detecting = nullptr;   // detected and mixed
     Chunk* limiting = nullptr;   // shaped
 };
 

@@ -244,13 +244,13 @@ TEST(MultibandCharacterFrameLoop, EveryLaneKindGivesTheScalarBits)
 }
 
 // Blocks around the chunk length, the gate muting part of a chunk while
-// none, one or two chunks before it are still on their way: those finish
+// none and up to four chunks before it are still on their way: those finish
 // first, and the reference loop writes where its frames belong.
 TEST(MultibandCharacterFrameLoop, AChunkTheGateMutesComesAfterTheChunksBeforeIt)
 {
     const Case limited{48000.0f, 0, false, 0, 1, -1, -1, -1, -1, -1, -1};
     const struct { int32_t block; int32_t quietFrom; } rows[] = {
-        {31, 5}, {32, 0}, {33, 40}, {64, 60}, {96, 90}, {97, 150}, {512, 230}, {512, 300}};
+        {31, 5}, {32, 0}, {33, 40}, {64, 60}, {96, 90}, {97, 150}, {128, 20}, {512, 230}, {512, 300}};
     for (FrameLanes lanes : {FrameLanes::sse2, FrameLanes::avx512}) {
         if (!canRunFrameLanes(lanes)) {
             continue;
@@ -283,7 +283,7 @@ TEST(MultibandCharacterFrameLoop, MetersDueWithinAChunkPublishAsTheReferenceDoes
         if (!canRunFrameLanes(lanes)) {
             continue;
         }
-        for (const int32_t interval : {0, 2, 5, 31, 32, 33, 47}) {
+        for (const int32_t interval : {0, 2, 5, 15, 16, 17, 31, 32, 33, 47}) {
             const std::string what = "lanes " + std::to_string(static_cast<int>(lanes)) + " interval " +
                                      std::to_string(interval);
             Comparison compare(lanes, metered, signalOf(11u, 3000), what);
