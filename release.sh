@@ -12,7 +12,7 @@ usage: ./release.sh [--out DIR] [--linux-only] [--no-build] [--build-dir DIR]
   --linux-only     leave the Windows archive out
   --no-build       package what the build folders hold
   --build-dir DIR  the Linux build folder (default: build); the Windows ones
-                   are build-win64 and build-win32
+                   are build-win-x86_64 and build-win-i686
 USAGE
 }
 
@@ -41,10 +41,13 @@ if [ "$build" -eq 1 ]; then
   cmake --build "$dir" -j "$(nproc)" --target installables
   if [ "$windows" -eq 1 ]; then
     scripts/install-windows-dependencies.sh
-    for bits in 64 32; do
-      toolchain=cmake/toolchains/mingw-w64-$([ "$bits" = 64 ] && echo x86_64 || echo i686).cmake
-      cmake -S . -B "build-win$bits" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" >/dev/null
-      cmake --build "build-win$bits" -j "$(nproc)" --target installables
+    # The cross builds take their artwork from the Linux build's artwork program.
+    cmake --build "$dir" -j "$(nproc)" --target fendwick_artwork
+    for arch in x86_64 i686; do
+      cmake -S . -B "build-win-$arch" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-w64-$arch.cmake" \
+        -DFENDWICK_ARTWORK_PROGRAM="$PWD/$dir/resources/fendwick_artwork" >/dev/null
+      cmake --build "build-win-$arch" -j "$(nproc)" --target installables
     done
   fi
 fi
@@ -75,11 +78,12 @@ echo "$out/$name-linux-x86_64.tar.gz"
 if [ "$windows" -eq 1 ]; then
   command -v zip >/dev/null || { echo "release.sh: zip is missing (apt-get install zip)" >&2; exit 1; }
   win="$stage/$name-windows"
-  for bits in 64 32; do
-    ls "build-win$bits"/plugins/*.dll >/dev/null 2>&1 ||
-      { echo "release.sh: no Windows plug-ins in build-win$bits/plugins (run without --no-build)" >&2; exit 1; }
-    mkdir -p "$win/$bits-bit"
-    cp "build-win$bits"/plugins/*.dll "$win/$bits-bit/"
+  for arch in x86_64 i686; do
+    folder="$win/$([ "$arch" = x86_64 ] && echo 64 || echo 32)-bit"
+    ls "build-win-$arch"/plugins/*.dll >/dev/null 2>&1 ||
+      { echo "release.sh: no Windows plug-ins in build-win-$arch/plugins (run without --no-build)" >&2; exit 1; }
+    mkdir -p "$folder"
+    cp "build-win-$arch"/plugins/*.dll "$folder/"
   done
   common "$win" packaging/INSTALL-windows.txt
   sed -i 's/$/\r/' "$win/INSTALL.txt"

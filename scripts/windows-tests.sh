@@ -92,33 +92,14 @@ for dll in build-win-x86_64/plugins/*.dll; do
       "$work/windows-$name-$program.wav" --program "$program" "${routing[@]}" >/dev/null
   done
 done
-check "Windows renders equal the Linux renders bit for bit" python3 - "$work" <<'PYTHON'
-import pathlib, struct, sys
-
-def samples(path):
-    data = path.read_bytes()
-    fmt, at = None, 12
-    while at + 8 <= len(data):
-        tag, size = data[at:at + 4], struct.unpack_from('<I', data, at + 4)[0]
-        if tag == b'fmt ':
-            fmt = struct.unpack_from('<HHI', data, at + 8)
-        elif tag == b'data':
-            return fmt, data[at + 8:at + 8 + size]
-        at += 8 + size + (size & 1)
-    raise ValueError(f'{path}: no data chunk')
-
-work = pathlib.Path(sys.argv[1])
-differing = []
-pairs = sorted(work.glob('linux-*.wav'))
-for linux in pairs:
-    windows = linux.with_name('windows-' + linux.name[len('linux-'):])
-    if samples(linux) != samples(windows):
-        differing.append(windows.name)
-print(f'{len(pairs) - len(differing)} of {len(pairs)} renders identical')
-for name in differing:
-    print(f'  differs: {name}')
-sys.exit(1 if differing or not pairs else 0)
-PYTHON
+# The samples of both, as sox reads them, whatever each writer puts in the header.
+same_samples() {
+  cmp -s <(sox "$1" -t f32 -) <(sox "$2" -t f32 -) || { echo "  differs: $(basename "$2")"; return 1; }
+}
+for linux in "$work"/linux-*.wav; do
+  check "Windows render $(basename "$linux" .wav) equals the Linux one" same_samples "$linux" \
+    "$work/windows-$(basename "$linux" | sed 's/^linux-//')"
+done
 
 # Each editor as a Windows host opens it, in a window of the check's own: its
 # child window, its class's use count, and its pixels against the headless
@@ -129,58 +110,29 @@ for dll in build-win-x86_64/plugins/*.dll; do
     "$work/$name-editor.ppm"
   "$linux_tool" shot "$name" "$work/$name-editor.png" >/dev/null
 done
-check "Windows editors paint the headless pictures" python3 - "$work" <<'PYTHON'
-import pathlib, struct, sys, zlib
+# The headless picture as netpbm reads it, against the Windows editor's pixels.
+same_pixels() {
+  pngtopnm "$1" | cmp -s - "$2" || { echo "  the Windows editor differs from the headless picture: $(basename "$2")"; return 1; }
+}
+for headless in "$work"/*-editor.png; do
+  check "the Windows editor of $(basename "$headless" -editor.png) paints the headless picture" same_pixels \
+    "$headless" "${headless%.png}.ppm"
+done
 
-def png_pixels(path):
-    data = path.read_bytes()
-    at, compressed = 8, b''
-    while at < len(data):
-        size, tag = struct.unpack_from('>I4s', data, at)
-        body = data[at + 8:at + 8 + size]
-        at += 12 + size
-        if tag == b'IHDR':
-            width, height, _, colour = struct.unpack_from('>IIBB', body)
-        elif tag == b'IDAT':
-            compressed += body
-    step = {2: 3, 6: 4}[colour]
-    raw, stride = zlib.decompress(compressed), width * step
-    previous, pixels, i = bytearray(stride), bytearray(), 0
-    for _ in range(height):
-        kind, line = raw[i], bytearray(raw[i + 1:i + 1 + stride])
-        i += 1 + stride
-        for x in range(stride):
-            a = line[x - step] if x >= step else 0
-            b = previous[x]
-            c = previous[x - step] if x >= step else 0
-            if kind == 1:
-                line[x] = (line[x] + a) & 255
-            elif kind == 2:
-                line[x] = (line[x] + b) & 255
-            elif kind == 3:
-                line[x] = (line[x] + (a + b) // 2) & 255
-            elif kind == 4:
-                p = a + b - c
-                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                line[x] = (line[x] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
-        for x in range(0, stride, step):
-            pixels += line[x:x + 3]
-        previous = line
-    return (width, height), bytes(pixels)
-
-def ppm_pixels(path):
-    _, width, height, _, pixels = path.read_bytes().split(maxsplit=4)
-    return (int(width), int(height)), pixels
-
-work = pathlib.Path(sys.argv[1])
-differing = 0
-for headless in sorted(work.glob('*-editor.png')):
-    windows = headless.with_suffix('.ppm')
-    if not windows.exists() or png_pixels(headless) != ppm_pixels(windows):
-        differing += 1
-        print(f'  the Windows editor differs from the headless picture: {windows.name}')
-sys.exit(1 if differing else 0)
-PYTHON
+# The release archives from these builds: the Windows one holds every DLL of
+# both builds, the README with its pictures and the install note.
+release_holds_everything() {
+  ./release.sh --no-build --out "$work/release" >/dev/null || return 1
+  local listing top entry
+  listing=$(unzip -Z1 "$work"/release/fendwick-dynamics-*-windows.zip) || return 1
+  top=$(head -1 <<<"$listing" | cut -d/ -f1)
+  for entry in README.md INSTALL.txt $(sed -n 's/.*(\(docs\/[^)]*\.png\)).*/\1/p' README.md) \
+    $(cd build-win-x86_64/plugins && ls ./*.dll | sed 's|^\./|64-bit/|') \
+    $(cd build-win-i686/plugins && ls ./*.dll | sed 's|^\./|32-bit/|'); do
+    grep -qx -- "$top/$entry" <<<"$listing" || { echo "  $entry missing from the Windows archive"; return 1; }
+  done
+}
+check "the Windows release archive holds what the README says" release_holds_everything
 
 echo "Windows: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
