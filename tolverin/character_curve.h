@@ -40,7 +40,7 @@ inline void characteriseGain(const CharacterCurve& curve, const typename Lanes::
     shaped = shaped >= kHighestShaped ? Floats{} + kHighestShaped : shaped;
     Floats g = shaped / v;
     flushToZeroInPlace<Bits>(g);
-    gain = (v > 0.0f) & (v < kHighestShaped) ? g : Floats{} + 1.0f;
+    gain = ((v > 0.0f) & (v < kHighestShaped)) ? g : Floats{} + 1.0f;
 }
 
 inline float characterGain(const CharacterCurve& curve, float v)
