@@ -8,6 +8,7 @@ packages=(
   libsndfile1-dev libpng-dev
   libx11-dev libxtst-dev xvfb xauth
   libfreetype-dev fonts-dejavu-core valgrind
+  clang-14 libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

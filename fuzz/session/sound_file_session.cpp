@@ -16,6 +16,15 @@ namespace {
 
 constexpr int kBlockFrames = 256;
 
+std::vector<float*> channelPointers(AudioBuffer& buffer)
+{
+    std::vector<float*> pointers;
+    for (int c = 0; c < buffer.channels(); ++c) {
+        pointers.push_back(buffer.channel(c));
+    }
+    return pointers;
+}
+
 std::optional<std::string> processStart(HostedPlugin& plugin, SoundFile& file)
 {
     const ChannelRouting routing(file.channels(), plugin.numInputs(), std::nullopt,
@@ -24,14 +33,8 @@ std::optional<std::string> processStart(HostedPlugin& plugin, SoundFile& file)
     std::vector<float> interleaved(static_cast<size_t>(kBlockFrames) * static_cast<size_t>(file.channels()));
     AudioBuffer inputs(plugin.numInputs(), kBlockFrames);
     AudioBuffer outputs(plugin.numOutputs(), kBlockFrames);
-    std::vector<float*> inputPointers;
-    std::vector<float*> outputPointers;
-    for (int c = 0; c < inputs.channels(); ++c) {
-        inputPointers.push_back(inputs.channel(c));
-    }
-    for (int c = 0; c < outputs.channels(); ++c) {
-        outputPointers.push_back(outputs.channel(c));
-    }
+    std::vector<float*> inputPointers = channelPointers(inputs);
+    std::vector<float*> outputPointers = channelPointers(outputs);
     for (int done = 0; done < kSoundFileMostFrames;) {
         const size_t frames = file.read(interleaved.data(), kBlockFrames);
         if (frames == 0) {
