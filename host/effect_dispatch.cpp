@@ -26,7 +26,10 @@ KeyRecord keyRecord(int32_t index, intptr_t value, float option)
     KeyRecord key{};
     key.character = index;
     key.virtualKey = static_cast<uint8_t>(value);
-    key.modifiers = std::isfinite(option) ? static_cast<uint8_t>(static_cast<int32_t>(option)) : 0;
+    // Hosts send the modifier bits as a small whole number; a float beyond
+    // the int32 range (or no number) has no integer to truncate to.
+    const bool inRange = std::fabs(option) < 2147483648.0f;
+    key.modifiers = inRange ? static_cast<uint8_t>(static_cast<int32_t>(option)) : 0;
     return key;
 }
 

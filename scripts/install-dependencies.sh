@@ -7,4 +7,5 @@ exec "$(dirname "$0")/install-packages.sh" \
   libgtest-dev libbenchmark-dev \
   libsndfile1-dev libpng-dev \
   libx11-dev libxtst-dev xvfb xauth \
-  libfreetype-dev fonts-dejavu-core valgrind
+  libfreetype-dev fonts-dejavu-core valgrind \
+  clang-14 libclang-rt-14-dev

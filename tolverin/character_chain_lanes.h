@@ -30,7 +30,7 @@ inline void magnitudeInPlace(Floats& x)
 // Each lane's two values of a pair of lanes added: {a0 + a1, a0 + a1, a2 + a3, a2 + a3}.
 inline Floats4 pairSums(Floats4 a)
 {
-    return a + __builtin_shuffle(a, Ints4{1, 0, 3, 2});
+    return a + __builtin_shufflevector(a, a, 1, 0, 3, 2);
 }
 
 // Both channels' level detectors, lanes {fast left, slow left, fast right,

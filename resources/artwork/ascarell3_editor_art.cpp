@@ -100,7 +100,10 @@ void paintBandSketch(Canvas& canvas, const Theme& theme, const Typefaces& type)
     constexpr float slope = 26.0f;
     const auto passBands = {std::pair{left - slope, lowMid}, std::pair{lowMid, midHigh}, std::pair{midHigh, right + slope}};
     Painter painter(canvas);
-    for (const auto& [from, to] : passBands) {
+    for (const auto& band : passBands) {
+        // Plain copies: C++17 lambdas cannot capture structured bindings.
+        const float from = band.first;
+        const float to = band.second;
         auto level = [&](float x) {
             return smoothStep(from - slope, from + slope, x) * (1.0f - smoothStep(to - slope, to + slope, x));
         };
