@@ -94,7 +94,7 @@ for dll in build-win-x86_64/plugins/*.dll; do
 done
 # The samples of both, as sox reads them, whatever each writer puts in the header.
 same_samples() {
-  cmp -s <(sox "$1" -t f32 -) <(sox "$2" -t f32 -) || { echo "  differs: $(basename "$2")"; return 1; }
+  cmp -s <(sox -V1 "$1" -t f32 -) <(sox -V1 "$2" -t f32 -) || { echo "  differs: $(basename "$2")"; return 1; }
 }
 for linux in "$work"/linux-*.wav; do
   check "Windows render $(basename "$linux" .wav) equals the Linux one" same_samples "$linux" \
