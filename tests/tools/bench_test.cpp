@@ -26,7 +26,8 @@ void expectRow(const std::string& table, const std::string& label, bool baseline
     if (baseline) {
         EXPECT_EQ(cells[5] + " " + cells[6], "1.00 (baseline)");
     } else {
-        EXPECT_GT(std::stod(cells[5]), 0.0);
+        // Two decimals: under load a plug-in can come out 0.00 of the baseline.
+        EXPECT_GE(std::stod(cells[5]), 0.0);
     }
 }
 

@@ -131,6 +131,10 @@ TEST(Validate, HostileFixturesFailTheRightChecksWithAReason)
     }
 }
 
+// The check whose verdict is a ratio of times, which the machine's load can
+// tip either way between two runs.
+bool timedCheck(const std::string& name) { return name == "processing.tail-cost"; }
+
 // A check that crashes or hangs is that check's failure; the battery goes on
 // and the plug-in's other checks pass as they do on the plain build.
 TEST(Validate, TheBatteryGoesOnPastACrashAndAHang)
@@ -142,8 +146,8 @@ TEST(Validate, TheBatteryGoesOnPastACrashAndAHang)
         const auto reported = reportedChecks(runTool({"validate", fixture, "--quick", "--time-limit", "2"}).out);
         ASSERT_EQ(reported.size(), plain.size()) << fixture;
         for (const auto& [check, verdict] : plain) {
-            if (check == "processing.tail-cost") {
-                continue;  // a ratio of times, which the machine's load can tip either way
+            if (timedCheck(check)) {
+                continue;
             }
             const std::string expected = check == broken ? "FAIL" : verdict.verdict;
             EXPECT_EQ(reported.at(check).verdict, expected) << fixture << " " << check;
@@ -216,10 +220,13 @@ TEST(Validate, JsonParsesAndHoldsTheSameVerdicts)
         ASSERT_EQ(checks.size(), reported.size()) << fixture;
         int failed = 0;
         for (const test::JsonValue& check : checks) {
+            failed += check["verdict"].text == "FAIL" ? 1 : 0;
             const Reported& line = reported.at(check["name"].text);
+            if (timedCheck(check["name"].text)) {
+                continue;
+            }
             EXPECT_EQ(check["verdict"].text, line.verdict) << check["name"].text;
             if (line.verdict == "FAIL") {
-                ++failed;
                 EXPECT_EQ(check["reason"].text, line.reason);
                 EXPECT_EQ(check["reproduce"].text, line.reproduce);
             }
