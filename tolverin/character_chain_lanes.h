@@ -27,12 +27,6 @@ inline void magnitudeInPlace(Floats& x)
     x = x < 0.0f ? -x : x;
 }
 
-// Each lane's two values of a pair of lanes added: {a0 + a1, a0 + a1, a2 + a3, a2 + a3}.
-inline Floats4 pairSums(Floats4 a)
-{
-    return a + __builtin_shufflevector(a, a, 1, 0, 3, 2);
-}
-
 // Both channels' level detectors, lanes {fast left, slow left, fast right,
 // slow right}. A channel with manual release runs its one envelope in the
 // fast lane with the Release factor, and its slow lane is held at 0.
@@ -101,28 +95,10 @@ public:
     {
     }
 
-    // The levels of the samples left and right, in lanes 0 and 2.
-    Floats4 step(float left, float right)
-    {
-        Ints4 unused{};
-        advance<true>(left, right, unused);
-        return pairSums(peaks) * 0.5f;
-    }
-
     // Takes the samples left and right and stores the peaks into a row of
     // four floats, as the lanes hold them; Exact and flushable as for LevelLanes.
     template <bool Exact>
     void step(float left, float right, float* row, Ints4& flushable)
-    {
-        advance<Exact>(left, right, flushable);
-        std::memcpy(row, &peaks, sizeof peaks);
-    }
-
-    void keepIn(CharacterDetector& detector, int c) const { detector.keepPeaks(peaks[2 * c], peaks[2 * c + 1]); }
-
-private:
-    template <bool Exact>
-    void advance(float left, float right, Ints4& flushable)
     {
         Floats4 a = {left, left, right, right};
         magnitudeInPlace(a);
@@ -133,8 +109,12 @@ private:
             collectFlushable(next, flushable);
         }
         peaks = next;
+        std::memcpy(row, &peaks, sizeof peaks);
     }
 
+    void keepIn(CharacterDetector& detector, int c) const { detector.keepPeaks(peaks[2 * c], peaks[2 * c + 1]); }
+
+private:
     Floats4 peaks;
     Floats4 fall;
 };
@@ -152,15 +132,9 @@ public:
     {
     }
 
-    // Takes the sample of channel c; its level follows from levelOf.
-    void step(int c, float x)
-    {
-        Ints4 unused{};
-        step<true>(c, x, unused);
-    }
-
-    // The same, Exact and flushable as for LevelLanes; without Exact the
-    // lanes whose fall the flush would change are set whether or not they fall.
+    // Takes the sample of channel c; Exact and flushable as for LevelLanes,
+    // but without Exact the lanes whose fall the flush would change are set
+    // whether or not they fall.
     template <bool Exact>
     void step(int c, float x, Ints4& flushable)
     {
@@ -177,8 +151,6 @@ public:
         level[c] = rising != 0 ? a : (holding != 0 ? level[c] : fallen);
         held[c] = rising != 0 ? Ints4{} : (holding != 0 ? held[c] + 1 : held[c]);
     }
-
-    float levelOf(int c) const { return LimiterDetector::levelOf(level[c][0], level[c][1], level[c][2]); }
 
     // Channel c's peaks {100 ms, 1 s, 10 ms, 0} into a row of four floats.
     void storePeaks(int c, float* row) const { std::memcpy(row, &level[c], sizeof level[c]); }

@@ -7,6 +7,7 @@
 #include "character_band_settings.h"
 #include "lane_types.h"
 #include "level_detector.h"
+#include "level_envelope_lanes.h"
 #include "sample_guards.h"
 
 #include <immintrin.h>
@@ -24,12 +25,11 @@ namespace fendwick {
 template <int Width>
 struct EnvelopeRecurrence {
     using Packed = typename LaneTypes<Width>::Floats;
-    using PackedBits = typename LaneTypes<Width>::Bits;
     using PackedInts = typename LaneTypes<Width>::Ints;
 
     static void follow(const Packed& a, const Packed& env, const Packed& attack, const Packed& release, Packed& next)
     {
-        next = a >= env ? a + (env - a) * attack : env * release;
+        followEnvelopesUnflushed(a, env, attack, release, next);
     }
 
     template <int32_t Steps>
@@ -37,10 +37,9 @@ struct EnvelopeRecurrence {
     {
         PackedInts either{};
         for (int32_t k = 0; k < count; ++k) {
-            const auto bits = reinterpret_cast<PackedBits>(x[k]);
-            either |= (bits & kFloatExponentBits) == 0 && bits != 0;
+            collectFlushable(x[k], either);
         }
-        return _mm_movemask_ps(reinterpret_cast<__m128>(either)) != 0;
+        return (either[0] | either[1] | either[2] | either[3]) != 0;
     }
 };
 
