@@ -6,13 +6,13 @@
 #include "number_text.h"
 #include "pending_output_file.h"
 #include "plugin_settings.h"
+#include "render_arguments.h"
 #include "progress_bar.h"
 #include "signal_statistics.h"
 #include "sound_file.h"
 #include "sound_format.h"
 #include "text_table.h"
 #include "tool_error.h"
-#include "usage_error.h"
 #include "loaded_plugin.h"
 
 #include <algorithm>
@@ -23,8 +23,6 @@
 namespace fendwick {
 namespace {
 
-constexpr long long kDefaultBlockSize = 512;
-constexpr long long kLargestBlockSize = 1 << 16;
 
 using Clock = std::chrono::steady_clock;
 
@@ -158,26 +156,14 @@ std::string badOutputMessage(const RenderReport& report, int sampleRateHz, const
 
 int runRender(const std::vector<std::string>& arguments)
 {
-    const CommandLine line(arguments, {{"program", true},
-                                       {"set", true},
-                                       {"block", true},
-                                       {"channel", true},
-                                       {"mix", false},
-                                       {"format", true},
-                                       {"encoding", true},
-                                       {"keep-bad-output", false},
-                                       {"plugin-dir", true}});
-    if (line.operands().size() != 3) {
-        throw UsageError("render needs PLUGIN IN OUT");
-    }
-    const std::string& pluginArgument = line.operands()[0];
-    const std::string& inPath = line.operands()[1];
-    const std::string& outPath = line.operands()[2];
-    const auto blockSize = static_cast<int>(line.integer("block", kDefaultBlockSize, 1, kLargestBlockSize));
-    std::optional<int> pickedChannel;
-    if (line.has("channel")) {
-        pickedChannel = static_cast<int>(line.integer("channel", 1, 1, 1024));
-    }
+    const CommandLine line(arguments,
+                           renderOptions({{"format", true}, {"encoding", true}, {"keep-bad-output", false}}));
+    const RenderArguments render = renderArgumentsOf(line);
+    const std::string& pluginArgument = render.plugin;
+    const std::string& inPath = render.inPath;
+    const std::string& outPath = render.outPath;
+    const int blockSize = render.blockSize;
+    const std::optional<int> pickedChannel = render.pickedChannel;
 
     SoundFile reader = SoundFile::openForReading(inPath);
     if (inPath == outPath || sameFile(inPath, outPath)) {

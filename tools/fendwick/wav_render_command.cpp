@@ -5,52 +5,34 @@
 #include "commands.h"
 #include "loaded_plugin.h"
 #include "plugin_settings.h"
+#include "render_arguments.h"
 #include "tool_error.h"
-#include "usage_error.h"
 #include "wav_file.h"
 
 #include <iostream>
 
 namespace fendwick {
-namespace {
-
-constexpr long long kDefaultBlockSize = 512;
-constexpr long long kLargestBlockSize = 1 << 16;
-
-}  // namespace
 
 int runRender(const std::vector<std::string>& arguments)
 {
-    const CommandLine line(arguments, {{"program", true},
-                                       {"set", true},
-                                       {"block", true},
-                                       {"channel", true},
-                                       {"mix", false},
-                                       {"plugin-dir", true}});
-    if (line.operands().size() != 3) {
-        throw UsageError("render needs PLUGIN IN OUT");
-    }
-    const std::string& inPath = line.operands()[1];
-    const std::string& outPath = line.operands()[2];
+    const CommandLine line(arguments, renderOptions({}));
+    const RenderArguments render = renderArgumentsOf(line);
+    const std::string& inPath = render.inPath;
+    const std::string& outPath = render.outPath;
     if (inPath == outPath) {
         throw ToolError("OUT is the input file " + inPath + "; render never overwrites its input");
     }
-    const auto blockSize = static_cast<int>(line.integer("block", kDefaultBlockSize, 1, kLargestBlockSize));
-    std::optional<int> pickedChannel;
-    if (line.has("channel")) {
-        pickedChannel = static_cast<int>(line.integer("channel", 1, 1, 1024));
-    }
     const WavAudio in = readWavFile(inPath);
 
-    LoadedPlugin loaded(line.operands()[0], line.value("plugin-dir").value_or(""));
+    LoadedPlugin loaded(render.plugin, line.value("plugin-dir").value_or(""));
     HostedPlugin& plugin = loaded.plugin();
-    const ChannelRouting routing(in.channels, plugin.numInputs(), pickedChannel, line.has("mix"));
+    const ChannelRouting routing(in.channels, plugin.numInputs(), render.pickedChannel, line.has("mix"));
     if (plugin.numOutputs() < 1) {
         throw ToolError("the plug-in has no audio output");
     }
     plugin.open();
     plugin.setSampleRate(static_cast<float>(in.sampleRateHz));
-    plugin.setBlockSize(blockSize);
+    plugin.setBlockSize(render.blockSize);
     if (const std::optional<std::string> program = line.value("program")) {
         plugin.setProgram(findProgram(plugin, *program));
     }
@@ -61,7 +43,7 @@ int runRender(const std::vector<std::string>& arguments)
     AudioBuffer inputs(plugin.numInputs(), in.frames());
     routing.route(in.interleaved.data(), in.frames(), inputs);
     AudioBuffer outputs(plugin.numOutputs(), in.frames());
-    processReplacingInBlocks(plugin, inputs, outputs, blockSize);
+    processReplacingInBlocks(plugin, inputs, outputs, render.blockSize);
     plugin.suspend();
 
     WavAudio out;

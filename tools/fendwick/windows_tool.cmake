@@ -8,6 +8,7 @@ add_library(fendwick_tool STATIC
   number_text.cpp
   plugin_description.cpp
   plugin_settings.cpp
+  render_arguments.cpp
   text_table.cpp
   wav_file.cpp
   wav_render_command.cpp

@@ -1,0 +1,26 @@
+// What `fendwick render` reads from its command line on every build.
+#pragma once
+
+#include "command_line.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace fendwick {
+
+struct RenderArguments {
+    std::string plugin;
+    std::string inPath;
+    std::string outPath;
+    int blockSize;
+    std::optional<int> pickedChannel;  // --channel N, counted from 1
+};
+
+// The options render takes on every build, then those of one build.
+std::vector<AcceptedOption> renderOptions(const std::vector<AcceptedOption>& ofThisBuild);
+
+// PLUGIN IN OUT, --block and --channel; throws UsageError when an operand is missing.
+RenderArguments renderArgumentsOf(const CommandLine& line);
+
+}  // namespace fendwick
