@@ -25,6 +25,19 @@ function(expect_files folder)
   endforeach()
 endfunction()
 
+# Nothing lands under `root` but the plug-ins in `plugin_folder` and the tool
+# (paths relative to root).
+function(expect_only root plugin_folder)
+  file(GLOB_RECURSE installed RELATIVE "${root}" "${root}/*")
+  list(TRANSFORM plugins PREPEND "${plugin_folder}/" OUTPUT_VARIABLE expected)
+  list(APPEND expected ${ARGN})
+  list(SORT installed)
+  list(SORT expected)
+  if(NOT installed STREQUAL expected)
+    message(FATAL_ERROR "installed under ${root}:\n  ${installed}\nexpected:\n  ${expected}")
+  endif()
+endfunction()
+
 # The installed tool finds a plug-in by name in `folder` (a name the build
 # folder, searched first, does not have).
 function(expect_tool_finds tool folder)
@@ -41,12 +54,14 @@ endfunction()
 install_into("${home}/.local")
 expect_files("${home}/.vst/Fendwick" ${plugins})
 expect_files("${home}/.local/bin" fendwick)
+expect_only("${home}" ".vst/Fendwick" ".local/bin/fendwick")
 expect_tool_finds("${home}/.local/bin/fendwick" "${home}/.vst/Fendwick")
 
 # Any other prefix: plug-ins in <prefix>/lib/vst.
 install_into("${SCRATCH}/usr")
 expect_files("${SCRATCH}/usr/lib/vst" ${plugins})
 expect_files("${SCRATCH}/usr/bin" fendwick)
+expect_only("${SCRATCH}/usr" "lib/vst" "bin/fendwick")
 file(REMOVE_RECURSE "${home}/.vst")
 expect_tool_finds("${SCRATCH}/usr/bin/fendwick" "${SCRATCH}/usr/lib/vst")
 file(REMOVE_RECURSE "${SCRATCH}")
