@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang in build-fuzz and runs each for a
-# few seconds from its committed seeds and past crashes; any crash, hang,
+# few seconds from its committed starting inputs and past crashes; any crash, hang,
 # leak or non-finite output fails. New inputs the fuzzers find stay in
 # build-fuzz/fuzz-corpus, crashing ones in build-fuzz/fuzz-findings.
 # FUZZ_SECONDS sets the time per target (default 7).
@@ -13,12 +13,12 @@ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=
 cmake --build build-fuzz -j "$(nproc)" --target fuzzers
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 failed=()
-for seeds in fuzz/corpus/*/; do
-  target="$(basename "$seeds")"
+for starting in fuzz/corpus/*/; do
+  target="$(basename "$starting")"
   work="build-fuzz/fuzz-corpus/$target"
   findings="build-fuzz/fuzz-findings/$target"
   mkdir -p "$work" "$findings"
-  inputs=("$work" "$seeds")
+  inputs=("$work" "$starting")
   [ -d "fuzz/regressions/$target" ] && inputs+=("fuzz/regressions/$target")
   echo "== fuzz_$target for ${seconds}s"
   if ! "build-fuzz/fuzzers/fuzz_$target" -max_total_time="$seconds" -timeout=20 \

@@ -1,4 +1,4 @@
-// Every committed fuzzer input, seed or past crash, replayed against the plug-in libraries as built.
+// Every committed fuzzer input, starting input or past crash, replayed against the plug-in libraries as built.
 #include "action_decoder.h"
 #include "action_player.h"
 #include "hosted_plugin.h"
@@ -54,7 +54,7 @@ std::optional<std::string> replay(const std::string& target, HostedPlugin& plugi
     return playActions(plugin, decodeActions(bytes.data(), bytes.size()));
 }
 
-TEST(CorpusReplay, EveryTargetHasSeedsAndAPlugInToPlayThemOn)
+TEST(CorpusReplay, EveryTargetHasStartingInputsAndAPlugInToPlayThemOn)
 {
     const auto inputs = inputsByTarget();
     EXPECT_EQ(inputs.count(kSoundFileTarget), 1u);

@@ -16,7 +16,7 @@ constexpr int kReloads = 50;
 constexpr int kQuickReloads = 10;
 constexpr int kBlocksEach = 4;
 // Fixed, so that a failure comes back the same way.
-constexpr uint32_t kClosingOrderSeed = 20240611;
+constexpr uint32_t kClosingOrderStart = 20240611;
 
 // Where `actual` first differs from `expected`, as text; empty when the same.
 std::string blockDifference(const BlockBuffers& expected, const BlockBuffers& actual, int channels)
@@ -79,7 +79,7 @@ void checkManyInstances(const CheckSettings& settings, Findings& findings)
         }
     }
     findings.attempt("closing " + std::to_string(count) + " instances in a shuffled order");
-    std::shuffle(instances.begin(), instances.end(), std::mt19937(kClosingOrderSeed));
+    std::shuffle(instances.begin(), instances.end(), std::mt19937(kClosingOrderStart));
     instances.clear();
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the fuzzers' seed inputs under fuzz/corpus/: host sessions for every plug-in target and small sound files for the file-reading target."""
+"""Writes the fuzzers' starting inputs under fuzz/corpus/: host sessions for every plug-in target and small sound files for the file-reading target."""
 import math
 import os
 import shutil
@@ -104,7 +104,7 @@ def sound_files(folder):
     # AIFF and FLAC through sox, from the stereo file.
     sox = shutil.which("sox")
     if sox is None:
-        sys.exit("sox is needed for the AIFF and FLAC seeds")
+        sys.exit("sox is needed for the AIFF and FLAC inputs")
     source = os.path.join(folder, "mono16.wav")
     subprocess.run([sox, source, "-b", "24", "-c", "2", os.path.join(folder, "stereo24.aiff")], check=True)
     subprocess.run([sox, source, os.path.join(folder, "mono16.flac")], check=True)
