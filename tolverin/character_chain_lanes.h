@@ -170,6 +170,78 @@ private:
     Floats4 fall[2];
 };
 
+// Every detector of up to two channels in the lanes above, for the staged
+// frame loop; a mono build runs its one channel as both.
+template <int Channels>
+class DetectorLanes {
+public:
+    struct State {
+        LevelLanes level;
+        CharacterLanes character;
+        LimiterLanes limiter;
+    };
+
+    explicit DetectorLanes(const CharacterChannel* ch)
+        : state{{ch[0].level, ch[Channels - 1].level},
+                {ch[0].character, ch[Channels - 1].character},
+                {ch[0].limiter, ch[Channels - 1].limiter}}
+    {
+    }
+
+    // The compressor detectors take xl, xr into levelRow (when Level), the
+    // character detectors yl, yr of another frame into characterRow (when
+    // Character); Exact as for LevelLanes.
+    template <bool Exact, bool Level, bool Character>
+    void stepEnvelopes(float xl, float xr, float* levelRow, float yl, float yr, float* characterRow)
+    {
+        if (Level) {
+            state.level.template step<Exact>(xl, xr, levelRow, flushable);
+        }
+        if (Character) {
+            state.character.template step<Exact>(yl, yr, characterRow, flushable);
+        }
+    }
+
+    // The limiter detectors take zl, zr into rows of their peaks.
+    template <bool Exact>
+    void stepLimiters(float zl, float zr, float* leftRow, float* rightRow)
+    {
+        state.limiter.template step<Exact>(0, zl, flushable);
+        state.limiter.storePeaks(0, leftRow);
+        if (Channels == 2) {
+            state.limiter.template step<Exact>(1, zr, flushable);
+            state.limiter.storePeaks(1, rightRow);
+        }
+    }
+
+    State snapshot() const { return state; }
+    void restart(const State& s) { state = s; }
+
+    // Whether a step without Exact since the last call left a value the
+    // flush would have changed.
+    bool leftFlushable()
+    {
+        const bool any = (flushable[0] | flushable[1] | flushable[2] | flushable[3]) != 0;
+        flushable = Ints4{};
+        return any;
+    }
+
+    bool manualRelease(int c) const { return state.level.manualRelease(c); }
+
+    void keepIn(CharacterChannel* ch) const
+    {
+        for (int c = 0; c < Channels; ++c) {
+            state.level.keepIn(ch[c].level, c);
+            state.character.keepIn(ch[c].character, c);
+            state.limiter.keepIn(ch[c].limiter, c);
+        }
+    }
+
+private:
+    State state;
+    Ints4 flushable{};  // lanes a flush would have changed
+};
+
 }  // namespace chain_lanes
 
 }  // namespace fendwick

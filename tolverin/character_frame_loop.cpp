@@ -6,6 +6,8 @@
 #include "vector_paths.h"
 
 #if FENDWICK_X86_VECTOR_PATHS
+#include "character_chain_lanes.h"
+#include "character_detector_lanes_avx512.h"
 #include "character_staged_frames.h"
 #endif
 
@@ -15,13 +17,15 @@ namespace {
 
 #if FENDWICK_X86_VECTOR_PATHS
 // The staged loop with every step inlined and compiled for AVX-512VL, whose
-// wider vectors take more frames per instruction in the vector stages.
+// wider vectors take more frames per instruction in the vector stages and
+// whose mask registers keep the detectors' selects short.
 template <int Channels, bool Accumulate>
 __attribute__((target("avx512f,avx512vl"), flatten)) void runAvx512CharacterFrames(
     const CharacterBlockSettings& settings, CharacterChannel* channels, CharacterMeters& meters,
     CharacterGateState& gate, MeterPublisher& publish, float* const* inputs, float* const* outputs, int32_t frames)
 {
-    runStagedCharacterFrames<Channels, Accumulate, VectorLanes<16>>(settings, channels, meters, gate, publish,
+    runStagedCharacterFrames<Channels, Accumulate, VectorLanes<16>, chain_lanes::Avx512DetectorLanes<Channels>>(
+        settings, channels, meters, gate, publish,
                                                                     inputs, outputs, frames);
 }
 #endif
@@ -40,7 +44,8 @@ void runCharacterFrames(FrameLanes lanes, const CharacterBlockSettings& settings
         return;
     }
     if (lanes == FrameLanes::sse2) {
-        runStagedCharacterFrames<Channels, Accumulate, VectorLanes<4>>(settings, channels, meters, gate, publish,
+        runStagedCharacterFrames<Channels, Accumulate, VectorLanes<4>, chain_lanes::DetectorLanes<Channels>>(
+            settings, channels, meters, gate, publish,
                                                                        inputs, outputs, frames);
         return;
     }

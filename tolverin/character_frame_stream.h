@@ -95,6 +95,11 @@ private:
         const int32_t room = kGroupFrames - held;
         const int32_t n = frames - read < room ? frames - read : room;
         float* const x[2] = {group.x[0] + held, group.x[1] + held};
+        for (int c = 0; c < Channels; ++c) {
+            for (int32_t k = 0; k < kGroupFrames; k += 16) {
+                __builtin_prefetch(inputs[c] + read + n + k);
+            }
+        }
         if (!guardInputs<Channels>(inputs, read, n, x, quiet)) {
             // No frame is near-silent: the gate opens at the first and stays open.
             gate.step(false);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "character_block_settings.h"
-#include "character_chain_lanes.h"
 #include "character_channel.h"
 #include "character_frame_stream.h"
 #include "character_meters.h"
@@ -66,19 +65,14 @@ inline void clearPastEnd(GroupSignals& g)
 }
 
 // The recurrences of the chain with their state in locals for a block: the
-// low cuts, the compressor detectors, the character detectors, the limiter
-// detectors. Each steps a frame of its own group, so that one loop can run
-// all four on four groups and the processor overlaps their dependency chains.
-template <int Channels>
+// low cuts, then the detectors in the lanes of Detectors (the compressor's,
+// the character stage's and the limiter's). Each steps a frame of its own
+// group, so that one loop can run all four on four groups and the processor
+// overlaps their dependency chains.
+template <int Channels, class Detectors>
 class FrameChains {
 public:
-    explicit FrameChains(const CharacterChannel* ch)
-        : cut{ch[0].loCut, ch[Channels - 1].loCut},
-          level(ch[0].level, ch[Channels - 1].level),
-          character(ch[0].character, ch[Channels - 1].character),
-          limiter(ch[0].limiter, ch[Channels - 1].limiter)
-    {
-    }
+    explicit FrameChains(const CharacterChannel* ch) : cut{ch[0].loCut, ch[Channels - 1].loCut}, detectors(ch) {}
 
     // A frame processed with the low cut off clears its history, once.
     void bypassLowCut()
@@ -97,71 +91,46 @@ public:
 
     // The detectors' steps: with Exact flushed as the detectors flush,
     // without unflushed, noting where a flush would have changed a value.
-    template <bool Exact>
-    void stepLevel(GroupSignals& g, int32_t i)
+    // The compressor detectors take frame i of compressing (when Level), the
+    // character detectors frame i of characterising (when Character).
+    template <bool Exact, bool Level, bool Character>
+    void stepEnvelopes(GroupSignals* compressing, GroupSignals* characterising, int32_t i)
     {
-        level.step<Exact>(g.x[0][i], g.x[Channels - 1][i], g.envelopes[i], flushable);
-    }
-
-    template <bool Exact>
-    void stepCharacter(GroupSignals& g, int32_t i)
-    {
-        character.step<Exact>(g.y[0][i], g.y[Channels - 1][i], g.characterPeaks[i], flushable);
+        GroupSignals& l = Level ? *compressing : *characterising;
+        GroupSignals& k = Character ? *characterising : *compressing;
+        detectors.template stepEnvelopes<Exact, Level, Character>(l.x[0][i], l.x[Channels - 1][i], l.envelopes[i],
+                                                                  k.y[0][i], k.y[Channels - 1][i],
+                                                                  k.characterPeaks[i]);
     }
 
     template <bool Exact>
     void stepLimiter(GroupSignals& g, int32_t i)
     {
-        for (int c = 0; c < Channels; ++c) {
-            limiter.step<Exact>(c, g.z[c][i], flushable);
-            limiter.storePeaks(c, g.limiterPeaks[c][i]);
-        }
+        detectors.template stepLimiters<Exact>(g.z[0][i], g.z[Channels - 1][i], g.limiterPeaks[0][i],
+                                               g.limiterPeaks[1][i]);
     }
 
     // What the detectors carry from frame to frame, to step frames again from.
-    struct Detectors {
-        chain_lanes::LevelLanes level;
-        chain_lanes::CharacterLanes character;
-        chain_lanes::LimiterLanes limiter;
-    };
+    using State = typename Detectors::State;
 
-    Detectors detectors() const { return {level, character, limiter}; }
-
-    void restart(const Detectors& d)
-    {
-        level = d.level;
-        character = d.character;
-        limiter = d.limiter;
-    }
-
-    // Whether a step without Exact since the last call left a value the
-    // flush would have changed.
-    bool leftFlushable()
-    {
-        const bool any = (flushable[0] | flushable[1] | flushable[2] | flushable[3]) != 0;
-        flushable = chain_lanes::Ints4{};
-        return any;
-    }
+    State snapshot() const { return detectors.snapshot(); }
+    void restart(const State& s) { detectors.restart(s); }
+    bool leftFlushable() { return detectors.leftFlushable(); }
 
     // Whether channel c's compressor detector runs with manual release.
-    bool manualRelease(int c) const { return level.manualRelease(c); }
+    bool manualRelease(int c) const { return detectors.manualRelease(c); }
 
     void keepIn(CharacterChannel* ch) const
     {
         for (int c = 0; c < Channels; ++c) {
             ch[c].loCut.keepHistoryOf(cut[c]);
-            level.keepIn(ch[c].level, c);
-            character.keepIn(ch[c].character, c);
-            limiter.keepIn(ch[c].limiter, c);
         }
+        detectors.keepIn(ch);
     }
 
 private:
     LoCutFilter cut[2];
-    chain_lanes::LevelLanes level;
-    chain_lanes::CharacterLanes character;
-    chain_lanes::LimiterLanes limiter;
-    chain_lanes::Ints4 flushable{};  // lanes a flush would have changed
+    Detectors detectors;
 };
 
 // The groups in the recurrence stages, newest first; null where a stage
@@ -174,18 +143,15 @@ struct StageGroups {
 };
 
 // The frames from to to - 1 of the groups whose chains run, in one loop.
-template <bool Exact, bool Cut, bool Level, bool Character, bool Limiter, int Channels>
-inline void stepTogether(FrameChains<Channels>& chains, const StageGroups& g, int32_t from, int32_t to)
+template <bool Exact, bool Cut, bool Level, bool Character, bool Limiter, class Chains>
+inline void stepTogether(Chains& chains, const StageGroups& g, int32_t from, int32_t to)
 {
     for (int32_t i = from; i < to; ++i) {
         if (Cut) {
             chains.stepCut(*g.cutting, i);
         }
-        if (Level) {
-            chains.template stepLevel<Exact>(*g.compressing, i);
-        }
-        if (Character) {
-            chains.template stepCharacter<Exact>(*g.characterising, i);
+        if (Level || Character) {
+            chains.template stepEnvelopes<Exact, Level, Character>(g.compressing, g.characterising, i);
         }
         if (Limiter) {
             chains.template stepLimiter<Exact>(*g.limiting, i);
@@ -195,8 +161,8 @@ inline void stepTogether(FrameChains<Channels>& chains, const StageGroups& g, in
 
 // The chains of the stages with a group, bit k of stages standing for the
 // k-th stage of StageGroups, side by side over frames from to to - 1.
-template <bool Exact, int Channels>
-inline void stepStages(FrameChains<Channels>& chains, const StageGroups& g, uint32_t stages, int32_t from,
+template <bool Exact, class Chains>
+inline void stepStages(Chains& chains, const StageGroups& g, uint32_t stages, int32_t from,
                        int32_t to)
 {
     switch (stages) {
@@ -221,8 +187,8 @@ inline void stepStages(FrameChains<Channels>& chains, const StageGroups& g, uint
 
 // Every stage with a group over all its frames: side by side over the
 // frames all of them have, then each on to its end.
-template <bool Exact, int Channels>
-inline void stepStagesOver(FrameChains<Channels>& chains, const StageGroups& g)
+template <bool Exact, class Chains>
+inline void stepStagesOver(Chains& chains, const StageGroups& g)
 {
     GroupSignals* const stage[4] = {g.cutting, g.compressing, g.characterising, g.limiting};
     uint32_t stages = 0;
@@ -247,10 +213,10 @@ inline void stepStagesOver(FrameChains<Channels>& chains, const StageGroups& g)
 // denormal range, almost never in music), the detectors' frames again from
 // where they started, with every flush: the same bits either way. The low
 // cuts run once, with their flush.
-template <int Channels>
-inline void stepChains(FrameChains<Channels>& chains, const StageGroups& g)
+template <class Chains>
+inline void stepChains(Chains& chains, const StageGroups& g)
 {
-    const typename FrameChains<Channels>::Detectors start = chains.detectors();
+    const typename Chains::State start = chains.snapshot();
     stepStagesOver<false>(chains, g);
     if (chains.leftFlushable()) {
         chains.restart(start);
@@ -539,7 +505,7 @@ inline void gatherMeters(const CharacterBlockSettings& s, const GroupSignals& si
 // coefficients never. A frame's inputs are read before its output is
 // written, so inputs and outputs may share their buffers. Audio thread; no
 // allocation, no lock, no system call.
-template <int Channels, bool Accumulate, class Lanes, class Publish>
+template <int Channels, bool Accumulate, class Lanes, class Detectors, class Publish>
 void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel* channels, CharacterMeters& meters,
                               CharacterGateState& gateState, Publish& publish, float* const* inputs,
                               float* const* outputs, int32_t frames)
@@ -547,7 +513,7 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
     using staged_frames::GroupSignals;
     SilenceGate gate(gateState.silenceCount, gateState.processingActive);
     staged_frames::GatedFrameStream<Channels, Accumulate> stream(gate, inputs, outputs, frames);
-    staged_frames::FrameChains<Channels> chains(channels);
+    staged_frames::FrameChains<Channels, Detectors> chains(channels);
     const bool manual[2] = {chains.manualRelease(0), chains.manualRelease(Channels - 1)};
     GroupSignals groups[4];
     GroupSignals* cutting = nullptr;        // the newest group, into the low cuts
@@ -566,7 +532,7 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
                 chains.bypassLowCut();
             }
         }
-        staged_frames::stepChains<Channels>(chains, {s.loCut ? cutting : nullptr, compressing, characterising,
+        staged_frames::stepChains(chains, {s.loCut ? cutting : nullptr, compressing, characterising,
                                                      s.limiter ? limiting : nullptr});
         if (cutting != nullptr && Channels == 2 && s.enhancer) {
             staged_frames::enhance<Lanes>(s, *cutting);

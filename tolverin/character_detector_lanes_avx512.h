@@ -1,0 +1,220 @@
+// The character compressor's detector recurrences written for AVX-512VL,
+// for the staged frame loop's AVX-512 path: the same steps as
+// chain_lanes::DetectorLanes, bit for bit, in about a quarter of the
+// instructions the compiler makes of the generic vectors. Built only where
+// the x86 vector paths are; run only where the processor has AVX-512VL.
+#pragma once
+
+#include "character_channel.h"
+
+#include <immintrin.h>
+
+#include <cstdint>
+
+#define FENDWICK_AVX512_TARGET __attribute__((target("avx512f,avx512vl")))
+
+namespace fendwick {
+
+namespace chain_lanes {
+
+// Both channels' compressor and character detectors in one vector, lanes
+// {fast left, slow left, fast right, slow right, 30 ms left, 150 ms left,
+// 30 ms right, 150 ms right}, and both channels' limiter detectors in
+// another, lanes {100 ms, 1 s, 10 ms, unused} per channel. A mono build
+// runs its one channel in both halves. The character lanes take the
+// compressor's step with an attack of 0, which makes a rise the magnitude
+// itself; a compressor lane with manual release runs its one envelope in
+// the fast lane, and its slow lane takes magnitude 0 and falls by 0, which
+// holds it at 0 from its first step.
+template <int Channels>
+class Avx512DetectorLanes {
+public:
+    struct State {
+        __m256 envelopes;  // compressor and character lanes
+        __m256 peaks;      // limiter lanes
+        __m256i held;      // the limiter lanes' hold counters
+    };
+
+    FENDWICK_AVX512_TARGET explicit Avx512DetectorLanes(const CharacterChannel* ch)
+    {
+        const CharacterChannel& l = ch[0];
+        const CharacterChannel& r = ch[Channels - 1];
+        alignas(32) float env[8] = {l.level.fastEnvelope(),    l.level.slowEnvelope(),  r.level.fastEnvelope(),
+                                    r.level.slowEnvelope(),    l.character.fastPeak(),  l.character.slowPeak(),
+                                    r.character.fastPeak(),    r.character.slowPeak()};
+        alignas(32) float att[8] = {l.level.coefficients().attack(), l.level.coefficients().attack(),
+                                    r.level.coefficients().attack(), r.level.coefficients().attack(),
+                                    0.0f, 0.0f, 0.0f, 0.0f};
+        alignas(32) float fall[8] = {firstRelease(l.level),      slowRelease(l.level),     firstRelease(r.level),
+                                     slowRelease(r.level),       l.character.fastFall(),   l.character.slowFall(),
+                                     r.character.fastFall(),     r.character.slowFall()};
+        constexpr int32_t kAll = kMagnitudeBits;
+        alignas(32) int32_t magnitude[8] = {kAll, l.level.manualRelease() ? 0 : kAll, kAll,
+                                            r.level.manualRelease() ? 0 : kAll, kAll, kAll, kAll, kAll};
+        alignas(32) float peak[8] = {};
+        alignas(32) float peakFall[8] = {};
+        alignas(32) int32_t held[8] = {};
+        for (int k = 0; k < 3; ++k) {
+            peak[k] = l.limiter.peak(k);
+            peak[4 + k] = r.limiter.peak(k);
+            peakFall[k] = l.limiter.fallOf(k);
+            peakFall[4 + k] = r.limiter.fallOf(k);
+            held[k] = l.limiter.heldFor(k);
+            held[4 + k] = r.limiter.heldFor(k);
+        }
+        // The unused lanes fall at once and hold nothing.
+        held[3] = held[7] = LimiterDetector::kHoldSamples;
+        state.envelopes = _mm256_load_ps(env);
+        state.peaks = _mm256_load_ps(peak);
+        state.held = _mm256_load_si256(reinterpret_cast<const __m256i*>(held));
+        attack = _mm256_load_ps(att);
+        release = _mm256_load_ps(fall);
+        magnitudeBits = _mm256_load_si256(reinterpret_cast<const __m256i*>(magnitude));
+        limiterFall = _mm256_load_ps(peakFall);
+        manual[0] = l.level.manualRelease();
+        manual[1] = r.level.manualRelease();
+    }
+
+    // The compressor detectors take the samples xl, xr and store their
+    // envelopes into levelRow; the character detectors take yl, yr (of
+    // another frame) and store their peaks into characterRow; rows of four
+    // floats as the lanes hold them. With Exact flushed as the detectors
+    // flush; without, unflushed, noting the lanes a flush would have changed.
+    template <bool Exact, bool Level, bool Character>
+    FENDWICK_AVX512_TARGET void stepEnvelopes(float xl, float xr, float* levelRow, float yl, float yr,
+                                              float* characterRow)
+    {
+        const __m128 pair = _mm_unpacklo_ps(_mm_set_ss(xl), _mm_set_ss(xr));
+        const __m128 quad = _mm_movelh_ps(pair, _mm_unpacklo_ps(_mm_set_ss(yl), _mm_set_ss(yr)));
+        const __m256 spread =
+            _mm256_permutexvar_ps(_mm256_setr_epi32(0, 0, 1, 1, 2, 2, 3, 3), _mm256_castps128_ps256(quad));
+        const __m256 a = _mm256_castsi256_ps(_mm256_and_si256(_mm256_castps_si256(spread), magnitudeBits));
+        const __m256 env = state.envelopes;
+        const __mmask8 rising = _mm256_cmp_ps_mask(a, env, _CMP_GE_OQ);
+        const __m256 closed = _mm256_mul_ps(_mm256_sub_ps(env, a), attack);
+        constexpr __mmask8 kStepped = (Level ? 0x0f : 0) | (Character ? 0xf0 : 0);
+        __m256 next = _mm256_mask_add_ps(_mm256_mul_ps(env, release), rising, a, closed);
+        next = settle<Exact>(next, kStepped);
+        state.envelopes = kStepped == 0xff ? next : _mm256_mask_mov_ps(env, kStepped, next);
+        if (Level) {
+            _mm_storeu_ps(levelRow, _mm256_castps256_ps128(next));
+        }
+        if (Character) {
+            _mm_storeu_ps(characterRow, _mm256_extractf128_ps(next, 1));
+        }
+    }
+
+    // The limiter detectors take the samples zl, zr and store their peaks
+    // {100 ms, 1 s, 10 ms, unused} into rows of four floats.
+    template <bool Exact>
+    FENDWICK_AVX512_TARGET void stepLimiters(float zl, float zr, float* leftRow, float* rightRow)
+    {
+        const __m128 pair = _mm_unpacklo_ps(_mm_set_ss(zl), _mm_set_ss(zr));
+        const __m256 spread =
+            _mm256_permutexvar_ps(_mm256_setr_epi32(0, 0, 0, 0, 1, 1, 1, 1), _mm256_castps128_ps256(pair));
+        // Negated where below 0, as the detector takes the magnitude: the
+        // output level 0 makes -0.0, which stays -0.0.
+        const __mmask8 negative = _mm256_cmp_ps_mask(spread, _mm256_setzero_ps(), _CMP_LT_OQ);
+        const __m256 a = _mm256_mask_sub_ps(spread, negative, _mm256_setzero_ps(), spread);
+        const __m256 peaks = state.peaks;
+        const __mmask8 rising = _mm256_cmp_ps_mask(a, peaks, _CMP_GE_OQ);
+        const __mmask8 holding = _mm256_cmplt_epi32_mask(state.held, _mm256_set1_epi32(LimiterDetector::kHoldSamples));
+        __m256 fallen = _mm256_mul_ps(peaks, limiterFall);
+        if (Exact) {
+            fallen = flushed(fallen);
+        }
+        const __m256 next = _mm256_mask_mov_ps(_mm256_mask_mov_ps(fallen, holding, peaks), rising, a);
+        if (!Exact) {
+            noteFlushable(next, kLimiterLanes);
+        }
+        state.peaks = next;
+        const __m256i counted = _mm256_mask_add_epi32(state.held, holding, state.held, _mm256_set1_epi32(1));
+        state.held = _mm256_mask_mov_epi32(counted, rising, _mm256_setzero_si256());
+        _mm_storeu_ps(leftRow, _mm256_castps256_ps128(next));
+        if (Channels == 2) {
+            _mm_storeu_ps(rightRow, _mm256_extractf128_ps(next, 1));
+        }
+    }
+
+    State snapshot() const { return state; }
+    void restart(const State& s) { state = s; }
+
+    // Whether a step without Exact since the last call left a value the
+    // flush would have changed.
+    bool leftFlushable()
+    {
+        const bool any = flushable != 0;
+        flushable = 0;
+        return any;
+    }
+
+    bool manualRelease(int c) const { return manual[c]; }
+
+    FENDWICK_AVX512_TARGET void keepIn(CharacterChannel* ch) const
+    {
+        alignas(32) float env[8];
+        alignas(32) float peak[8];
+        alignas(32) int32_t held[8];
+        _mm256_store_ps(env, state.envelopes);
+        _mm256_store_ps(peak, state.peaks);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(held), state.held);
+        for (int c = 0; c < Channels; ++c) {
+            ch[c].level.keepEnvelopes(env[2 * c], env[2 * c + 1]);
+            ch[c].character.keepPeaks(env[4 + 2 * c], env[4 + 2 * c + 1]);
+            for (int k = 0; k < 3; ++k) {
+                ch[c].limiter.keepPeak(k, peak[4 * c + k], held[4 * c + k]);
+            }
+        }
+    }
+
+private:
+    static constexpr int32_t kMagnitudeBits = 0x7fffffff;
+    static constexpr int32_t kExponentBits = 0x7f800000;
+    static constexpr __mmask8 kLimiterLanes = Channels == 2 ? 0x77 : 0x07;
+
+    static float firstRelease(const LevelDetector& d)
+    {
+        return d.manualRelease() ? d.coefficients().release() : d.coefficients().fastRelease();
+    }
+    static float slowRelease(const LevelDetector& d) { return d.manualRelease() ? 0.0f : d.coefficients().slowRelease(); }
+
+    // Zero and denormals (all exponent bits clear) become 0.0.
+    static FENDWICK_AVX512_TARGET __m256 flushed(__m256 x)
+    {
+        const __mmask8 normal = _mm256_test_epi32_mask(_mm256_castps_si256(x), _mm256_set1_epi32(kExponentBits));
+        return _mm256_maskz_mov_ps(normal, x);
+    }
+
+    // Notes the lanes of x the flush would change: all exponent bits clear, yet not +0.0.
+    FENDWICK_AVX512_TARGET void noteFlushable(__m256 x, __mmask8 lanes)
+    {
+        const __m256i bits = _mm256_castps_si256(x);
+        const __mmask8 noExponent = _mm256_mask_testn_epi32_mask(lanes, bits, _mm256_set1_epi32(kExponentBits));
+        flushable |= _mm256_mask_test_epi32_mask(noExponent, bits, bits);
+    }
+
+    // The envelopes flushed (Exact), or noted where a flush would change them.
+    template <bool Exact>
+    FENDWICK_AVX512_TARGET __m256 settle(__m256 next, __mmask8 lanes)
+    {
+        if (Exact) {
+            return flushed(next);
+        }
+        noteFlushable(next, lanes);
+        return next;
+    }
+
+    State state;
+    __m256 attack;
+    __m256 release;
+    __m256i magnitudeBits;  // per lane: the magnitude's bits, or none for a held slow lane
+    __m256 limiterFall;
+    __mmask8 flushable = 0;  // lanes a flush would have changed
+    bool manual[2];
+};
+
+}  // namespace chain_lanes
+
+}  // namespace fendwick
+
+#undef FENDWICK_AVX512_TARGET
