@@ -46,10 +46,10 @@ public:
 
     // Takes the samples left and right and stores the envelopes into a row
     // of four floats, as the lanes hold them. With Exact flushed as the
-    // detector flushes; without, unflushed, with the lanes the flush would
-    // have changed set in flushable.
+    // detector flushes; without, unflushed, for the frame loop to look for
+    // values the flush would have changed in the rows.
     template <bool Exact>
-    void step(float left, float right, float* row, Ints4& flushable)
+    void step(float left, float right, float* row)
     {
         Floats4 a = {left, left, right, right};
         magnitudeInPlace(a);
@@ -58,7 +58,6 @@ public:
             followEnvelopes<Bits4>(a, env, attack, release, next);
         } else {
             followEnvelopesUnflushed(a, env, attack, release, next);
-            collectFlushable(next, flushable);
         }
         env = slowHeld != 0 ? Floats4{} : next;
         std::memcpy(row, &env, sizeof env);
@@ -96,17 +95,15 @@ public:
     }
 
     // Takes the samples left and right and stores the peaks into a row of
-    // four floats, as the lanes hold them; Exact and flushable as for LevelLanes.
+    // four floats, as the lanes hold them; Exact as for LevelLanes.
     template <bool Exact>
-    void step(float left, float right, float* row, Ints4& flushable)
+    void step(float left, float right, float* row)
     {
         Floats4 a = {left, left, right, right};
         magnitudeInPlace(a);
         Floats4 next = a >= peaks ? a : peaks * fall;
         if (Exact) {
             flushToZeroInPlace<Bits4>(next);
-        } else {
-            collectFlushable(next, flushable);
         }
         peaks = next;
         std::memcpy(row, &peaks, sizeof peaks);
@@ -132,11 +129,9 @@ public:
     {
     }
 
-    // Takes the sample of channel c; Exact and flushable as for LevelLanes,
-    // but without Exact the lanes whose fall the flush would change are set
-    // whether or not they fall.
+    // Takes the sample of channel c; Exact as for LevelLanes.
     template <bool Exact>
-    void step(int c, float x, Ints4& flushable)
+    void step(int c, float x)
     {
         Floats4 a = {x, x, x, x};
         magnitudeInPlace(a);
@@ -145,8 +140,6 @@ public:
         Floats4 fallen = level[c] * fall[c];
         if (Exact) {
             flushToZeroInPlace<Bits4>(fallen);
-        } else {
-            collectFlushable(fallen, flushable);
         }
         level[c] = rising != 0 ? a : (holding != 0 ? level[c] : fallen);
         held[c] = rising != 0 ? Ints4{} : (holding != 0 ? held[c] + 1 : held[c]);
@@ -195,10 +188,10 @@ public:
     void stepEnvelopes(float xl, float xr, float* levelRow, float yl, float yr, float* characterRow)
     {
         if (Level) {
-            state.level.template step<Exact>(xl, xr, levelRow, flushable);
+            state.level.template step<Exact>(xl, xr, levelRow);
         }
         if (Character) {
-            state.character.template step<Exact>(yl, yr, characterRow, flushable);
+            state.character.template step<Exact>(yl, yr, characterRow);
         }
     }
 
@@ -206,25 +199,16 @@ public:
     template <bool Exact>
     void stepLimiters(float zl, float zr, float* leftRow, float* rightRow)
     {
-        state.limiter.template step<Exact>(0, zl, flushable);
+        state.limiter.template step<Exact>(0, zl);
         state.limiter.storePeaks(0, leftRow);
         if (Channels == 2) {
-            state.limiter.template step<Exact>(1, zr, flushable);
+            state.limiter.template step<Exact>(1, zr);
             state.limiter.storePeaks(1, rightRow);
         }
     }
 
     State snapshot() const { return state; }
     void restart(const State& s) { state = s; }
-
-    // Whether a step without Exact since the last call left a value the
-    // flush would have changed.
-    bool leftFlushable()
-    {
-        const bool any = (flushable[0] | flushable[1] | flushable[2] | flushable[3]) != 0;
-        flushable = Ints4{};
-        return any;
-    }
 
     bool manualRelease(int c) const { return state.level.manualRelease(c); }
 
@@ -239,7 +223,6 @@ public:
 
 private:
     State state;
-    Ints4 flushable{};  // lanes a flush would have changed
 };
 
 }  // namespace chain_lanes

@@ -79,7 +79,8 @@ public:
     // envelopes into levelRow; the character detectors take yl, yr (of
     // another frame) and store their peaks into characterRow; rows of four
     // floats as the lanes hold them. With Exact flushed as the detectors
-    // flush; without, unflushed, noting the lanes a flush would have changed.
+    // flush; without, unflushed, for the frame loop to look for values the
+    // flush would have changed in the rows.
     template <bool Exact, bool Level, bool Character>
     FENDWICK_AVX512_TARGET void stepEnvelopes(float xl, float xr, float* levelRow, float yl, float yr,
                                               float* characterRow)
@@ -94,7 +95,9 @@ public:
         const __m256 closed = _mm256_mul_ps(_mm256_sub_ps(env, a), attack);
         constexpr __mmask8 kStepped = (Level ? 0x0f : 0) | (Character ? 0xf0 : 0);
         __m256 next = _mm256_mask_add_ps(_mm256_mul_ps(env, release), rising, a, closed);
-        next = settle<Exact>(next, kStepped);
+        if (Exact) {
+            next = flushed(next);
+        }
         state.envelopes = kStepped == 0xff ? next : _mm256_mask_mov_ps(env, kStepped, next);
         if (Level) {
             _mm_storeu_ps(levelRow, _mm256_castps256_ps128(next));
@@ -124,9 +127,6 @@ public:
             fallen = flushed(fallen);
         }
         const __m256 next = _mm256_mask_mov_ps(_mm256_mask_mov_ps(fallen, holding, peaks), rising, a);
-        if (!Exact) {
-            noteFlushable(next, kLimiterLanes);
-        }
         state.peaks = next;
         const __m256i counted = _mm256_mask_add_epi32(state.held, holding, state.held, _mm256_set1_epi32(1));
         state.held = _mm256_mask_mov_epi32(counted, rising, _mm256_setzero_si256());
@@ -138,15 +138,6 @@ public:
 
     State snapshot() const { return state; }
     void restart(const State& s) { state = s; }
-
-    // Whether a step without Exact since the last call left a value the
-    // flush would have changed.
-    bool leftFlushable()
-    {
-        const bool any = flushable != 0;
-        flushable = 0;
-        return any;
-    }
 
     bool manualRelease(int c) const { return manual[c]; }
 
@@ -170,7 +161,6 @@ public:
 private:
     static constexpr int32_t kMagnitudeBits = 0x7fffffff;
     static constexpr int32_t kExponentBits = 0x7f800000;
-    static constexpr __mmask8 kLimiterLanes = Channels == 2 ? 0x77 : 0x07;
 
     static float firstRelease(const LevelDetector& d)
     {
@@ -185,31 +175,11 @@ private:
         return _mm256_maskz_mov_ps(normal, x);
     }
 
-    // Notes the lanes of x the flush would change: all exponent bits clear, yet not +0.0.
-    FENDWICK_AVX512_TARGET void noteFlushable(__m256 x, __mmask8 lanes)
-    {
-        const __m256i bits = _mm256_castps_si256(x);
-        const __mmask8 noExponent = _mm256_mask_testn_epi32_mask(lanes, bits, _mm256_set1_epi32(kExponentBits));
-        flushable |= _mm256_mask_test_epi32_mask(noExponent, bits, bits);
-    }
-
-    // The envelopes flushed (Exact), or noted where a flush would change them.
-    template <bool Exact>
-    FENDWICK_AVX512_TARGET __m256 settle(__m256 next, __mmask8 lanes)
-    {
-        if (Exact) {
-            return flushed(next);
-        }
-        noteFlushable(next, lanes);
-        return next;
-    }
-
     State state;
     __m256 attack;
     __m256 release;
     __m256i magnitudeBits;  // per lane: the magnitude's bits, or none for a held slow lane
     __m256 limiterFall;
-    __mmask8 flushable = 0;  // lanes a flush would have changed
     bool manual[2];
 };
 

@@ -8,6 +8,7 @@
 #include "character_frame_stream.h"
 #include "character_meters.h"
 #include "compressor_gain.h"
+#include "flushable_values.h"
 #include "four_column_rows.h"
 #include "gain_softening.h"
 #include "lane_types.h"
@@ -115,7 +116,6 @@ public:
 
     State snapshot() const { return detectors.snapshot(); }
     void restart(const State& s) { detectors.restart(s); }
-    bool leftFlushable() { return detectors.leftFlushable(); }
 
     // Whether channel c's compressor detector runs with manual release.
     bool manualRelease(int c) const { return detectors.manualRelease(c); }
@@ -207,18 +207,42 @@ inline void stepStagesOver(Chains& chains, const StageGroups& g)
     }
 }
 
+// Whether the rows of four floats the detectors stored for the groups hold
+// a value their flush would have changed; rows past a group's end hold 0.0
+// up to the widest vector.
+template <class Lanes, int Channels>
+inline bool anyFlushableDetector(const StageGroups& g)
+{
+    FlushableSearch<typename Lanes::Bits> search;
+    const auto lookThrough = [&search](const float (*rows)[4], int32_t count) {
+        search.lookThrough(rows[0], (count + 3) / 4 * 16);
+    };
+    if (g.compressing != nullptr) {
+        lookThrough(g.compressing->envelopes, g.compressing->count);
+    }
+    if (g.characterising != nullptr) {
+        lookThrough(g.characterising->characterPeaks, g.characterising->count);
+    }
+    if (g.limiting != nullptr) {
+        for (int c = 0; c < Channels; ++c) {
+            lookThrough(g.limiting->limiterPeaks[c], g.limiting->count);
+        }
+    }
+    return search.found();
+}
+
 // The stages' frames first without the detectors' flushes, whose compares
 // and selects would lengthen every step's dependency chain, then, only
 // where a flush would have changed a value (a level decaying into the
 // denormal range, almost never in music), the detectors' frames again from
 // where they started, with every flush: the same bits either way. The low
 // cuts run once, with their flush.
-template <class Chains>
+template <class Lanes, int Channels, class Chains>
 inline void stepChains(Chains& chains, const StageGroups& g)
 {
     const typename Chains::State start = chains.snapshot();
     stepStagesOver<false>(chains, g);
-    if (chains.leftFlushable()) {
+    if (anyFlushableDetector<Lanes, Channels>(g)) {
         chains.restart(start);
         stepStagesOver<true>(chains, {nullptr, g.compressing, g.characterising, g.limiting});
     }
@@ -532,7 +556,7 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
                 chains.bypassLowCut();
             }
         }
-        staged_frames::stepChains(chains, {s.loCut ? cutting : nullptr, compressing, characterising,
+        staged_frames::stepChains<Lanes, Channels>(chains, {s.loCut ? cutting : nullptr, compressing, characterising,
                                                      s.limiter ? limiting : nullptr});
         if (cutting != nullptr && Channels == 2 && s.enhancer) {
             staged_frames::enhance<Lanes>(s, *cutting);
