@@ -476,10 +476,20 @@ inline float foldQuantities(const float* quantities, int32_t n)
         loadLanes<Lanes>(quantities, i, q);
         lanes = Level ? (q > lanes ? q : lanes) : (q < lanes ? q : lanes);
     }
-    float folded = rest;
-    for (int32_t k = 0; k < kWidth; ++k) {
-        folded = Level ? (lanes[k] > folded ? lanes[k] : folded) : (lanes[k] < folded ? lanes[k] : folded);
+    // The lanes meet in halves: with neither -0.0 nor NaN, the order of a
+    // largest or a smallest makes no difference.
+    const auto meet = [](Floats& a, const Floats& b) { a = Level ? (b > a ? b : a) : (b < a ? b : a); };
+    if constexpr (kWidth == 16) {
+        meet(lanes, __builtin_shufflevector(lanes, lanes, 8, 9, 10, 11, 12, 13, 14, 15, 0, 1, 2, 3, 4, 5, 6, 7));
+        meet(lanes, __builtin_shufflevector(lanes, lanes, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3));
+        meet(lanes, __builtin_shufflevector(lanes, lanes, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1));
+        meet(lanes, __builtin_shufflevector(lanes, lanes, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0));
+    } else {
+        static_assert(kWidth == 4, "vectors of four or sixteen floats");
+        meet(lanes, __builtin_shufflevector(lanes, lanes, 2, 3, 0, 1));
+        meet(lanes, __builtin_shufflevector(lanes, lanes, 1, 0, 1, 0));
     }
+    float folded = lanes[0];
     for (; i < n; ++i) {
         const float q = quantities[i];
         folded = Level ? (q > folded ? q : folded) : (q < folded ? q : folded);
