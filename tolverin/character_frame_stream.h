@@ -4,6 +4,7 @@
 #pragma once
 
 #include "frame_group_lanes.h"
+#include "input_guard_avx512.h"
 #include "lane_types.h"
 #include "sample_guards.h"
 #include "silence_gate.h"
@@ -19,8 +20,8 @@ namespace staged_frames {
 constexpr int32_t kGroupFrames = 64;
 
 // Floats a channel's inputs take in a group: room past its frames for the
-// guard, which stores four frames at a time from any frame on, rounded up
-// to 64 bytes so that every channel starts on a cache line.
+// guard, which stores up to sixteen frames at a time from any frame on,
+// rounded up to 64 bytes so that every channel starts on a cache line.
 constexpr int32_t kGroupStride = kGroupFrames + 16;
 
 // The input guard over the frames 0 to n - 1 at start into x[c] from
@@ -64,7 +65,7 @@ struct GroupInputs {
 // and hands on the frames processed in groups, in order. A frame's inputs
 // are read before its output is written, so inputs and outputs may share
 // their buffers. Audio thread; no allocation.
-template <int Channels, bool Accumulate>
+template <int Channels, bool Accumulate, int Width>
 class GatedFrameStream {
 public:
     GatedFrameStream(SilenceGate& blockGate, float* const* blockInputs, float* const* blockOutputs,
@@ -87,6 +88,18 @@ public:
     int32_t bypassedAtEnd() const { return bypassed; }
 
 private:
+    // The next n inputs guarded into x, Width frames at a time; answers
+    // whether any frame is near-silent, as quiet has them.
+    bool guardedInputs(int32_t n, float* const* x)
+    {
+        if constexpr (Width == 16) {
+            return guardInputsAvx512<Channels>(inputs, read, n, x, quiet);
+        } else {
+            static_assert(Width == frame_group::kFrames, "four frames at a time, or sixteen");
+            return guardInputs<Channels>(inputs, read, n, x, quiet);
+        }
+    }
+
     // As many frames as the group has room for, guarded in place at its end,
     // then the ones the gate bypasses taken out.
     void readInto(GroupInputs& group)
@@ -100,7 +113,7 @@ private:
                 __builtin_prefetch(inputs[c] + read + n + k);
             }
         }
-        if (!guardInputs<Channels>(inputs, read, n, x, quiet)) {
+        if (!guardedInputs(n, x)) {
             // No frame is near-silent: the gate opens at the first and stays open.
             gate.step(false);
             for (int32_t i = 0; i < n; ++i) {
@@ -140,7 +153,7 @@ private:
     int32_t frames;
     int32_t read = 0;      // frames read so far
     int32_t bypassed = 0;  // frames bypassed since the last one processed
-    alignas(64) int32_t quiet[kGroupFrames];  // 1 where every input of a frame read is near-silent
+    alignas(64) int32_t quiet[kGroupStride];  // 1 where every input of a frame read is near-silent
 };
 
 }  // namespace staged_frames

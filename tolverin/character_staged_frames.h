@@ -546,7 +546,8 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
 {
     using staged_frames::GroupSignals;
     SilenceGate gate(gateState.silenceCount, gateState.processingActive);
-    staged_frames::GatedFrameStream<Channels, Accumulate> stream(gate, inputs, outputs, frames);
+    constexpr auto kWidth = static_cast<int>(sizeof(typename Lanes::Floats) / sizeof(float));
+    staged_frames::GatedFrameStream<Channels, Accumulate, kWidth> stream(gate, inputs, outputs, frames);
     staged_frames::FrameChains<Channels, Detectors> chains(channels);
     const bool manual[2] = {chains.manualRelease(0), chains.manualRelease(Channels - 1)};
     GroupSignals groups[4];
