@@ -1,6 +1,7 @@
-// Whether values a recurrence stored without its flush hold any the flush
-// would have changed, for loops that step without the flush and step again
-// with it only where this finds one. Built only where the x86 vector paths are.
+// Searches of stored floats for small magnitudes, for loops that step a
+// recurrence without its flush and step again with it only where a value
+// the flush would have changed turns up. Built only where the x86 vector
+// paths are.
 #pragma once
 
 #include <cstdint>
@@ -8,13 +9,13 @@
 
 namespace fendwick {
 
-// Looks through stored floats for any with all exponent bits clear that is
-// not +0.0 (a denormal or -0.0). Rotated left by one, the bits of just
-// those are 1 to 0x00ffffff, so that one unsigned minimum of the rotated
-// bits less one, lane by lane, finds them. Bits is the vector of uint32_t
-// lanes the values are read in.
+// The smallest magnitude among floats looked through, 0.0 and -0.0 apart:
+// +0.0 never counts, -0.0 counts as the smallest of all (the flush would
+// make it +0.0). Rotated left by one, a float's bits less one order the
+// floats so, by magnitude, in one unsigned minimum. Bits is the vector of
+// uint32_t lanes the values are read in.
 template <class Bits>
-class FlushableSearch {
+class SmallMagnitudeSearch {
 public:
     // The n floats at values, n a whole number of vectors of Bits.
     void lookThrough(const float* values, int32_t n)
@@ -22,21 +23,29 @@ public:
         for (int32_t i = 0; i < n; i += kWidth) {
             Bits bits;
             std::memcpy(&bits, values + i, sizeof bits);
-            const Bits below = ((bits << 1) | (bits >> 31)) - 1u;
-            least = below < least ? below : least;
+            const Bits key = ((bits << 1) | (bits >> 31)) - 1u;
+            least = key < least ? key : least;
         }
     }
 
-    bool found() const
+    // Whether a value looked through is -0.0, or is not 0.0 and smaller in
+    // magnitude than bound, a positive normal float.
+    bool anyBelow(float bound) const
     {
-        const Bits flushable = least < kRotatedSmallestNormal - 1u;
+        uint32_t boundBits;
+        std::memcpy(&boundBits, &bound, sizeof boundBits);
+        const Bits below = least < (boundBits << 1) - 1u;
         const Bits none{};
-        return std::memcmp(&flushable, &none, sizeof flushable) != 0;
+        return std::memcmp(&below, &none, sizeof below) != 0;
     }
+
+    // Whether a value looked through has all exponent bits clear yet is not
+    // +0.0: a denormal or -0.0, which the flush would change.
+    bool anyFlushable() const { return anyBelow(kSmallestNormal); }
 
 private:
     static constexpr auto kWidth = static_cast<int32_t>(sizeof(Bits) / sizeof(uint32_t));
-    static constexpr uint32_t kRotatedSmallestNormal = 0x01000000u;
+    static constexpr float kSmallestNormal = 1.17549435e-38f;
 
     Bits least = Bits{} - 1u;
 };

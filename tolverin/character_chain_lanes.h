@@ -70,6 +70,8 @@ public:
 
     void keepIn(LevelDetector& detector, int c) const { detector.keepEnvelopes(env[2 * c], env[2 * c + 1]); }
 
+    void valuesInto(float* values) const { std::memcpy(values, &env, sizeof env); }
+
 private:
     static float firstRelease(const LevelDetector& d)
     {
@@ -111,6 +113,8 @@ public:
 
     void keepIn(CharacterDetector& detector, int c) const { detector.keepPeaks(peaks[2 * c], peaks[2 * c + 1]); }
 
+    void valuesInto(float* values) const { std::memcpy(values, &peaks, sizeof peaks); }
+
 private:
     Floats4 peaks;
     Floats4 fall;
@@ -144,6 +148,9 @@ public:
         level[c] = rising != 0 ? a : (holding != 0 ? level[c] : fallen);
         held[c] = rising != 0 ? Ints4{} : (holding != 0 ? held[c] + 1 : held[c]);
     }
+
+    // Both channels' peaks, eight floats.
+    void valuesInto(float* values) const { std::memcpy(values, level, sizeof level); }
 
     // Channel c's peaks {100 ms, 1 s, 10 ms, 0} into a row of four floats.
     void storePeaks(int c, float* row) const { std::memcpy(row, &level[c], sizeof level[c]); }
@@ -209,6 +216,14 @@ public:
 
     State snapshot() const { return state; }
     void restart(const State& s) { state = s; }
+
+    // Every value the lanes hold, sixteen floats.
+    void statesInto(float* values) const
+    {
+        state.level.valuesInto(values);
+        state.character.valuesInto(values + 4);
+        state.limiter.valuesInto(values + 8);
+    }
 
     bool manualRelease(int c) const { return state.level.manualRelease(c); }
 

@@ -6,6 +6,9 @@
 #include "limiter_detector.h"
 #include "lo_cut_filter.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace fendwick {
 
 // The low cut, the compressor's and the character stage's detectors and the
@@ -27,6 +30,25 @@ struct CharacterChannel {
         level.reset();
         character.reset();
         limiter.reset();
+    }
+
+    // The least fraction of its magnitude a value of the detectors keeps
+    // over the given number of steps: it falls by at most the smallest
+    // release factor a step, and a rise from 0 reaches at least the
+    // attack coefficient's complement of the magnitude it rises toward.
+    double leastKeptOver(int32_t steps) const
+    {
+        const EnvelopeTiming& t = level.coefficients();
+        double fall = level.manualRelease() ? t.release() : std::min(t.fastRelease(), t.slowRelease());
+        fall = std::min({fall, static_cast<double>(character.fastFall()), static_cast<double>(character.slowFall())});
+        for (int k = 0; k < 3; ++k) {
+            fall = std::min(fall, static_cast<double>(limiter.fallOf(k)));
+        }
+        double kept = 1.0 - static_cast<double>(t.attack());
+        for (int32_t n = steps; n > 0; n >>= 1, fall *= fall) {
+            kept *= (n & 1) != 0 ? fall : 1.0;
+        }
+        return kept;
     }
 
     // Takes every history of a copy that a frame loop stepped, keeping this

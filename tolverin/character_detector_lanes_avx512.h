@@ -139,6 +139,13 @@ public:
     State snapshot() const { return state; }
     void restart(const State& s) { state = s; }
 
+    // Every value the lanes hold, sixteen floats.
+    FENDWICK_AVX512_TARGET void statesInto(float* values) const
+    {
+        _mm256_storeu_ps(values, state.envelopes);
+        _mm256_storeu_ps(values + 8, state.peaks);
+    }
+
     bool manualRelease(int c) const { return manual[c]; }
 
     FENDWICK_AVX512_TARGET void keepIn(CharacterChannel* ch) const

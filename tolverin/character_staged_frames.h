@@ -16,6 +16,7 @@
 #include "sample_guards.h"
 #include "silence_gate.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -73,7 +74,12 @@ inline void clearPastEnd(GroupSignals& g)
 template <int Channels, class Detectors>
 class FrameChains {
 public:
-    explicit FrameChains(const CharacterChannel* ch) : cut{ch[0].loCut, ch[Channels - 1].loCut}, detectors(ch) {}
+    explicit FrameChains(const CharacterChannel* ch)
+        : cut{ch[0].loCut, ch[Channels - 1].loCut},
+          detectors(ch),
+          leastKept(std::min(ch[0].leastKeptOver(kGroupFrames), ch[Channels - 1].leastKeptOver(kGroupFrames)))
+    {
+    }
 
     // A frame processed with the low cut off clears its history, once.
     void bypassLowCut()
@@ -117,6 +123,12 @@ public:
     State snapshot() const { return detectors.snapshot(); }
     void restart(const State& s) { detectors.restart(s); }
 
+    // Every value the detectors hold, sixteen floats.
+    void statesInto(float* values) const { detectors.statesInto(values); }
+
+    // The least fraction of its magnitude a detector value keeps over a group.
+    double leastKeptOverGroup() const { return leastKept; }
+
     // Whether channel c's compressor detector runs with manual release.
     bool manualRelease(int c) const { return detectors.manualRelease(c); }
 
@@ -131,6 +143,7 @@ public:
 private:
     LoCutFilter cut[2];
     Detectors detectors;
+    double leastKept;
 };
 
 // The groups in the recurrence stages, newest first; null where a stage
@@ -207,13 +220,49 @@ inline void stepStagesOver(Chains& chains, const StageGroups& g)
     }
 }
 
+// Whether the detectors of the stages with a group could leave a value
+// their flush would change: a magnitude they take (or hold at the start)
+// that is -0.0, or not 0.0 and so small that it could fall into the
+// denormal range within a group, given least, the least fraction of a
+// magnitude a detector keeps over a group. Music never comes near; only
+// then are the values they stored looked through.
+template <class Lanes, int Channels, class Chains>
+inline bool couldLeaveFlushable(const Chains& chains, const StageGroups& g, double least)
+{
+    SmallMagnitudeSearch<typename Lanes::Bits> search;
+    // Up to the end of the vector stages' last vector, which wrote each value.
+    constexpr auto kWidth = static_cast<int32_t>(sizeof(typename Lanes::Floats) / sizeof(float));
+    const auto lookThrough = [&search](const float* left, const float* right, int32_t count) {
+        const int32_t n = (count + kWidth - 1) / kWidth * kWidth;
+        search.lookThrough(left, n);
+        if (Channels == 2) {
+            search.lookThrough(right, n);
+        }
+    };
+    if (g.compressing != nullptr) {
+        lookThrough(g.compressing->x[0], g.compressing->x[1], g.compressing->count);
+    }
+    if (g.characterising != nullptr) {
+        lookThrough(g.characterising->y[0], g.characterising->y[1], g.characterising->count);
+    }
+    if (g.limiting != nullptr) {
+        lookThrough(g.limiting->z[0], g.limiting->z[1], g.limiting->count);
+    }
+    alignas(64) float held[16];
+    chains.statesInto(held);
+    search.lookThrough(held, 16);
+    // Far above the smallest normal, for the rounding of the steps.
+    constexpr double kSafeMagnitude = 0x1p-100;
+    return least <= kSafeMagnitude * 0x1p-27 || search.anyBelow(static_cast<float>(kSafeMagnitude / least));
+}
+
 // Whether the rows of four floats the detectors stored for the groups hold
 // a value their flush would have changed; rows past a group's end hold 0.0
 // up to the widest vector.
 template <class Lanes, int Channels>
-inline bool anyFlushableDetector(const StageGroups& g)
+inline bool leftFlushable(const StageGroups& g)
 {
-    FlushableSearch<typename Lanes::Bits> search;
+    SmallMagnitudeSearch<typename Lanes::Bits> search;
     const auto lookThrough = [&search](const float (*rows)[4], int32_t count) {
         search.lookThrough(rows[0], (count + 3) / 4 * 16);
     };
@@ -228,7 +277,7 @@ inline bool anyFlushableDetector(const StageGroups& g)
             lookThrough(g.limiting->limiterPeaks[c], g.limiting->count);
         }
     }
-    return search.found();
+    return search.anyFlushable();
 }
 
 // The stages' frames first without the detectors' flushes, whose compares
@@ -241,8 +290,9 @@ template <class Lanes, int Channels, class Chains>
 inline void stepChains(Chains& chains, const StageGroups& g)
 {
     const typename Chains::State start = chains.snapshot();
+    const bool couldFlush = couldLeaveFlushable<Lanes, Channels>(chains, g, chains.leastKeptOverGroup());
     stepStagesOver<false>(chains, g);
-    if (anyFlushableDetector<Lanes, Channels>(g)) {
+    if (couldFlush && leftFlushable<Lanes, Channels>(g)) {
         chains.restart(start);
         stepStagesOver<true>(chains, {nullptr, g.compressing, g.characterising, g.limiting});
     }
