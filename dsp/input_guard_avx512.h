@@ -5,6 +5,7 @@
 // processor has AVX-512VL.
 #pragma once
 
+#include "avx512_target.h"
 #include "sample_guards.h"
 #include "silence_gate.h"
 
@@ -19,13 +20,14 @@ namespace fendwick {
 // zeros), and 1 in quiet where every channel's input is near-silent, 0
 // elsewhere; answers whether any frame is.
 template <int Channels>
-__attribute__((target("avx512f,avx512vl"))) inline bool guardInputsAvx512(float* const* inputs, int32_t start,
-                                                                           int32_t n, float* const* x, int32_t* quiet)
+FENDWICK_AVX512_TARGET inline bool guardInputsAvx512(float* const* inputs, int32_t start, int32_t n, float* const* x,
+                                                     int32_t* quiet)
 {
     constexpr int32_t kWidth = 16;
     const __m512i magnitudeBits = _mm512_set1_epi32(static_cast<int32_t>(kFloatMagnitudeBits));
     const __m512i smallestNormal = _mm512_set1_epi32(static_cast<int32_t>(kSmallestNormalBits));
-    const __m512i usableSpan = _mm512_set1_epi32(static_cast<int32_t>(floatBits(kLargestInput) - kSmallestNormalBits));
+    const __m512i usableSpan =
+        _mm512_set1_epi32(static_cast<int32_t>(floatBits(kLargestInput) - kSmallestNormalBits));
     const __m512i silenceBound = _mm512_set1_epi32(static_cast<int32_t>(floatBits(SilenceGate::kSilenceBound)));
     __mmask16 anyQuiet = 0;
     for (int32_t i = 0; i < n; i += kWidth) {

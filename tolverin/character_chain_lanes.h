@@ -170,6 +170,40 @@ private:
     Floats4 fall[2];
 };
 
+// The low cuts of up to two channels, each a filter of its own.
+template <int Channels>
+class LowCutPair {
+public:
+    explicit LowCutPair(const CharacterChannel* ch) : cut{ch[0].loCut, ch[Channels - 1].loCut} {}
+
+    // A frame processed with the low cut off clears the history, once.
+    void bypass()
+    {
+        for (int c = 0; c < Channels; ++c) {
+            cut[c].bypass();
+        }
+    }
+
+    // Filters the samples left and right (of a mono build, left) in place.
+    void step(float& left, float& right)
+    {
+        left = cut[0].step(left);
+        if (Channels == 2) {
+            right = cut[1].step(right);
+        }
+    }
+
+    void keepIn(CharacterChannel* ch) const
+    {
+        for (int c = 0; c < Channels; ++c) {
+            ch[c].loCut.keepHistoryOf(cut[c]);
+        }
+    }
+
+private:
+    LoCutFilter cut[2];
+};
+
 // Every detector of up to two channels in the lanes above, for the staged
 // frame loop; a mono build runs its one channel as both.
 template <int Channels>

@@ -5,13 +5,13 @@
 // the x86 vector paths are; run only where the processor has AVX-512VL.
 #pragma once
 
+#include "avx512_target.h"
 #include "character_channel.h"
 
 #include <immintrin.h>
 
 #include <cstdint>
 
-#define FENDWICK_AVX512_TARGET __attribute__((target("avx512f,avx512vl")))
 
 namespace fendwick {
 
@@ -39,15 +39,15 @@ public:
     {
         const CharacterChannel& l = ch[0];
         const CharacterChannel& r = ch[Channels - 1];
-        alignas(32) float env[8] = {l.level.fastEnvelope(),    l.level.slowEnvelope(),  r.level.fastEnvelope(),
-                                    r.level.slowEnvelope(),    l.character.fastPeak(),  l.character.slowPeak(),
-                                    r.character.fastPeak(),    r.character.slowPeak()};
-        alignas(32) float att[8] = {l.level.coefficients().attack(), l.level.coefficients().attack(),
-                                    r.level.coefficients().attack(), r.level.coefficients().attack(),
-                                    0.0f, 0.0f, 0.0f, 0.0f};
-        alignas(32) float fall[8] = {firstRelease(l.level),      slowRelease(l.level),     firstRelease(r.level),
-                                     slowRelease(r.level),       l.character.fastFall(),   l.character.slowFall(),
-                                     r.character.fastFall(),     r.character.slowFall()};
+        alignas(32) float env[8] = {l.level.fastEnvelope(), l.level.slowEnvelope(), r.level.fastEnvelope(),
+                                    r.level.slowEnvelope(), l.character.fastPeak(), l.character.slowPeak(),
+                                    r.character.fastPeak(), r.character.slowPeak()};
+        const float leftAttack = l.level.coefficients().attack();
+        const float rightAttack = r.level.coefficients().attack();
+        alignas(32) float att[8] = {leftAttack, leftAttack, rightAttack, rightAttack, 0.0f, 0.0f, 0.0f, 0.0f};
+        alignas(32) float fall[8] = {firstRelease(l.level), slowRelease(l.level),   firstRelease(r.level),
+                                     slowRelease(r.level),  l.character.fastFall(), l.character.slowFall(),
+                                     r.character.fastFall(), r.character.slowFall()};
         constexpr int32_t kAll = kMagnitudeBits;
         alignas(32) int32_t magnitude[8] = {kAll, l.level.manualRelease() ? 0 : kAll, kAll,
                                             r.level.manualRelease() ? 0 : kAll, kAll, kAll, kAll, kAll};
@@ -121,7 +121,8 @@ public:
         const __m256 a = _mm256_mask_sub_ps(spread, negative, _mm256_setzero_ps(), spread);
         const __m256 peaks = state.peaks;
         const __mmask8 rising = _mm256_cmp_ps_mask(a, peaks, _CMP_GE_OQ);
-        const __mmask8 holding = _mm256_cmplt_epi32_mask(state.held, _mm256_set1_epi32(LimiterDetector::kHoldSamples));
+        const __mmask8 holding =
+            _mm256_cmplt_epi32_mask(state.held, _mm256_set1_epi32(LimiterDetector::kHoldSamples));
         __m256 fallen = _mm256_mul_ps(peaks, limiterFall);
         if (Exact) {
             fallen = flushed(fallen);
@@ -173,7 +174,10 @@ private:
     {
         return d.manualRelease() ? d.coefficients().release() : d.coefficients().fastRelease();
     }
-    static float slowRelease(const LevelDetector& d) { return d.manualRelease() ? 0.0f : d.coefficients().slowRelease(); }
+    static float slowRelease(const LevelDetector& d)
+    {
+        return d.manualRelease() ? 0.0f : d.coefficients().slowRelease();
+    }
 
     // Zero and denormals (all exponent bits clear) become 0.0.
     static FENDWICK_AVX512_TARGET __m256 flushed(__m256 x)
@@ -193,5 +197,3 @@ private:
 }  // namespace chain_lanes
 
 }  // namespace fendwick
-
-#undef FENDWICK_AVX512_TARGET

@@ -5,10 +5,13 @@
 #include "character_scalar_frames.h"
 #include "vector_paths.h"
 
+#include <type_traits>
+
 #if FENDWICK_X86_VECTOR_PATHS
 #include "character_chain_lanes.h"
 #include "character_detector_lanes_avx512.h"
 #include "character_staged_frames.h"
+#include "lo_cut_lanes_avx512.h"
 #endif
 
 namespace fendwick {
@@ -24,9 +27,9 @@ __attribute__((target("avx512f,avx512vl"), flatten)) void runAvx512CharacterFram
     const CharacterBlockSettings& settings, CharacterChannel* channels, CharacterMeters& meters,
     CharacterGateState& gate, MeterPublisher& publish, float* const* inputs, float* const* outputs, int32_t frames)
 {
-    runStagedCharacterFrames<Channels, Accumulate, VectorLanes<16>, chain_lanes::Avx512DetectorLanes<Channels>>(
-        settings, channels, meters, gate, publish,
-                                                                    inputs, outputs, frames);
+    using Cuts = std::conditional_t<Channels == 2, chain_lanes::Avx512LowCutPair, chain_lanes::LowCutPair<1>>;
+    runStagedCharacterFrames<Channels, Accumulate, VectorLanes<16>, Cuts, chain_lanes::Avx512DetectorLanes<Channels>>(
+        settings, channels, meters, gate, publish, inputs, outputs, frames);
 }
 #endif
 
@@ -44,8 +47,8 @@ void runCharacterFrames(FrameLanes lanes, const CharacterBlockSettings& settings
         return;
     }
     if (lanes == FrameLanes::sse2) {
-        runStagedCharacterFrames<Channels, Accumulate, VectorLanes<4>, chain_lanes::DetectorLanes<Channels>>(
-            settings, channels, meters, gate, publish,
+        runStagedCharacterFrames<Channels, Accumulate, VectorLanes<4>, chain_lanes::LowCutPair<Channels>,
+                                 chain_lanes::DetectorLanes<Channels>>(settings, channels, meters, gate, publish,
                                                                        inputs, outputs, frames);
         return;
     }

@@ -67,34 +67,24 @@ inline void clearPastEnd(GroupSignals& g)
 }
 
 // The recurrences of the chain with their state in locals for a block: the
-// low cuts, then the detectors in the lanes of Detectors (the compressor's,
-// the character stage's and the limiter's). Each steps a frame of its own
-// group, so that one loop can run all four on four groups and the processor
-// overlaps their dependency chains.
-template <int Channels, class Detectors>
+// low cuts in the lanes of Cuts, then the detectors in the lanes of
+// Detectors (the compressor's, the character stage's and the limiter's).
+// Each steps a frame of its own group, so that one loop can run all four on
+// four groups and the processor overlaps their dependency chains.
+template <int Channels, class Cuts, class Detectors>
 class FrameChains {
 public:
     explicit FrameChains(const CharacterChannel* ch)
-        : cut{ch[0].loCut, ch[Channels - 1].loCut},
+        : cuts(ch),
           detectors(ch),
           leastKept(std::min(ch[0].leastKeptOver(kGroupFrames), ch[Channels - 1].leastKeptOver(kGroupFrames)))
     {
     }
 
     // A frame processed with the low cut off clears its history, once.
-    void bypassLowCut()
-    {
-        for (int c = 0; c < Channels; ++c) {
-            cut[c].bypass();
-        }
-    }
+    void bypassLowCut() { cuts.bypass(); }
 
-    void stepCut(GroupSignals& g, int32_t i)
-    {
-        for (int c = 0; c < Channels; ++c) {
-            g.x[c][i] = cut[c].step(g.x[c][i]);
-        }
-    }
+    void stepCut(GroupSignals& g, int32_t i) { cuts.step(g.x[0][i], g.x[Channels - 1][i]); }
 
     // The detectors' steps: with Exact flushed as the detectors flush,
     // without unflushed, noting where a flush would have changed a value.
@@ -134,14 +124,12 @@ public:
 
     void keepIn(CharacterChannel* ch) const
     {
-        for (int c = 0; c < Channels; ++c) {
-            ch[c].loCut.keepHistoryOf(cut[c]);
-        }
+        cuts.keepIn(ch);
         detectors.keepIn(ch);
     }
 
 private:
-    LoCutFilter cut[2];
+    Cuts cuts;
     Detectors detectors;
     double leastKept;
 };
@@ -589,7 +577,7 @@ inline void gatherMeters(const CharacterBlockSettings& s, const GroupSignals& si
 // coefficients never. A frame's inputs are read before its output is
 // written, so inputs and outputs may share their buffers. Audio thread; no
 // allocation, no lock, no system call.
-template <int Channels, bool Accumulate, class Lanes, class Detectors, class Publish>
+template <int Channels, bool Accumulate, class Lanes, class Cuts, class Detectors, class Publish>
 void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel* channels, CharacterMeters& meters,
                               CharacterGateState& gateState, Publish& publish, float* const* inputs,
                               float* const* outputs, int32_t frames)
@@ -598,7 +586,7 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
     SilenceGate gate(gateState.silenceCount, gateState.processingActive);
     constexpr auto kWidth = static_cast<int>(sizeof(typename Lanes::Floats) / sizeof(float));
     staged_frames::GatedFrameStream<Channels, Accumulate, kWidth> stream(gate, inputs, outputs, frames);
-    staged_frames::FrameChains<Channels, Detectors> chains(channels);
+    staged_frames::FrameChains<Channels, Cuts, Detectors> chains(channels);
     const bool manual[2] = {chains.manualRelease(0), chains.manualRelease(Channels - 1)};
     GroupSignals groups[4];
     GroupSignals* cutting = nullptr;        // the newest group, into the low cuts

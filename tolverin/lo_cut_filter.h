@@ -39,6 +39,17 @@ public:
 
     bool historyCleared() const { return cleared; }
 
+    // The section, for frame loops that step the filter in their own lanes.
+    const SymmetricBiquad& biquad() const { return section; }
+
+    // Takes a history a frame loop stepped in its own lanes, and whether
+    // it is cleared, keeping this filter's coefficients.
+    void keepHistory(const SymmetricBiquad::History& worked, bool historyIsCleared)
+    {
+        section.history = worked;
+        cleared = historyIsCleared;
+    }
+
     // Takes the history of a copy that a frame loop stepped and keeps this
     // filter's coefficients, which a setter may have changed meanwhile.
     void keepHistoryOf(const LoCutFilter& worked)
