@@ -124,7 +124,7 @@ std::vector<float> signalOf(uint32_t noiseStart, size_t frames)
     std::uniform_real_distribution<float> unit(-1.0f, 1.0f);
     std::vector<float> x;
     while (x.size() < frames) {
-        const uint32_t kind = random() % 8;
+        const uint32_t kind = random() % 9;
         const size_t length = 1 + random() % 700;
         const float level = std::pow(10.0f, -5.0f * std::fabs(unit(random)));
         for (size_t k = 0; k < length; ++k) {
@@ -134,6 +134,13 @@ std::vector<float> signalOf(uint32_t noiseStart, size_t frames)
             case 2: x.push_back(unit(random) < -0.9f ? std::numeric_limits<float>::quiet_NaN() : 1e-39f); break;
             case 3: x.push_back(unit(random) < 0.0f ? -INFINITY : 2000.0f * unit(random)); break;
             case 4: x.push_back(unit(random) > 0.0f ? 1.0f : -1.0f); break;
+            case 5: {
+                // Either side of the bounds of the input guard and the silence gate.
+                const float edges[] = {0.00001f, 0.0000099999f, 1024.0f, 1024.0001f, 1.1754944e-38f, 1.1754942e-38f};
+                const float edge = edges[random() % 6];
+                x.push_back(unit(random) > 0.0f ? edge : -edge);
+                break;
+            }
             default: x.push_back(level * unit(random)); break;
             }
         }
