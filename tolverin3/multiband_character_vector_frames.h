@@ -2,6 +2,8 @@
 // AVX-512VL, chunk by chunk; included only where the x86 vector paths are built.
 #pragma once
 
+#include "avx512_character_peaks.h"
+#include "avx512_limiter_peaks.h"
 #include "band_envelope_lanes.h"
 #include "band_gain_vectors.h"
 #include "character_detector.h"
@@ -13,6 +15,7 @@
 #include "meter_fold_vectors.h"
 #include "multiband_character_scalar_frames.h"
 #include "output_stage_vectors.h"
+#include "serial_peaks.h"
 
 #include <xmmintrin.h>
 
@@ -73,6 +76,20 @@ inline OutputSettings outputSettings(MultibandCharacterState& state)
             state.output.ceilingSetting()};
 }
 
+// The SonicFilter's and the limiter's detectors: in masked AVX-512VL lanes
+// on the AVX-512 path (Width 16), one sample after another on the SSE2 path.
+template <int Width>
+struct ChainPeaks {
+    using Character = SerialPeaks<CharacterDetector>;
+    using Limiter = SerialPeaks<LimiterDetector>;
+};
+
+template <>
+struct ChainPeaks<16> {
+    using Character = Avx512CharacterPeaks;
+    using Limiter = Avx512LimiterPeaks;
+};
+
 // The recurrences of the chain, taken out of the state for a run of chunks
 // and kept back after it: low cut, crossover and band detectors ahead of the
 // mix; SonicFilter and limiter detectors after it. The band envelopes in
@@ -93,16 +110,22 @@ struct ChainLanes {
         state.loCut.section().keepHistoryOf(loCut);
         crossover.store(state.crossover);
         envelopes.keepIn(state.detectors);
-        state.sonicFilter.levelDetector().keepPeaksOf(character);
-        state.output.limiterDetector().keepPeaksOf(limiter);
+        character.keepIn(state.sonicFilter.levelDetector());
+        limiter.keepIn(state.output.limiterDetector());
     }
 
     LoCutFilter loCut;
     CrossoverLanes crossover;
     BandEnvelopeLanes<Width == 16 ? 8 : 4> envelopes;
-    CharacterDetector character;
-    LimiterDetector limiter;
+    typename ChainPeaks<Width>::Character character;
+    typename ChainPeaks<Width>::Limiter limiter;
 };
+
+// The frames of the group from g on among the first `frames`.
+inline int32_t groupFrames(int32_t frames, int32_t g)
+{
+    return frames - g < kGroupFrames ? frames - g : kGroupFrames;
+}
 
 // The guard and the gate over a chunk's frames into x; answers whether the
 // gate lets every frame through. The gate is moved on only then.
@@ -110,7 +133,7 @@ inline bool guardAndGate(const float* input, int32_t frames, MultibandCharacterS
 {
     SilenceGate gate(state.silenceCount, state.processingActive);
     for (int32_t g = 0; g < frames; g += kGroupFrames) {
-        const int32_t valid = frames - g < kGroupFrames ? frames - g : kGroupFrames;
+        const int32_t valid = groupFrames(frames, g);
         __m128 x = frame_group::loadFrames(input + g, valid);
         usableInputInPlace<frame_group::Bits>(x);
         _mm_store_ps(&c.x[g], x);
@@ -127,7 +150,7 @@ inline bool guardAndGate(const float* input, int32_t frames, MultibandCharacterS
 template <int Width>
 inline void cutGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
 {
-    const int32_t end = c.frames - g < kGroupFrames ? c.frames : g + kGroupFrames;
+    const int32_t end = g + groupFrames(c.frames, g);
     for (int32_t i = g; i < end; ++i) {
         c.x[i] = lanes.loCut.step(c.x[i]);
     }
@@ -140,7 +163,7 @@ inline void splitGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
     constexpr auto kHi = static_cast<int32_t>(MultibandBand::hi);
     constexpr auto kMid = static_cast<int32_t>(MultibandBand::mid);
     constexpr auto kLo = static_cast<int32_t>(MultibandBand::lo);
-    const int32_t valid = c.frames - g < kGroupFrames ? c.frames - g : kGroupFrames;
+    const int32_t valid = groupFrames(c.frames, g);
     const __m128 zero = _mm_setzero_ps();
     const __m128 v = _mm_load_ps(&c.x[g]);  // zeros past the chunk's frames, as guardAndGate stores them
     __m128 laneInputs[kGroupFrames];
@@ -168,7 +191,7 @@ inline void splitGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
 template <int Width>
 inline void detectGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
 {
-    const int32_t valid = c.frames - g < kGroupFrames ? c.frames - g : kGroupFrames;
+    const int32_t valid = groupFrames(c.frames, g);
     using Floats4 = LaneTypes<4>::Floats;
     Floats4 bands[kGroupFrames];
     std::memcpy(bands, c.byFrame[g], sizeof bands);
@@ -231,12 +254,11 @@ inline void runChains(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk* 
         if (g < envelope) {
             detectGroup(lanes, *enveloping, g);
         }
-        for (int32_t i = g; i < g + kGroupFrames && i < detect; ++i) {
-            const float u = detecting->bands.mix[i];
-            detecting->sonic[i] = lanes.character.step(u);
+        if (g < detect) {
+            lanes.character.run(&detecting->bands.mix[g], &detecting->sonic[g], groupFrames(detect, g));
         }
-        for (int32_t i = g; i < g + kGroupFrames && i < limit; ++i) {
-            limiting->peak[i] = lanes.limiter.step(limiting->s[i]);
+        if (g < limit) {
+            lanes.limiter.run(&limiting->s[g], &limiting->peak[g], groupFrames(limit, g));
         }
     }
 }

@@ -1,0 +1,61 @@
+// The SonicFilter detector's two peaks in the lanes of one vector, stepped
+// with AVX-512VL masks as CharacterDetector::step steps each; run only on
+// the AVX-512 path.
+#pragma once
+
+#include "avx512_sample_steps.h"
+#include "avx512_target.h"
+#include "character_detector.h"
+
+#include <immintrin.h>
+
+#include <cstdint>
+
+namespace fendwick {
+
+// Lanes {30 ms, 150 ms, unused, unused}. Made from the detector once per
+// block (its factors hold for the block), stepped and kept back on the
+// audio thread.
+class Avx512CharacterPeaks {
+public:
+    static constexpr int32_t kRunFrames = 4;
+
+    FENDWICK_AVX512 explicit Avx512CharacterPeaks(const CharacterDetector& detector)
+    {
+        peak = _mm_setr_ps(detector.fastPeak(), detector.slowPeak(), 0.0f, 0.0f);
+        fall = _mm_setr_ps(detector.fastFall(), detector.slowFall(), 0.0f, 0.0f);
+    }
+
+    FENDWICK_AVX512 void keepIn(CharacterDetector& detector) const
+    {
+        alignas(16) float peaks[4];
+        _mm_store_ps(peaks, peak);
+        detector.keepPeaks(peaks[0], peaks[1]);
+    }
+
+    // count frames (1 to kRunFrames) of samples in, their detected levels
+    // out; kRunFrames of each are read and written, the lanes past count of
+    // no meaning.
+    FENDWICK_AVX512 void run(const float* samples, float* levels, int32_t count)
+    {
+        __m128 a = magnitudes(_mm_loadu_ps(samples));
+        __m128 peaks[kRunFrames] = {};
+        for (int32_t k = 0; k < count; ++k) {
+            const __m128 x = _mm_broadcastss_ps(a);
+            // The fall where the magnitude stays below (or is NaN), then the flush.
+            const __mmask8 rising = _mm_cmp_ps_mask(x, peak, _CMP_GE_OQ);
+            peak = flushedNonNegative(_mm_mask_mov_ps(_mm_mul_ps(peak, fall), rising, x));
+            peaks[k] = peak;
+            a = _mm_permute_ps(a, _MM_SHUFFLE(0, 3, 2, 1));
+        }
+        // Frame by frame into lanes by peak.
+        _MM_TRANSPOSE4_PS(peaks[0], peaks[1], peaks[2], peaks[3]);
+        _mm_storeu_ps(levels, _mm_mul_ps(_mm_add_ps(peaks[0], peaks[1]), _mm_set1_ps(0.5f)));
+    }
+
+private:
+    __m128 peak;  // the 30 ms and the 150 ms peak, linear amplitude
+    __m128 fall;  // per-sample factor of each half-life
+};
+
+}  // namespace fendwick
