@@ -26,4 +26,10 @@ FENDWICK_AVX512 inline __m128 flushedNonNegative(__m128 x)
     return _mm_mask_mov_ps(x, tiny, _mm_setzero_ps());
 }
 
+FENDWICK_AVX512 inline __m256 flushedNonNegative(__m256 x)
+{
+    const __mmask8 tiny = _mm256_cmp_ps_mask(x, _mm256_set1_ps(FLT_MIN), _CMP_LT_OQ);
+    return _mm256_mask_mov_ps(x, tiny, _mm256_setzero_ps());
+}
+
 }  // namespace fendwick

@@ -2,6 +2,7 @@
 // AVX-512VL, chunk by chunk; included only where the x86 vector paths are built.
 #pragma once
 
+#include "avx512_band_envelopes.h"
 #include "avx512_character_peaks.h"
 #include "avx512_limiter_peaks.h"
 #include "band_envelope_lanes.h"
@@ -76,24 +77,26 @@ inline OutputSettings outputSettings(MultibandCharacterState& state)
             state.output.ceilingSetting()};
 }
 
-// The SonicFilter's and the limiter's detectors: in masked AVX-512VL lanes
-// on the AVX-512 path (Width 16), one sample after another on the SSE2 path.
+// The detectors of the chain: in masked AVX-512VL lanes on the AVX-512 path
+// (Width 16); on the SSE2 path the band envelopes in generic vectors, the
+// SonicFilter's and the limiter's detectors one sample after another.
 template <int Width>
-struct ChainPeaks {
+struct ChainDetectors {
+    using Envelopes = BandEnvelopeLanes;
     using Character = SerialPeaks<CharacterDetector>;
     using Limiter = SerialPeaks<LimiterDetector>;
 };
 
 template <>
-struct ChainPeaks<16> {
+struct ChainDetectors<16> {
+    using Envelopes = Avx512BandEnvelopes;
     using Character = Avx512CharacterPeaks;
     using Limiter = Avx512LimiterPeaks;
 };
 
 // The recurrences of the chain, taken out of the state for a run of chunks
 // and kept back after it: low cut, crossover and band detectors ahead of the
-// mix; SonicFilter and limiter detectors after it. The band envelopes in
-// one vector of eight lanes with AVX-512 (Width 16), two of four with SSE2.
+// mix; SonicFilter and limiter detectors after it.
 template <int Width>
 struct ChainLanes {
     ChainLanes(const MultibandCharacterBlockSettings& s, MultibandCharacterState& state)
@@ -116,9 +119,9 @@ struct ChainLanes {
 
     LoCutFilter loCut;
     CrossoverLanes crossover;
-    BandEnvelopeLanes<Width == 16 ? 8 : 4> envelopes;
-    typename ChainPeaks<Width>::Character character;
-    typename ChainPeaks<Width>::Limiter limiter;
+    typename ChainDetectors<Width>::Envelopes envelopes;
+    typename ChainDetectors<Width>::Character character;
+    typename ChainDetectors<Width>::Limiter limiter;
 };
 
 // The frames of the group from g on among the first `frames`.
