@@ -7,7 +7,6 @@
 #include "avx512_sample_steps.h"
 #include "avx512_target.h"
 #include "character_band_settings.h"
-#include "lane_types.h"
 #include "level_detector.h"
 #include "sample_guards.h"
 
@@ -32,7 +31,6 @@ namespace fendwick {
 // which hold it at 0.0 as the detector does.
 class Avx512BandEnvelopes {
 public:
-    using Floats = LaneTypes<4>::Floats;
     static constexpr int32_t kRunFrames = 4;
 
     FENDWICK_AVX512 Avx512BandEnvelopes(const LevelDetector (&detectors)[kMultibandBandCount],
@@ -59,7 +57,7 @@ public:
         attack = _mm256_load_ps(lanes[1]);
         release = _mm256_load_ps(lanes[2]);
         magnitudeBits = _mm256_load_si256(reinterpret_cast<const __m256i*>(taken));
-        manual = static_cast<__mmask8>(manualBands);
+        manualPairs = static_cast<__mmask16>(manualBands | manualBands << 8);
     }
 
     FENDWICK_AVX512 void keepIn(LevelDetector (&detectors)[kMultibandBandCount]) const
@@ -71,20 +69,21 @@ public:
         }
     }
 
-    // count frames (1 to kRunFrames) of band samples in, their detected
-    // levels out (lanes of bands not stepped hold no level). The flush
+    // count frames (1 to kRunFrames) of band samples {Hi, Mid, Lo, 0} in,
+    // the levels of each band to levels[b][0..kRunFrames) out (lanes of
+    // bands not stepped and frames past count of no meaning). The flush
     // almost never changes an envelope, so a run goes without it and is
     // taken again from its start with it only where it would have changed
     // one: the values are those of the flushed steps either way.
-    FENDWICK_AVX512 void run(const Floats (&bands)[kRunFrames], Floats (&levels)[kRunFrames], int32_t count)
+    FENDWICK_AVX512 void run(const float (*bands)[4], float* const (&levels)[kMultibandBandCount], int32_t count)
     {
         const __m256 start = env;
-        __m256 after[kRunFrames];
+        __m256 after[kRunFrames] = {start, start, start, start};
         // No envelope is negative, so the flush changes one exactly where
         // its bits less one fall below the smallest normal's.
         __m256i lowest = _mm256_set1_epi32(-1);
         for (int32_t k = 0; k < count; ++k) {
-            env = next(bands[k]);
+            env = next(env, bands[k]);
             after[k] = env;
             lowest = _mm256_min_epu32(lowest, _mm256_sub_epi32(_mm256_castps_si256(env), _mm256_set1_epi32(1)));
         }
@@ -92,15 +91,17 @@ public:
         if (__builtin_expect(_mm256_cmp_epu32_mask(lowest, normal, _MM_CMPINT_LT) != 0, 0)) {
             env = start;
             for (int32_t k = 0; k < count; ++k) {
-                env = flushedNonNegative(next(bands[k]));
+                env = flushedNonNegative(next(env, bands[k]));
                 after[k] = env;
             }
         }
-        for (int32_t k = 0; k < count; ++k) {
-            const __m256 e = after[k];
-            const __m256 both = _mm256_add_ps(e, _mm256_permute2f128_ps(e, e, 1));
-            const __m256 level = _mm256_mask_mov_ps(_mm256_mul_ps(both, _mm256_set1_ps(0.5f)), manual, e);
-            levels[k] = reinterpret_cast<Floats>(_mm256_castps256_ps128(level));
+        // Two frames to a vector, then lane b of each frame to row b.
+        const __m512 early = levelsOf(after[0], after[1]);
+        const __m512 late = levelsOf(after[2], after[3]);
+        for (int32_t b = 0; b < kMultibandBandCount; ++b) {
+            const __m512i lanes = _mm512_setr_epi32(b, 8 + b, 16 + b, 24 + b, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+            const __m512 row = _mm512_permutex2var_ps(early, lanes, late);
+            _mm_storeu_ps(levels[b], _mm512_mask_extractf32x4_ps(_mm_setzero_ps(), 0xf, row, 0));
         }
     }
 
@@ -108,21 +109,35 @@ private:
     static constexpr int32_t kLanes = 8;
     static constexpr int32_t kSlow = 4;
 
-    // The envelopes after one frame {Hi, Mid, Lo, 0} of band samples, unflushed.
-    FENDWICK_AVX512 __m256 next(const Floats& band) const
+    // The levels of two frames' envelopes {fast, slow} side by side: each
+    // band's in its fast lane.
+    FENDWICK_AVX512 __m512 levelsOf(__m256 first, __m256 second) const
     {
-        const __m256 spread = _mm256_broadcast_ps(reinterpret_cast<const __m128*>(&band));
+        // The merge-masked forms, as the plain ones trip the compiler's
+        // uninitialized-value warning.
+        const __m512d zero = _mm512_setzero_pd();
+        const __m512d low = _mm512_mask_insertf64x4(zero, 0xff, zero, _mm256_castps_pd(first), 0);
+        const __m512 both = _mm512_castpd_ps(_mm512_mask_insertf64x4(low, 0xff, low, _mm256_castps_pd(second), 1));
+        const __m512 swapped = _mm512_mask_shuffle_f32x4(both, 0xffff, both, both, _MM_SHUFFLE(2, 3, 0, 1));
+        const __m512 average = _mm512_mul_ps(_mm512_add_ps(both, swapped), _mm512_set1_ps(0.5f));
+        return _mm512_mask_mov_ps(average, manualPairs, both);
+    }
+
+    // The envelopes e after one frame {Hi, Mid, Lo, 0} of band samples, unflushed.
+    FENDWICK_AVX512 __m256 next(__m256 e, const float* band) const
+    {
+        const __m256 spread = _mm256_broadcast_ps(reinterpret_cast<const __m128*>(band));
         const __m256 a = _mm256_castsi256_ps(_mm256_and_si256(_mm256_castps_si256(spread), magnitudeBits));
-        const __mmask8 rising = _mm256_cmp_ps_mask(a, env, _CMP_GE_OQ);
-        const __m256 closing = _mm256_mul_ps(_mm256_sub_ps(env, a), attack);
-        return _mm256_mask_add_ps(_mm256_mul_ps(env, release), rising, a, closing);
+        const __mmask8 rising = _mm256_cmp_ps_mask(a, e, _CMP_GE_OQ);
+        const __m256 closing = _mm256_mul_ps(_mm256_sub_ps(e, a), attack);
+        return _mm256_mask_add_ps(_mm256_mul_ps(e, release), rising, a, closing);
     }
 
     __m256 env;              // fast lanes, then slow lanes
     __m256 attack;
     __m256 release;          // 1 in lanes not stepped, 0 in the slow lanes of manual release
     __m256i magnitudeBits;   // the magnitude bits of a lane's sample where it is stepped, else none
-    __mmask8 manual;         // the fast lanes of bands with manual release
+    __mmask16 manualPairs;   // the fast lanes of bands with manual release, in two frames side by side
 };
 
 }  // namespace fendwick

@@ -195,19 +195,24 @@ template <int Width>
 inline void detectGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
 {
     const int32_t valid = groupFrames(c.frames, g);
-    using Floats4 = LaneTypes<4>::Floats;
-    Floats4 bands[kGroupFrames];
-    std::memcpy(bands, c.byFrame[g], sizeof bands);
-    Floats4 levels[kGroupFrames] = {};
-    lanes.envelopes.run(bands, levels, valid);
-    // Frame by frame into lanes by band.
-    __m128 rows[kGroupFrames];
-    for (int32_t k = 0; k < kGroupFrames; ++k) {
-        rows[k] = reinterpret_cast<__m128>(levels[k]);
-    }
-    _MM_TRANSPOSE4_PS(rows[0], rows[1], rows[2], rows[3]);
-    for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        _mm_store_ps(&c.bands.level[b][g], rows[b]);
+    if constexpr (Width == 16) {
+        float* const rows[kMultibandBandCount] = {&c.bands.level[0][g], &c.bands.level[1][g], &c.bands.level[2][g]};
+        lanes.envelopes.run(&c.byFrame[g], rows, valid);
+    } else {
+        using Floats4 = LaneTypes<4>::Floats;
+        Floats4 bands[kGroupFrames];
+        std::memcpy(bands, c.byFrame[g], sizeof bands);
+        Floats4 levels[kGroupFrames] = {};
+        lanes.envelopes.run(bands, levels, valid);
+        // Frame by frame into lanes by band.
+        __m128 rows[kGroupFrames];
+        for (int32_t k = 0; k < kGroupFrames; ++k) {
+            rows[k] = reinterpret_cast<__m128>(levels[k]);
+        }
+        _MM_TRANSPOSE4_PS(rows[0], rows[1], rows[2], rows[3]);
+        for (int32_t b = 0; b < kMultibandBandCount; ++b) {
+            _mm_store_ps(&c.bands.level[b][g], rows[b]);
+        }
     }
 }
 
