@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ascarell3_parameters.h"
+#include "avx512_frame_pairs.h"
 #include "avx512_sample_steps.h"
 #include "avx512_target.h"
 #include "character_band_settings.h"
@@ -79,16 +80,14 @@ public:
     {
         const __m256 start = env;
         __m256 after[kRunFrames] = {start, start, start, start};
-        // No envelope is negative, so the flush changes one exactly where
-        // its bits less one fall below the smallest normal's.
+        // No envelope is negative.
         __m256i lowest = _mm256_set1_epi32(-1);
         for (int32_t k = 0; k < count; ++k) {
             env = next(env, bands[k]);
             after[k] = env;
-            lowest = _mm256_min_epu32(lowest, _mm256_sub_epi32(_mm256_castps_si256(env), _mm256_set1_epi32(1)));
+            keepLowest(env, lowest);
         }
-        const __m256i normal = _mm256_set1_epi32(static_cast<int32_t>(kSmallestNormalBits - 1u));
-        if (__builtin_expect(_mm256_cmp_epu32_mask(lowest, normal, _MM_CMPINT_LT) != 0, 0)) {
+        if (__builtin_expect(anyFlushable(lowest), 0)) {
             env = start;
             for (int32_t k = 0; k < count; ++k) {
                 env = flushedNonNegative(next(env, bands[k]));
@@ -96,12 +95,10 @@ public:
             }
         }
         // Two frames to a vector, then lane b of each frame to row b.
-        const __m512 early = levelsOf(after[0], after[1]);
-        const __m512 late = levelsOf(after[2], after[3]);
+        const __m512 early = levelsOf(framePair(after[0], after[1]));
+        const __m512 late = levelsOf(framePair(after[2], after[3]));
         for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-            const __m512i lanes = _mm512_setr_epi32(b, 8 + b, 16 + b, 24 + b, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-            const __m512 row = _mm512_permutex2var_ps(early, lanes, late);
-            _mm_storeu_ps(levels[b], _mm512_mask_extractf32x4_ps(_mm_setzero_ps(), 0xf, row, 0));
+            _mm_storeu_ps(levels[b], laneOfFrames(early, late, b));
         }
     }
 
@@ -110,14 +107,10 @@ private:
     static constexpr int32_t kSlow = 4;
 
     // The levels of two frames' envelopes {fast, slow} side by side: each
-    // band's in its fast lane.
-    FENDWICK_AVX512 __m512 levelsOf(__m256 first, __m256 second) const
+    // band's in its fast lane. The merge-masked shuffle, as the plain one
+    // trips the compiler's uninitialized-value warning.
+    FENDWICK_AVX512 __m512 levelsOf(__m512 both) const
     {
-        // The merge-masked forms, as the plain ones trip the compiler's
-        // uninitialized-value warning.
-        const __m512d zero = _mm512_setzero_pd();
-        const __m512d low = _mm512_mask_insertf64x4(zero, 0xff, zero, _mm256_castps_pd(first), 0);
-        const __m512 both = _mm512_castpd_ps(_mm512_mask_insertf64x4(low, 0xff, low, _mm256_castps_pd(second), 1));
         const __m512 swapped = _mm512_mask_shuffle_f32x4(both, 0xffff, both, both, _MM_SHUFFLE(2, 3, 0, 1));
         const __m512 average = _mm512_mul_ps(_mm512_add_ps(both, swapped), _mm512_set1_ps(0.5f));
         return _mm512_mask_mov_ps(average, manualPairs, both);

@@ -43,15 +43,23 @@ public:
 
     // count frames (1 to kRunFrames) of samples in, their detected levels
     // out; kRunFrames of each are read and written, the lanes past count of
-    // no meaning.
+    // no meaning. The flush almost never changes a peak, so a run goes
+    // without it and is taken again from its start with it only where it
+    // would have changed one: the values are those of the flushed steps
+    // either way.
     FENDWICK_AVX512 void run(const float* samples, float* levels, int32_t count)
     {
-        __m128 a = magnitudes(_mm_loadu_ps(samples));
+        const __m128 a = magnitudes(_mm_loadu_ps(samples));
+        const __m128 startLevel = level;
+        const __m128i startHeld = held;
         __m128 peaks[kRunFrames] = {};
-        for (int32_t k = 0; k < count; ++k) {
-            step(_mm_broadcastss_ps(a));
-            peaks[k] = level;
-            a = _mm_permute_ps(a, _MM_SHUFFLE(0, 3, 2, 1));
+        // No peak is negative.
+        __m128i lowest = _mm_set1_epi32(-1);
+        follow<false>(a, peaks, count, lowest);
+        if (__builtin_expect(anyFlushable(lowest), 0)) {
+            level = startLevel;
+            held = startHeld;
+            follow<true>(a, peaks, count, lowest);
         }
         // Frame by frame into lanes by peak.
         _MM_TRANSPOSE4_PS(peaks[0], peaks[1], peaks[2], peaks[3]);
@@ -63,16 +71,28 @@ public:
     }
 
 private:
-    // A lane the magnitude a reaches takes it and starts its hold; one still
-    // held counts on; any other falls, flushed.
-    FENDWICK_AVX512 void step(__m128 a)
+    // The magnitudes a of count frames: a lane one reaches takes it and
+    // starts its hold; one still held counts on; any other falls, flushed
+    // where Flush asks.
+    template <bool Flush>
+    FENDWICK_AVX512 void follow(__m128 a, __m128 (&peaks)[kRunFrames], int32_t count, __m128i& lowest)
     {
-        const __mmask8 rising = _mm_cmp_ps_mask(a, level, _CMP_GE_OQ);
-        const __mmask8 holding = _mm_cmplt_epi32_mask(held, _mm_set1_epi32(LimiterDetector::kHoldSamples));
-        const __m128 fallen = flushedNonNegative(_mm_mul_ps(level, fall));
-        level = _mm_mask_mov_ps(_mm_mask_mov_ps(fallen, holding, level), rising, a);
-        held = _mm_maskz_mov_epi32(static_cast<__mmask8>(~rising),
-                                   _mm_mask_add_epi32(held, holding, held, _mm_set1_epi32(1)));
+        const __m128i hold = _mm_set1_epi32(LimiterDetector::kHoldSamples);
+        const __m128i one = _mm_set1_epi32(1);
+        for (int32_t k = 0; k < count; ++k) {
+            const __m128 x = _mm_broadcastss_ps(a);
+            const __mmask8 rising = _mm_cmp_ps_mask(x, level, _CMP_GE_OQ);
+            const __mmask8 holding = _mm_cmplt_epi32_mask(held, hold);
+            __m128 fallen = _mm_mul_ps(level, fall);
+            if constexpr (Flush) {
+                fallen = flushedNonNegative(fallen);
+            }
+            level = _mm_mask_mov_ps(_mm_mask_mov_ps(fallen, holding, level), rising, x);
+            held = _mm_maskz_mov_epi32(static_cast<__mmask8>(~rising), _mm_mask_add_epi32(held, holding, held, one));
+            peaks[k] = level;
+            keepLowest(level, lowest);
+            a = _mm_permute_ps(a, _MM_SHUFFLE(0, 3, 2, 1));
+        }
     }
 
     __m128 level;  // the peaks, linear amplitude
