@@ -3,6 +3,7 @@
 // the AVX-512 path.
 #pragma once
 
+#include "avx512_peak_lanes.h"
 #include "avx512_sample_steps.h"
 #include "avx512_target.h"
 #include "character_detector.h"
@@ -35,32 +36,19 @@ public:
 
     // count frames (1 to kRunFrames) of samples in, their detected levels
     // out; kRunFrames of each are read and written, the lanes past count of
-    // no meaning. The flush almost never changes a peak, so a run goes
-    // without it and is taken again from its start with it only where it
-    // would have changed one: the values are those of the flushed steps
-    // either way.
+    // no meaning.
     FENDWICK_AVX512 void run(const float* samples, float* levels, int32_t count)
     {
-        const __m128 a = magnitudes(_mm_loadu_ps(samples));
-        const __m128 start = peak;
-        __m128 peaks[kRunFrames] = {};
-        // No peak is negative.
-        __m128i lowest = _mm_set1_epi32(-1);
-        follow<false>(a, peaks, count, lowest);
-        if (__builtin_expect(anyFlushable(lowest), 0)) {
-            peak = start;
-            follow<true>(a, peaks, count, lowest);
-        }
-        // Frame by frame into lanes by peak.
-        _MM_TRANSPOSE4_PS(peaks[0], peaks[1], peaks[2], peaks[3]);
-        _mm_storeu_ps(levels, _mm_mul_ps(_mm_add_ps(peaks[0], peaks[1]), _mm_set1_ps(0.5f)));
+        __m128 byPeak[kRunFrames];
+        stepPeakLanes(*this, samples, byPeak, count);
+        _mm_storeu_ps(levels, _mm_mul_ps(_mm_add_ps(byPeak[0], byPeak[1]), _mm_set1_ps(0.5f)));
     }
 
-private:
-    // The magnitudes a of count frames: where one reaches a peak the peak
+    // For stepPeakLanes: the magnitudes a of count frames in, the peaks
+    // after each to frames[k]. Where a magnitude reaches a peak the peak
     // takes it, else (or for a NaN) it falls; flushed where Flush asks.
     template <bool Flush>
-    FENDWICK_AVX512 void follow(__m128 a, __m128 (&peaks)[kRunFrames], int32_t count, __m128i& lowest)
+    FENDWICK_AVX512 void follow(__m128 a, __m128 (&frames)[kRunFrames], int32_t count, __m128i& lowest)
     {
         for (int32_t k = 0; k < count; ++k) {
             const __m128 x = _mm_broadcastss_ps(a);
@@ -69,12 +57,13 @@ private:
             if constexpr (Flush) {
                 peak = flushedNonNegative(peak);
             }
-            peaks[k] = peak;
+            frames[k] = peak;
             keepLowest(peak, lowest);
             a = _mm_permute_ps(a, _MM_SHUFFLE(0, 3, 2, 1));
         }
     }
 
+private:
     __m128 peak;  // the 30 ms and the 150 ms peak, linear amplitude
     __m128 fall;  // per-sample factor of each half-life
 };

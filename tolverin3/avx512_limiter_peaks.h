@@ -3,6 +3,7 @@
 // AVX-512 path.
 #pragma once
 
+#include "avx512_peak_lanes.h"
 #include "avx512_sample_steps.h"
 #include "avx512_target.h"
 #include "lane_types.h"
@@ -43,39 +44,24 @@ public:
 
     // count frames (1 to kRunFrames) of samples in, their detected levels
     // out; kRunFrames of each are read and written, the lanes past count of
-    // no meaning. The flush almost never changes a peak, so a run goes
-    // without it and is taken again from its start with it only where it
-    // would have changed one: the values are those of the flushed steps
-    // either way.
+    // no meaning.
     FENDWICK_AVX512 void run(const float* samples, float* levels, int32_t count)
     {
-        const __m128 a = magnitudes(_mm_loadu_ps(samples));
-        const __m128 startLevel = level;
-        const __m128i startHeld = held;
-        __m128 peaks[kRunFrames] = {};
-        // No peak is negative.
-        __m128i lowest = _mm_set1_epi32(-1);
-        follow<false>(a, peaks, count, lowest);
-        if (__builtin_expect(anyFlushable(lowest), 0)) {
-            level = startLevel;
-            held = startHeld;
-            follow<true>(a, peaks, count, lowest);
-        }
-        // Frame by frame into lanes by peak.
-        _MM_TRANSPOSE4_PS(peaks[0], peaks[1], peaks[2], peaks[3]);
+        __m128 byPeak[kRunFrames];
+        stepPeakLanes(*this, samples, byPeak, count);
         using Floats = LaneTypes<4>::Floats;
         Floats detected;
-        LimiterDetector::levelsOf<VectorLanes<4>>(reinterpret_cast<Floats>(peaks[0]), reinterpret_cast<Floats>(peaks[1]),
-                                                  reinterpret_cast<Floats>(peaks[2]), detected);
+        LimiterDetector::levelsOf<VectorLanes<4>>(reinterpret_cast<Floats>(byPeak[0]), reinterpret_cast<Floats>(byPeak[1]),
+                                                  reinterpret_cast<Floats>(byPeak[2]), detected);
         _mm_storeu_ps(levels, reinterpret_cast<__m128>(detected));
     }
 
-private:
-    // The magnitudes a of count frames: a lane one reaches takes it and
+    // For stepPeakLanes: the magnitudes a of count frames in, the peaks
+    // after each to frames[k]. A lane a magnitude reaches takes it and
     // starts its hold; one still held counts on; any other falls, flushed
     // where Flush asks.
     template <bool Flush>
-    FENDWICK_AVX512 void follow(__m128 a, __m128 (&peaks)[kRunFrames], int32_t count, __m128i& lowest)
+    FENDWICK_AVX512 void follow(__m128 a, __m128 (&frames)[kRunFrames], int32_t count, __m128i& lowest)
     {
         const __m128i hold = _mm_set1_epi32(LimiterDetector::kHoldSamples);
         const __m128i one = _mm_set1_epi32(1);
@@ -89,12 +75,13 @@ private:
             }
             level = _mm_mask_mov_ps(_mm_mask_mov_ps(fallen, holding, level), rising, x);
             held = _mm_maskz_mov_epi32(static_cast<__mmask8>(~rising), _mm_mask_add_epi32(held, holding, held, one));
-            peaks[k] = level;
+            frames[k] = level;
             keepLowest(level, lowest);
             a = _mm_permute_ps(a, _MM_SHUFFLE(0, 3, 2, 1));
         }
     }
 
+private:
     __m128 level;  // the peaks, linear amplitude
     __m128i held;  // samples each peak has been held
     __m128 fall;   // per-sample factor of each half-life
