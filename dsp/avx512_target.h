@@ -1,6 +1,8 @@
-// The attribute that compiles a function for AVX-512VL, for the code of the
-// frame loops' AVX-512 paths written in its intrinsics: those paths run only
-// where the processor has it, and nothing else may be built for it.
+// The target attribute of every function that uses AVX-512VL intrinsics;
+// such functions run only where processorHasAvx512vl() says so.
 #pragma once
 
-#define FENDWICK_AVX512_TARGET __attribute__((target("avx512f,avx512vl")))
+// Per function, never for a whole translation unit: an inline function of a
+// shared header compiled there with AVX-512 could be the copy the linker keeps
+// for the paths without it.
+#define FENDWICK_AVX512 __attribute__((target("avx512f,avx512vl")))

@@ -20,7 +20,7 @@ namespace fendwick {
 // zeros), and 1 in quiet where every channel's input is near-silent, 0
 // elsewhere; answers whether any frame is.
 template <int Channels>
-FENDWICK_AVX512_TARGET inline bool guardInputsAvx512(float* const* inputs, int32_t start, int32_t n, float* const* x,
+FENDWICK_AVX512 inline bool guardInputsAvx512(float* const* inputs, int32_t start, int32_t n, float* const* x,
                                                      int32_t* quiet)
 {
     constexpr int32_t kWidth = 16;

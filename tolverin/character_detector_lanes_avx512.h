@@ -35,7 +35,7 @@ public:
         __m256i held;      // the limiter lanes' hold counters
     };
 
-    FENDWICK_AVX512_TARGET explicit Avx512DetectorLanes(const CharacterChannel* ch)
+    FENDWICK_AVX512 explicit Avx512DetectorLanes(const CharacterChannel* ch)
     {
         const CharacterChannel& l = ch[0];
         const CharacterChannel& r = ch[Channels - 1];
@@ -82,7 +82,7 @@ public:
     // flush; without, unflushed, for the frame loop to look for values the
     // flush would have changed in the rows.
     template <bool Exact, bool Level, bool Character>
-    FENDWICK_AVX512_TARGET void stepEnvelopes(float xl, float xr, float* levelRow, float yl, float yr,
+    FENDWICK_AVX512 void stepEnvelopes(float xl, float xr, float* levelRow, float yl, float yr,
                                               float* characterRow)
     {
         const __m128 pair = _mm_unpacklo_ps(_mm_set_ss(xl), _mm_set_ss(xr));
@@ -110,7 +110,7 @@ public:
     // The limiter detectors take the samples zl, zr and store their peaks
     // {100 ms, 1 s, 10 ms, unused} into rows of four floats.
     template <bool Exact>
-    FENDWICK_AVX512_TARGET void stepLimiters(float zl, float zr, float* leftRow, float* rightRow)
+    FENDWICK_AVX512 void stepLimiters(float zl, float zr, float* leftRow, float* rightRow)
     {
         const __m128 pair = _mm_unpacklo_ps(_mm_set_ss(zl), _mm_set_ss(zr));
         const __m256 spread =
@@ -141,7 +141,7 @@ public:
     void restart(const State& s) { state = s; }
 
     // Every value the lanes hold, sixteen floats.
-    FENDWICK_AVX512_TARGET void statesInto(float* values) const
+    FENDWICK_AVX512 void statesInto(float* values) const
     {
         _mm256_storeu_ps(values, state.envelopes);
         _mm256_storeu_ps(values + 8, state.peaks);
@@ -149,7 +149,7 @@ public:
 
     bool manualRelease(int c) const { return manual[c]; }
 
-    FENDWICK_AVX512_TARGET void keepIn(CharacterChannel* ch) const
+    FENDWICK_AVX512 void keepIn(CharacterChannel* ch) const
     {
         alignas(32) float env[8];
         alignas(32) float peak[8];
@@ -180,7 +180,7 @@ private:
     }
 
     // Zero and denormals (all exponent bits clear) become 0.0.
-    static FENDWICK_AVX512_TARGET __m256 flushed(__m256 x)
+    static FENDWICK_AVX512 __m256 flushed(__m256 x)
     {
         const __mmask8 normal = _mm256_test_epi32_mask(_mm256_castps_si256(x), _mm256_set1_epi32(kExponentBits));
         return _mm256_maskz_mov_ps(normal, x);

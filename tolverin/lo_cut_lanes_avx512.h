@@ -22,7 +22,7 @@ namespace chain_lanes {
 // the output is hardly ever denormal.
 class Avx512LowCutPair {
 public:
-    FENDWICK_AVX512_TARGET explicit Avx512LowCutPair(const CharacterChannel* ch)
+    FENDWICK_AVX512 explicit Avx512LowCutPair(const CharacterChannel* ch)
         : cleared(ch[0].loCut.historyCleared())
     {
         const SymmetricBiquad& l = ch[0].loCut.biquad();
@@ -38,7 +38,7 @@ public:
     }
 
     // A frame processed with the low cut off clears the history, once.
-    FENDWICK_AVX512_TARGET void bypass()
+    FENDWICK_AVX512 void bypass()
     {
         if (!cleared) {
             x1 = x2 = y1 = y2 = _mm_setzero_ps();
@@ -47,7 +47,7 @@ public:
     }
 
     // Filters the samples left and right in place.
-    FENDWICK_AVX512_TARGET void step(float& left, float& right)
+    FENDWICK_AVX512 void step(float& left, float& right)
     {
         cleared = false;
         const __m128 x = _mm_unpacklo_ps(_mm_set_ss(left), _mm_set_ss(right));
@@ -69,7 +69,7 @@ public:
         right = _mm_cvtss_f32(_mm_shuffle_ps(y, y, 1));
     }
 
-    FENDWICK_AVX512_TARGET void keepIn(CharacterChannel* ch) const
+    FENDWICK_AVX512 void keepIn(CharacterChannel* ch) const
     {
         alignas(16) float h[4][4];
         _mm_store_ps(h[0], x1);

@@ -2,6 +2,9 @@
 // AVX-512VL, chunk by chunk; included only where the x86 vector paths are built.
 #pragma once
 
+#include "avx512_band_envelopes.h"
+#include "avx512_character_peaks.h"
+#include "avx512_limiter_peaks.h"
 #include "band_envelope_lanes.h"
 #include "band_gain_vectors.h"
 #include "character_detector.h"
@@ -13,6 +16,7 @@
 #include "meter_fold_vectors.h"
 #include "multiband_character_scalar_frames.h"
 #include "output_stage_vectors.h"
+#include "serial_peaks.h"
 
 #include <xmmintrin.h>
 
@@ -73,10 +77,26 @@ inline OutputSettings outputSettings(MultibandCharacterState& state)
             state.output.ceilingSetting()};
 }
 
+// The detectors of the chain: in masked AVX-512VL lanes on the AVX-512 path
+// (Width 16); on the SSE2 path the band envelopes in generic vectors, the
+// SonicFilter's and the limiter's detectors one sample after another.
+template <int Width>
+struct ChainDetectors {
+    using Envelopes = BandEnvelopeLanes;
+    using Character = SerialPeaks<CharacterDetector>;
+    using Limiter = SerialPeaks<LimiterDetector>;
+};
+
+template <>
+struct ChainDetectors<16> {
+    using Envelopes = Avx512BandEnvelopes;
+    using Character = Avx512CharacterPeaks;
+    using Limiter = Avx512LimiterPeaks;
+};
+
 // The recurrences of the chain, taken out of the state for a run of chunks
 // and kept back after it: low cut, crossover and band detectors ahead of the
-// mix; SonicFilter and limiter detectors after it. The band envelopes in
-// one vector of eight lanes with AVX-512 (Width 16), two of four with SSE2.
+// mix; SonicFilter and limiter detectors after it.
 template <int Width>
 struct ChainLanes {
     ChainLanes(const MultibandCharacterBlockSettings& s, MultibandCharacterState& state)
@@ -93,24 +113,57 @@ struct ChainLanes {
         state.loCut.section().keepHistoryOf(loCut);
         crossover.store(state.crossover);
         envelopes.keepIn(state.detectors);
-        state.sonicFilter.levelDetector().keepPeaksOf(character);
-        state.output.limiterDetector().keepPeaksOf(limiter);
+        character.keepIn(state.sonicFilter.levelDetector());
+        limiter.keepIn(state.output.limiterDetector());
     }
 
     LoCutFilter loCut;
     CrossoverLanes crossover;
-    BandEnvelopeLanes<Width == 16 ? 8 : 4> envelopes;
-    CharacterDetector character;
-    LimiterDetector limiter;
+    typename ChainDetectors<Width>::Envelopes envelopes;
+    typename ChainDetectors<Width>::Character character;
+    typename ChainDetectors<Width>::Limiter limiter;
 };
+
+// The frames of the group from g on among the first `frames`.
+inline int32_t groupFrames(int32_t frames, int32_t g)
+{
+    return frames - g < kGroupFrames ? frames - g : kGroupFrames;
+}
+
+// The guard over a whole chunk's frames into x, sixteen at a time with
+// AVX-512; answers whether none of them is near-silent, which opens the
+// gate for all of them whatever its count.
+FENDWICK_AVX512 inline bool guardLoudChunk(const float* input, Chunk& c)
+{
+    using Floats16 = LaneTypes<16>::Floats;
+    for (int32_t i = 0; i < Chunk::kFrames; i += 16) {
+        Floats16 x;
+        std::memcpy(&x, input + i, sizeof x);
+        usableInputInPlace<LaneTypes<16>::Bits>(x);
+        std::memcpy(&c.x[i], &x, sizeof x);
+    }
+    uint32_t quiet = 0;
+    for (int32_t g = 0; g < Chunk::kFrames; g += kGroupFrames) {
+        quiet |= frame_group::quietFrames(_mm_load_ps(&c.x[g]));
+    }
+    return quiet == 0;
+}
 
 // The guard and the gate over a chunk's frames into x; answers whether the
 // gate lets every frame through. The gate is moved on only then.
+template <int Width>
 inline bool guardAndGate(const float* input, int32_t frames, MultibandCharacterState& state, Chunk& c)
 {
+    if constexpr (Width == 16) {
+        if (frames == Chunk::kFrames && guardLoudChunk(input, c)) {
+            state.silenceCount = 0;
+            state.processingActive = 1;
+            return true;
+        }
+    }
     SilenceGate gate(state.silenceCount, state.processingActive);
     for (int32_t g = 0; g < frames; g += kGroupFrames) {
-        const int32_t valid = frames - g < kGroupFrames ? frames - g : kGroupFrames;
+        const int32_t valid = groupFrames(frames, g);
         __m128 x = frame_group::loadFrames(input + g, valid);
         usableInputInPlace<frame_group::Bits>(x);
         _mm_store_ps(&c.x[g], x);
@@ -127,7 +180,7 @@ inline bool guardAndGate(const float* input, int32_t frames, MultibandCharacterS
 template <int Width>
 inline void cutGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
 {
-    const int32_t end = c.frames - g < kGroupFrames ? c.frames : g + kGroupFrames;
+    const int32_t end = g + groupFrames(c.frames, g);
     for (int32_t i = g; i < end; ++i) {
         c.x[i] = lanes.loCut.step(c.x[i]);
     }
@@ -140,7 +193,7 @@ inline void splitGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
     constexpr auto kHi = static_cast<int32_t>(MultibandBand::hi);
     constexpr auto kMid = static_cast<int32_t>(MultibandBand::mid);
     constexpr auto kLo = static_cast<int32_t>(MultibandBand::lo);
-    const int32_t valid = c.frames - g < kGroupFrames ? c.frames - g : kGroupFrames;
+    const int32_t valid = groupFrames(c.frames, g);
     const __m128 zero = _mm_setzero_ps();
     const __m128 v = _mm_load_ps(&c.x[g]);  // zeros past the chunk's frames, as guardAndGate stores them
     __m128 laneInputs[kGroupFrames];
@@ -168,20 +221,25 @@ inline void splitGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
 template <int Width>
 inline void detectGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
 {
-    const int32_t valid = c.frames - g < kGroupFrames ? c.frames - g : kGroupFrames;
-    using Floats4 = LaneTypes<4>::Floats;
-    Floats4 bands[kGroupFrames];
-    std::memcpy(bands, c.byFrame[g], sizeof bands);
-    Floats4 levels[kGroupFrames] = {};
-    lanes.envelopes.run(bands, levels, valid);
-    // Frame by frame into lanes by band.
-    __m128 rows[kGroupFrames];
-    for (int32_t k = 0; k < kGroupFrames; ++k) {
-        rows[k] = reinterpret_cast<__m128>(levels[k]);
-    }
-    _MM_TRANSPOSE4_PS(rows[0], rows[1], rows[2], rows[3]);
-    for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        _mm_store_ps(&c.bands.level[b][g], rows[b]);
+    const int32_t valid = groupFrames(c.frames, g);
+    if constexpr (Width == 16) {
+        float* const rows[kMultibandBandCount] = {&c.bands.level[0][g], &c.bands.level[1][g], &c.bands.level[2][g]};
+        lanes.envelopes.run(&c.byFrame[g], rows, valid);
+    } else {
+        using Floats4 = LaneTypes<4>::Floats;
+        Floats4 bands[kGroupFrames];
+        std::memcpy(bands, c.byFrame[g], sizeof bands);
+        Floats4 levels[kGroupFrames] = {};
+        lanes.envelopes.run(bands, levels, valid);
+        // Frame by frame into lanes by band.
+        __m128 rows[kGroupFrames];
+        for (int32_t k = 0; k < kGroupFrames; ++k) {
+            rows[k] = reinterpret_cast<__m128>(levels[k]);
+        }
+        _MM_TRANSPOSE4_PS(rows[0], rows[1], rows[2], rows[3]);
+        for (int32_t b = 0; b < kMultibandBandCount; ++b) {
+            _mm_store_ps(&c.bands.level[b][g], rows[b]);
+        }
     }
 }
 
@@ -231,12 +289,11 @@ inline void runChains(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk* 
         if (g < envelope) {
             detectGroup(lanes, *enveloping, g);
         }
-        for (int32_t i = g; i < g + kGroupFrames && i < detect; ++i) {
-            const float u = detecting->bands.mix[i];
-            detecting->sonic[i] = lanes.character.step(u);
+        if (g < detect) {
+            lanes.character.run(&detecting->bands.mix[g], &detecting->sonic[g], groupFrames(detect, g));
         }
-        for (int32_t i = g; i < g + kGroupFrames && i < limit; ++i) {
-            limiting->peak[i] = lanes.limiter.step(limiting->s[i]);
+        if (g < limit) {
+            lanes.limiter.run(&limiting->s[g], &limiting->peak[g], groupFrames(limit, g));
         }
     }
 }
@@ -382,7 +439,7 @@ inline void processFrames(const MultibandCharacterBlockSettings& s, MultibandCha
     for (int32_t start = 0; start < frames; start += Chunk::kFrames) {
         const int32_t n = frames - start < Chunk::kFrames ? frames - start : Chunk::kFrames;
         Chunk& c = pipeline.chunkFor(start, n);
-        if (guardAndGate(input + start, n, state, c)) {
+        if (guardAndGate<Width>(input + start, n, state, c)) {
             pipeline.push(c);
         } else {
             pipeline.runReference(input, start, n);

@@ -346,5 +346,53 @@ TEST(MultibandCharacterFrameLoop, AnEnvelopeReleasingToSilenceFlushesAsTheRefere
     }
 }
 
+// Loud input whose mix, or only the output level, falls to silence while
+// the gate stays open: the SonicFilter's and the limiter's peaks fall
+// through the denormals to 0.0 (all but the limiter's slowest), each
+// flushed on the way as the reference flushes it.
+TEST(MultibandCharacterFrameLoop, PeaksFallingToSilenceFlushAsTheReferenceDoes)
+{
+    namespace P = Tolverin3Param;
+    const Case slow{4000.0f, 0, false, 0, 1, -1, -1, -1, -1, -1, -1};
+    const struct {
+        const char* silenced;
+        std::vector<int32_t> toZero;
+        bool sonicFalls;
+    } rows[] = {{"the mix", {P::hiPower, P::midPower, P::loPower}, true}, {"the output level", {P::outLevel}, false}};
+    for (FrameLanes lanes : {FrameLanes::sse2, FrameLanes::avx512}) {
+        if (!canRunFrameLanes(lanes)) {
+            continue;
+        }
+        for (const auto& row : rows) {
+            const std::string what = "lanes " + std::to_string(static_cast<int>(lanes)) + " silencing " + row.silenced;
+            std::mt19937 random(9u);
+            std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
+            std::vector<float> input(160000);
+            for (float& x : input) {
+                x = noise(random) * 0.8f;
+            }
+            Comparison compare(lanes, slow, input, what);
+            for (size_t start = 0; start < input.size();) {
+                if (start == 1000) {
+                    for (const int32_t index : row.toZero) {
+                        compare.scalar.set(index, 0.0f);
+                        compare.fast.set(index, 0.0f);
+                    }
+                }
+                size_t n = std::min<size_t>(input.size() - start, 1 + random() % 900);
+                n = start < 1000 ? std::min<size_t>(n, 1000 - start) : n;
+                compare.runBlock(start, n, false);
+                start += n;
+            }
+            compare.expectSameOutput();
+            const LimiterDetector& limiter = compare.scalar.state.output.limiterDetector();
+            EXPECT_EQ(floatBits(limiter.peak(0)), 0u) << what;
+            EXPECT_EQ(floatBits(limiter.peak(2)), 0u) << what;
+            const CharacterDetector& sonic = compare.scalar.state.sonicFilter.levelDetector();
+            EXPECT_EQ(floatBits(sonic.fastPeak()) == 0u && floatBits(sonic.slowPeak()) == 0u, row.sonicFalls) << what;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace fendwick
