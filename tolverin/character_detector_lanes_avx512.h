@@ -5,6 +5,7 @@
 // the x86 vector paths are; run only where the processor has AVX-512VL.
 #pragma once
 
+#include "avx512_sample_steps.h"
 #include "avx512_target.h"
 #include "character_channel.h"
 
@@ -96,7 +97,7 @@ public:
         constexpr __mmask8 kStepped = (Level ? 0x0f : 0) | (Character ? 0xf0 : 0);
         __m256 next = _mm256_mask_add_ps(_mm256_mul_ps(env, release), rising, a, closed);
         if (Exact) {
-            next = flushed(next);
+            next = flushedNonNegative(next);
         }
         state.envelopes = kStepped == 0xff ? next : _mm256_mask_mov_ps(env, kStepped, next);
         if (Level) {
@@ -115,17 +116,15 @@ public:
         const __m128 pair = _mm_unpacklo_ps(_mm_set_ss(zl), _mm_set_ss(zr));
         const __m256 spread =
             _mm256_permutexvar_ps(_mm256_setr_epi32(0, 0, 0, 0, 1, 1, 1, 1), _mm256_castps128_ps256(pair));
-        // Negated where below 0, as the detector takes the magnitude: the
-        // output level 0 makes -0.0, which stays -0.0.
-        const __mmask8 negative = _mm256_cmp_ps_mask(spread, _mm256_setzero_ps(), _CMP_LT_OQ);
-        const __m256 a = _mm256_mask_sub_ps(spread, negative, _mm256_setzero_ps(), spread);
+        // The output level 0 makes -0.0, which the magnitude keeps.
+        const __m256 a = magnitudes(spread);
         const __m256 peaks = state.peaks;
         const __mmask8 rising = _mm256_cmp_ps_mask(a, peaks, _CMP_GE_OQ);
         const __mmask8 holding =
             _mm256_cmplt_epi32_mask(state.held, _mm256_set1_epi32(LimiterDetector::kHoldSamples));
         __m256 fallen = _mm256_mul_ps(peaks, limiterFall);
         if (Exact) {
-            fallen = flushed(fallen);
+            fallen = flushedNonNegative(fallen);
         }
         const __m256 next = _mm256_mask_mov_ps(_mm256_mask_mov_ps(fallen, holding, peaks), rising, a);
         state.peaks = next;
@@ -168,7 +167,6 @@ public:
 
 private:
     static constexpr int32_t kMagnitudeBits = 0x7fffffff;
-    static constexpr int32_t kExponentBits = 0x7f800000;
 
     static float firstRelease(const LevelDetector& d)
     {
@@ -177,13 +175,6 @@ private:
     static float slowRelease(const LevelDetector& d)
     {
         return d.manualRelease() ? 0.0f : d.coefficients().slowRelease();
-    }
-
-    // Zero and denormals (all exponent bits clear) become 0.0.
-    static FENDWICK_AVX512 __m256 flushed(__m256 x)
-    {
-        const __mmask8 normal = _mm256_test_epi32_mask(_mm256_castps_si256(x), _mm256_set1_epi32(kExponentBits));
-        return _mm256_maskz_mov_ps(normal, x);
     }
 
     State state;

@@ -13,6 +13,7 @@
 #include "multiband_character_meters.h"
 #include "crossover_lanes.h"
 #include "frame_group_lanes.h"
+#include "input_guard_avx512.h"
 #include "meter_fold_vectors.h"
 #include "multiband_character_scalar_frames.h"
 #include "output_stage_vectors.h"
@@ -135,22 +136,13 @@ inline int32_t groupFrames(int32_t frames, int32_t g)
 // gate for all of them whatever its count.
 FENDWICK_AVX512 inline bool guardLoudChunk(const float* input, Chunk& c)
 {
-    using Floats16 = LaneTypes<16>::Floats;
-    for (int32_t i = 0; i < Chunk::kFrames; i += 16) {
-        Floats16 x;
-        std::memcpy(&x, input + i, sizeof x);
-        usableInputInPlace<LaneTypes<16>::Bits>(x);
-        std::memcpy(&c.x[i], &x, sizeof x);
-    }
-    uint32_t quiet = 0;
-    for (int32_t g = 0; g < Chunk::kFrames; g += kGroupFrames) {
-        quiet |= frame_group::quietFrames(_mm_load_ps(&c.x[g]));
-    }
-    return quiet == 0;
+    static_assert(Chunk::kFrames % 16 == 0, "whole vectors of sixteen frames");
+    float* const inputs[1] = {const_cast<float*>(input)};
+    float* const x[1] = {c.x};
+    alignas(64) int32_t quiet[Chunk::kFrames];
+    return !guardInputsAvx512<1>(inputs, 0, Chunk::kFrames, x, quiet);
 }
 
-// The guard and the gate over a chunk's frames into x; answers whether the
-// gate lets every frame through. The gate is moved on only then.
 template <int Width>
 inline bool guardAndGate(const float* input, int32_t frames, MultibandCharacterState& state, Chunk& c)
 {
