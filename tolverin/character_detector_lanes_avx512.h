@@ -8,6 +8,7 @@
 #include "avx512_sample_steps.h"
 #include "avx512_target.h"
 #include "character_channel.h"
+#include "held_peak_lanes_avx512.h"
 
 #include <immintrin.h>
 
@@ -118,18 +119,8 @@ public:
             _mm256_permutexvar_ps(_mm256_setr_epi32(0, 0, 0, 0, 1, 1, 1, 1), _mm256_castps128_ps256(pair));
         // The output level 0 makes -0.0, which the magnitude keeps.
         const __m256 a = magnitudes(spread);
-        const __m256 peaks = state.peaks;
-        const __mmask8 rising = _mm256_cmp_ps_mask(a, peaks, _CMP_GE_OQ);
-        const __mmask8 holding =
-            _mm256_cmplt_epi32_mask(state.held, _mm256_set1_epi32(LimiterDetector::kHoldSamples));
-        __m256 fallen = _mm256_mul_ps(peaks, limiterFall);
-        if (Exact) {
-            fallen = flushedNonNegative(fallen);
-        }
-        const __m256 next = _mm256_mask_mov_ps(_mm256_mask_mov_ps(fallen, holding, peaks), rising, a);
-        state.peaks = next;
-        const __m256i counted = _mm256_mask_add_epi32(state.held, holding, state.held, _mm256_set1_epi32(1));
-        state.held = _mm256_mask_mov_epi32(counted, rising, _mm256_setzero_si256());
+        stepHeldPeaks<Exact>(a, limiterFall, state.peaks, state.held);
+        const __m256 next = state.peaks;
         _mm_storeu_ps(leftRow, _mm256_castps256_ps128(next));
         if (Channels == 2) {
             _mm_storeu_ps(rightRow, _mm256_extractf128_ps(next, 1));
