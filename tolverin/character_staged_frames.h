@@ -350,26 +350,32 @@ inline void compressWith(float threshold, float slope, const bool* manual, Group
         Floats envelope[4];
         columnsOf(sig.envelopes, i, envelope);
         Floats level[2];
-        Floats g[2];
         for (int c = 0; c < Channels; ++c) {
             level[c] = manual[c] ? envelope[2 * c] : (envelope[2 * c] + envelope[2 * c + 1]) * 0.5f;
-            gainAboveThreshold<typename Lanes::Bits>(threshold, slope, level[c], g[c]);
-            g[c] = level[c] >= threshold ? g[c] : Floats{} + 1.0f;
         }
-        if (Channels == 2 && Linked) {
-            // The louder channel's gain for both, the left one's when they are level.
-            g[0] = g[1] = level[0] >= level[1] ? g[0] : g[1];
+        // Linked, the louder channel's level (the left one's when they are
+        // level) sets one gain for both.
+        constexpr int kGains = Channels == 2 && Linked ? 1 : Channels;
+        if (kGains < Channels) {
+            level[0] = level[0] >= level[1] ? level[0] : level[1];
         }
-        for (int c = 0; c < Channels; ++c) {
-            Floats h = g[c];
+        Floats h[2];
+        for (int c = 0; c < kGains; ++c) {
+            Floats g;
+            gainAboveThreshold<typename Lanes::Bits>(threshold, slope, level[c], g);
+            g = level[c] >= threshold ? g : Floats{} + 1.0f;
+            h[c] = g;
             if (Softens) {
-                reduceGain<Lanes>(g[c], h);
+                reduceGain<Lanes>(g, h[c]);
             }
+        }
+        h[Channels - 1] = h[kGains - 1];
+        for (int c = 0; c < Channels; ++c) {
             Floats y;
             loadLanes<Lanes>(sig.x[c], i, y);
-            y *= h;
+            y *= h[c];
             flushToZeroInPlace<typename Lanes::Bits>(y);
-            storeLanes<Lanes>(h, sig.h[c], i);
+            storeLanes<Lanes>(h[c], sig.h[c], i);
             storeLanes<Lanes>(y, sig.y[c], i);
         }
     });
@@ -422,30 +428,31 @@ inline void characterise(const CharacterBlockSettings& s, GroupSignals& sig)
 
 // Limiter levels from the peaks, limiter gains, the output and what the
 // meters read: no recurrence. With the limiter off the peaks hold nothing
-// of this group, and every value drawn from the level is left unchosen.
+// of this group and the gains stay 1.0.
 template <int Channels, class Lanes>
 inline void finish(const CharacterBlockSettings& s, GroupSignals& sig)
 {
     using Floats = typename Lanes::Floats;
-    const bool linked = Channels == 2 && s.linked && s.limiter;
+    const bool linked = Channels == 2 && s.linked;
     forEachVector<Lanes>(sig, [&](int32_t i) {
-        Floats level[2];
-        Floats e[2];
-        for (int c = 0; c < Channels; ++c) {
-            level[c] = Floats{};
-            if (s.limiter) {
+        Floats e[2] = {Floats{} + 1.0f, Floats{} + 1.0f};
+        if (s.limiter) {
+            Floats level[2];
+            for (int c = 0; c < Channels; ++c) {
                 Floats peaks[4];
                 columnsOf(sig.limiterPeaks[c], i, peaks);
                 LimiterDetector::levelsOf<Lanes>(peaks[0], peaks[1], peaks[2], level[c]);
             }
-            Floats limiting;
-            limitGain<Lanes>(level[c], limiting);
-            e[c] = s.limiter ? limiting : Floats{} + 1.0f;
-        }
-        if (Channels == 2) {
-            const Floats louder = level[0] >= level[1] ? e[0] : e[1];
-            e[0] = linked ? louder : e[0];
-            e[1] = linked ? louder : e[1];
+            // Linked, the louder channel's level (the left one's when they
+            // are level) sets one gain for both.
+            const int gains = linked ? 1 : Channels;
+            if (linked) {
+                level[0] = level[0] >= level[1] ? level[0] : level[1];
+            }
+            for (int c = 0; c < gains; ++c) {
+                limitGain<Lanes>(level[c], e[c]);
+            }
+            e[Channels - 1] = e[gains - 1];
         }
         for (int c = 0; c < Channels; ++c) {
             Floats z;
