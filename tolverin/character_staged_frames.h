@@ -17,6 +17,7 @@
 #include "silence_gate.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -241,7 +242,8 @@ inline bool couldLeaveFlushable(const Chains& chains, const StageGroups& g, doub
     search.lookThrough(held, 16);
     // Far above the smallest normal, for the rounding of the steps.
     constexpr double kSafeMagnitude = 0x1p-100;
-    return least <= kSafeMagnitude * 0x1p-27 || search.anyBelow(static_cast<float>(kSafeMagnitude / least));
+    const double bound = least > 0.0 ? kSafeMagnitude / least : static_cast<double>(FLT_MAX);
+    return search.anyBelow(static_cast<float>(std::min(bound, static_cast<double>(FLT_MAX))));
 }
 
 // Whether the rows of four floats the detectors stored for the groups hold
