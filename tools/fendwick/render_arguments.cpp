@@ -34,4 +34,12 @@ RenderArguments renderArgumentsOf(const CommandLine& line)
     return arguments;
 }
 
+const char kRenderOptionsHelp[] =
+    "  --program N|NAME      select a program by number or name first\n"
+    "  --set NAME=VALUE      set a parameter to a value from 0 to 1\n"
+    "                        (repeatable; applied after the program)\n"
+    "  --block N             frames per process call (default 512)\n"
+    "  --channel N           feed only channel N of IN (1 = left)\n"
+    "  --mix                 feed the mix of all channels of IN\n";
+
 }  // namespace fendwick

@@ -20,6 +20,9 @@ struct RenderArguments {
 // The options render takes on every build, then those of one build.
 std::vector<AcceptedOption> renderOptions(const std::vector<AcceptedOption>& ofThisBuild);
 
+// The help lines of the options render takes on every build, for its usage text.
+extern const char kRenderOptionsHelp[];
+
 // PLUGIN IN OUT, --block and --channel; throws UsageError when an operand is missing.
 RenderArguments renderArgumentsOf(const CommandLine& line);
 

@@ -2,6 +2,7 @@
 #include "usage_text.h"
 
 #include "check_registry.h"
+#include "render_arguments.h"
 
 #include <sstream>
 
@@ -82,13 +83,8 @@ std::optional<std::string> commandUsageText(const std::string& command)
                "IN's encoding where that format holds it, else become 24-bit PCM\n"
                "(Vorbis in OGG); --encoding chooses one. An IN that ends before its\n"
                "header says is rendered as far as it goes, with a warning.\n"
-               "\n"
-               "  --program N|NAME      select a program by number or name first\n"
-               "  --set NAME=VALUE      set a parameter to a value from 0 to 1\n"
-               "                        (repeatable; applied after the program)\n"
-               "  --block N             frames per process call (default 512)\n"
-               "  --channel N           feed only channel N of IN (1 = left)\n"
-               "  --mix                 feed the mix of all channels of IN\n"
+               "\n" +
+               std::string(kRenderOptionsHelp) +
                "  --format NAME         write wav, aiff, flac, ogg, caf, w64 or rf64\n"
                "  --encoding NAME       write pcm16, pcm24, pcm32, float, double or vorbis\n"
                "  --keep-bad-output     keep OUT even when the plug-in put out NaN or\n"

@@ -1,6 +1,8 @@
 // Help texts of the Windows build, which has fewer commands than the Linux one.
 #include "usage_text.h"
 
+#include "render_arguments.h"
+
 namespace fendwick {
 
 std::string usageText()
@@ -39,12 +41,8 @@ std::optional<std::string> commandUsageText(const std::string& command)
                "Processes IN (16-, 24- or 32-bit PCM or 32-bit float WAV) at its\n"
                "own sample rate through the plug-in's replacing process and writes\n"
                "OUT as 32-bit float WAV.\n"
-               "\n"
-               "  --program N|NAME      select a program by number or name first\n"
-               "  --set NAME=VALUE      set a parameter to a value from 0 to 1\n"
-               "  --block N             frames per process call (default 512)\n"
-               "  --channel N           feed only channel N of IN (1 = left)\n"
-               "  --mix                 feed the mix of all channels of IN\n"
+               "\n" +
+               std::string(kRenderOptionsHelp) +
                "  --plugin-dir DIR      where names of ours are looked up\n";
     }
     if (command == "bench" || command == "demo" || command == "shot" || command == "meters" ||
