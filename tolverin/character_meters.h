@@ -107,6 +107,13 @@ public:
         pass(kCompressorGainSlot, interval, publish);
     }
 
+    // count frames the silence gate bypasses in a row, as that many skips.
+    template <int Channels, class Publish>
+    void skipRun(int32_t count, int32_t interval, Publish& publish)
+    {
+        skipFrames(meters, 2 + 2 * Channels, count, interval, [&] { skip<Channels>(interval, publish); });
+    }
+
     // Every meter back to its rest value and start count.
     void reset();
 

@@ -557,9 +557,7 @@ inline void gatherMeters(const CharacterBlockSettings& s, const GroupSignals& si
     // Frames from one sweep of the block had none bypassed between them.
     const bool oneSweep = sig.frame[sig.count - 1] - sig.frame[0] == sig.count - 1;
     for (int32_t i = 0; i < sig.count;) {
-        for (int32_t k = 0; k < sig.bypassedBefore[i]; ++k) {
-            meters.skip<Channels>(s.meterInterval, publish);
-        }
+        meters.skipRun<Channels>(sig.bypassedBefore[i], s.meterInterval, publish);
         int32_t end = oneSweep ? sig.count : i + 1;
         while (end < sig.count && sig.bypassedBefore[end] == 0) {
             ++end;
@@ -634,9 +632,7 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
         characterising = compressing;
         compressing = cutting;
     }
-    for (int32_t k = 0; k < stream.bypassedAtEnd(); ++k) {
-        meters.skip<Channels>(s.meterInterval, publish);
-    }
+    meters.skipRun<Channels>(stream.bypassedAtEnd(), s.meterInterval, publish);
     chains.keepIn(channels);
     gateState.silenceCount = gate.silenceCount();
     gateState.processingActive = gate.processingActive();

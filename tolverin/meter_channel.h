@@ -80,6 +80,10 @@ public:
         counter += count;
     }
 
+    // count bypassed samples at once, all before the window closes (count
+    // at most framesBeforeDue).
+    void skipRun(int32_t count) { counter += count; }
+
     // A bypassed sample: counts without gathering.
     bool skip(int32_t interval)
     {
@@ -120,5 +124,31 @@ private:
     float running;
     int32_t counter;
 };
+
+// count frames the silence gate bypasses in a row through the meters (count
+// of them): the stretches in which no meter closes its window counted at
+// once, each frame that closes one through skipOne(), which passes a single
+// frame through every meter in their order, so that the order is that of
+// frame after frame.
+template <class SkipOne>
+inline void skipFrames(MeterChannel* meters, int32_t meterCount, int32_t count, int32_t interval, SkipOne skipOne)
+{
+    while (count > 0) {
+        int32_t stretch = count;
+        for (int32_t slot = 0; slot < meterCount; ++slot) {
+            const int32_t free = meters[slot].framesBeforeDue(interval);
+            stretch = free < stretch ? free : stretch;
+        }
+        if (stretch <= 0) {
+            skipOne();
+            --count;
+            continue;
+        }
+        for (int32_t slot = 0; slot < meterCount; ++slot) {
+            meters[slot].skipRun(stretch);
+        }
+        count -= stretch;
+    }
+}
 
 }  // namespace fendwick

@@ -92,6 +92,13 @@ public:
         }
     }
 
+    // count frames the silence gate skips in a row, as that many skips.
+    template <class Publish>
+    void skipRun(int32_t count, int32_t interval, Publish& publish)
+    {
+        skipFrames(meters, kCount, count, interval, [&] { skip(interval, publish); });
+    }
+
     // Every meter back to its rest value and start count.
     void reset();
 
