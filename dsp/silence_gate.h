@@ -63,6 +63,16 @@ public:
         return open;
     }
 
+    // Whether the gate mutes: every near-silent frame from here on is bypassed.
+    bool idle() const { return active == 0; }
+
+    // n near-silent frames in a row while the gate is idle, as n steps
+    // would take them: all bypassed.
+    void passIdle(int32_t n)
+    {
+        silence = silence + n > kSilentFramesBeforeIdle ? kIdleSilenceCount : silence + n;
+    }
+
     int32_t silenceCount() const { return silence; }
     int32_t processingActive() const { return active; }
 

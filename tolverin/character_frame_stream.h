@@ -9,6 +9,7 @@
 #include "sample_guards.h"
 #include "silence_gate.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -126,6 +127,18 @@ private:
             read += n;
             return;
         }
+        if (gate.idle() && allQuiet(n)) {
+            // Silence goes on: every frame is bypassed.
+            gate.passIdle(n);
+            if (!Accumulate) {
+                for (int c = 0; c < Channels; ++c) {
+                    std::fill_n(outputs[c] + read, n, 0.0f);
+                }
+            }
+            bypassed += n;
+            read += n;
+            return;
+        }
         int32_t kept = held;
         for (int32_t i = 0; i < n; ++i) {
             if (!gate.step(quiet[i] != 0)) {
@@ -145,6 +158,16 @@ private:
         }
         group.count = kept;
         read += n;
+    }
+
+    // Whether the first n frames read are all near-silent.
+    bool allQuiet(int32_t n) const
+    {
+        int32_t all = 1;
+        for (int32_t i = 0; i < n; ++i) {
+            all &= quiet[i];
+        }
+        return all != 0;
     }
 
     SilenceGate& gate;

@@ -21,6 +21,7 @@
 
 #include <xmmintrin.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -375,6 +376,21 @@ public:
         lanes = ChainLanes<Width>(settings, state);
     }
 
+    // The frames from start on of a chunk the idle gate bypasses whole,
+    // after the chunks before it: every history stays where it was; only
+    // the meters count on.
+    void passSilence(int32_t start, int32_t frames)
+    {
+        drain();
+        if (!Accumulate) {
+            std::fill_n(output + start, frames, 0.0f);
+        }
+        SilenceGate gate(state.silenceCount, state.processingActive);
+        gate.passIdle(frames);
+        state.silenceCount = gate.silenceCount();
+        state.meters.skipRun(frames, settings.meterInterval, publish);
+    }
+
     void finish()
     {
         drain();
@@ -417,8 +433,23 @@ private:
     Chunk* limiting = nullptr;   // shaped
 };
 
-// A chunk the gate mutes in part goes through the reference loop, after the
-// chunks before it are finished. A frame's input is read before any output
+// Whether the gate is idle and every one of the frames near-silent, so that
+// it bypasses them all.
+inline bool idleSilence(const float* input, int32_t frames, const MultibandCharacterState& state)
+{
+    if (state.processingActive != 0) {
+        return false;
+    }
+    bool quiet = true;
+    for (int32_t i = 0; i < frames; ++i) {
+        quiet = quiet && SilenceGate::nearSilent<uint32_t>(usableInput(input[i]));
+    }
+    return quiet;
+}
+
+// A chunk the idle gate bypasses whole only counts the meters on; one the
+// gate mutes in part goes through the reference loop, after the chunks
+// before it are finished. A frame's input is read before any output
 // at or after it is written, so input and output may share their buffer.
 template <int Width, bool Accumulate, class FlushCheck, class Publish>
 inline void processFrames(const MultibandCharacterBlockSettings& s, MultibandCharacterState& state, Publish& publish,
@@ -430,6 +461,10 @@ inline void processFrames(const MultibandCharacterBlockSettings& s, MultibandCha
     ChunkPipeline<Width, Accumulate, FlushCheck, Publish> pipeline(s, state, publish, output);
     for (int32_t start = 0; start < frames; start += Chunk::kFrames) {
         const int32_t n = frames - start < Chunk::kFrames ? frames - start : Chunk::kFrames;
+        if (idleSilence(input + start, n, state)) {
+            pipeline.passSilence(start, n);
+            continue;
+        }
         Chunk& c = pipeline.chunkFor(start, n);
         if (guardAndGate<Width>(input + start, n, state, c)) {
             pipeline.push(c);

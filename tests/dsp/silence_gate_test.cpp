@@ -1,5 +1,5 @@
 // The silence gate at its edges: the bound, the 100th and 101st quiet frame,
-// and the four-frame form against the frame-by-frame one.
+// the four-frame form and idle runs against the frame-by-frame one.
 #include "silence_gate.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +73,26 @@ TEST(SilenceGate, FourFramesAtATimeMatchFrameByFrame)
         ASSERT_EQ(grouped.processingActive(), single.processingActive()) << group;
     }
     EXPECT_GT(mutedFrames, 0);
+}
+
+TEST(SilenceGate, AnIdleRunOfQuietFramesMatchesFrameByFrame)
+{
+    // From a gate that starts idle with no count, from one still counting
+    // towards idle and from one idle for long, runs that stop short of, reach
+    // and pass the 101st quiet frame.
+    for (const int32_t start : {0, 1, 50, 99, 100, 110}) {
+        for (int32_t n = 1; n <= 64; ++n) {
+            SilenceGate run(start, 0);
+            SilenceGate single(start, 0);
+            ASSERT_TRUE(run.idle());
+            run.passIdle(n);
+            for (int32_t k = 0; k < n; ++k) {
+                ASSERT_FALSE(single.step(true)) << start << " " << n;
+            }
+            EXPECT_EQ(run.silenceCount(), single.silenceCount()) << start << " " << n;
+            EXPECT_EQ(run.processingActive(), single.processingActive()) << start << " " << n;
+        }
+    }
 }
 
 }  // namespace
