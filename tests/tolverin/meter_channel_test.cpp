@@ -1,5 +1,5 @@
-// Meters: how often they publish at each rate and after a reset, and what a
-// window gathers.
+// Meters: how often they publish at each rate and after a reset, what a
+// window gathers, and bypassed runs counted at once.
 #include "meter_channel.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +79,41 @@ TEST(MeterChannel, GathersItsExtremeOverOneWindow)
         EXPECT_EQ(meter.value(), c.rest);
         meter.reset();
         EXPECT_EQ(meter.value(), c.rest);
+    }
+}
+
+// A run of bypassed frames counted at once publishes what the frames one by
+// one would, in the same order, and leaves every meter where they would:
+// meters of staggered starts, runs shorter and longer than their windows,
+// windows of one frame and more.
+TEST(MeterChannel, ABypassedRunCountsAsItsFramesOneByOne)
+{
+    constexpr int32_t kMeters = 4;
+    for (const int32_t interval : {1, 2, 7, 4410}) {
+        MeterChannel byRun[kMeters] = {{MeterKind::gain, 3}, {MeterKind::level, 13}, {MeterKind::level, 0},
+                                       {MeterKind::gain, 33}};
+        MeterChannel byFrame[kMeters] = {byRun[0], byRun[1], byRun[2], byRun[3]};
+        // Each frame passes the meters last to first; what published, in order.
+        const auto skipEach = [interval](MeterChannel* meters, std::vector<int32_t>& published) {
+            for (int32_t m = kMeters - 1; m >= 0; --m) {
+                if (meters[m].skip(interval)) {
+                    published.push_back(m);
+                }
+            }
+        };
+        for (const int32_t count : {1, 5, 64, 4411, 3, 10000}) {
+            std::vector<int32_t> fromRun;
+            std::vector<int32_t> fromFrames;
+            skipFrames(byRun, kMeters, count, interval, [&] { skipEach(byRun, fromRun); });
+            for (int32_t k = 0; k < count; ++k) {
+                skipEach(byFrame, fromFrames);
+            }
+            EXPECT_EQ(fromRun, fromFrames) << interval << " " << count;
+            for (int32_t m = 0; m < kMeters; ++m) {
+                EXPECT_EQ(byRun[m].framesBeforeDue(interval), byFrame[m].framesBeforeDue(interval))
+                    << interval << " " << count << " " << m;
+            }
+        }
     }
 }
 
