@@ -65,6 +65,16 @@ TEST(Bench, TimesOnePlugInOnSeveralProgramsByNumberOrName)
     EXPECT_NE(unknown.err.find("\"Drum\""), std::string::npos) << "the valid programs are listed: " << unknown.err;
 }
 
+TEST(Bench, TimesDigitalSilenceWhenAsked)
+{
+    SKIP_UNLESS_FILE(test::ourPlugin("tolverin"));
+    const ToolRun run = runTool({"bench", "tolverin", "--silence", "--seconds", "0.2", "--rounds", "1", "--plugin-dir",
+                                 BUILD_PLUGIN_DIR});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("digital silence"), std::string::npos) << run.out;
+    expectRow(run.out, "Tolverin", true);
+}
+
 TEST(Bench, WithoutPluginsTakesTheFolderSkippingWhatWillNotLoad)
 {
     const test::ScratchFolder folder("bench_folder");

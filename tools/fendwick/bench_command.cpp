@@ -52,12 +52,14 @@ int runBench(const std::vector<std::string>& arguments)
                                        {"seconds", true},
                                        {"rounds", true},
                                        {"baseline", true},
+                                       {"silence", false},
                                        {"plugin-dir", true}});
     BenchSettings settings;
     settings.sampleRateHz = line.number("rate", settings.sampleRateHz, 8000.0, 768000.0);
     settings.blockSize = static_cast<int>(line.integer("block", settings.blockSize, 1, 1 << 16));
     settings.seconds = line.number("seconds", settings.seconds, 0.01, 3600.0);
     settings.rounds = static_cast<int>(line.integer("rounds", settings.rounds, 1, 1000));
+    settings.silence = line.has("silence");
     const std::string pluginDir = line.value("plugin-dir").value_or("");
 
     std::vector<BenchEntry> entries;
@@ -89,7 +91,8 @@ int runBench(const std::vector<std::string>& arguments)
     }
 
     std::cout << "timing the replacing process on " << formatShortest(settings.seconds)
-              << " s of noise under a 2 Hz envelope at " << formatShortest(settings.sampleRateHz) << " Hz, blocks of "
+              << (settings.silence ? " s of digital silence at " : " s of noise under a 2 Hz envelope at ")
+              << formatShortest(settings.sampleRateHz) << " Hz, blocks of "
               << settings.blockSize << " frames; median of " << settings.rounds
               << " rounds, the plug-ins taking turns\n";
     const std::vector<BenchResult> results = runBench(entries, baseline, settings);

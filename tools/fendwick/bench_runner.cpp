@@ -100,6 +100,9 @@ std::vector<BenchResult> runBench(const std::vector<BenchEntry>& entries, size_t
     }
 
     AudioBuffer signal = makeBenchmarkSignal(settings.sampleRateHz, settings.seconds, channels);
+    if (settings.silence) {
+        signal = AudioBuffer(channels, signal.frames());
+    }
     const auto frames = static_cast<double>(signal.frames());
     for (int round = 0; round < settings.rounds; ++round) {
         for (size_t turn = 0; turn < contestants.size(); ++turn) {

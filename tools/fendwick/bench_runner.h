@@ -14,6 +14,7 @@ struct BenchSettings {
     int blockSize = 512;
     double seconds = 10.0;
     int rounds = 5;
+    bool silence = false;  // digital silence instead of the benchmark signal: what an idle track costs
 };
 
 // A plug-in to time: its library and the program it runs, by number or

@@ -114,6 +114,8 @@ std::optional<std::string> commandUsageText(const std::string& command)
                "  --rounds N        rounds of turns (default 5)\n"
                "  --baseline PLUGIN the plug-in the others are compared with\n"
                "                    (default the first)\n"
+               "  --silence         time digital silence instead: what the\n"
+               "                    plug-in costs on a track that plays nothing\n"
                "  --plugin-dir DIR  where ours are found\n";
     }
     if (command == "demo") {
