@@ -4,6 +4,7 @@
 #include "ascarell_frame_loop.h"
 
 #include "ascarell_scalar_frames.h"
+#include "idle_silence.h"
 #include "vector_paths.h"
 
 #if FENDWICK_X86_VECTOR_PATHS
@@ -17,6 +18,10 @@ void runAscarellFrames(FrameLanes lanes, const EnvelopeDetector::Coefficients (&
                        const AscarellBlockSettings& settings, AscarellLoopState& state, float* const* inputs,
                        float* const* outputs, int32_t frames)
 {
+    if (passedIdleSilence<Channels, Accumulate>(&state.envelopes, 1, state.silenceCount, state.processingActive,
+                                                inputs, outputs, frames)) {
+        return;
+    }
 #if FENDWICK_X86_VECTOR_PATHS
     if (lanes == FrameLanes::avx512) {
         runAvx512AscarellFrames<Channels, Accumulate>(coefficients, settings, state, inputs, outputs, frames);

@@ -3,6 +3,7 @@
 // generic vectors and per-function targets.
 #include "multiband_frame_loop.h"
 
+#include "idle_silence.h"
 #include "multiband_scalar_frames.h"
 #include "vector_paths.h"
 
@@ -16,6 +17,10 @@ template <int Channels, bool Accumulate>
 void runMultibandFrames(FrameLanes lanes, const MultibandBlockSettings& settings, ThreeBandCrossover& crossover,
                         MultibandLoopState& state, float* const* inputs, float* const* outputs, int32_t frames)
 {
+    if (passedIdleSilence<Channels, Accumulate>(state.envelopes, kMultibandBandCount, state.silenceCount,
+                                                state.processingActive, inputs, outputs, frames)) {
+        return;
+    }
 #if FENDWICK_X86_VECTOR_PATHS
     if (lanes == FrameLanes::avx512) {
         runAvx512MultibandFrames<Channels, Accumulate>(settings, crossover, state, inputs, outputs, frames);

@@ -27,6 +27,20 @@ public:
         return (bits & kMagnitudeBits) < floatBits(kSilenceBound);
     }
 
+    // Whether every input of channels 0 to channels - 1 over the frames is
+    // near-silent as the gate takes it, through the input guard.
+    static bool allNearSilent(const float* const* inputs, int channels, int32_t frames)
+    {
+        for (int c = 0; c < channels; ++c) {
+            for (int32_t i = 0; i < frames; ++i) {
+                if (!nearSilent<uint32_t>(usableInput(inputs[c][i]))) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
     SilenceGate(int32_t silenceCount, int32_t processingActive) : silence(silenceCount), active(processingActive)
     {
     }

@@ -440,11 +440,7 @@ inline bool idleSilence(const float* input, int32_t frames, const MultibandChara
     if (state.processingActive != 0) {
         return false;
     }
-    bool quiet = true;
-    for (int32_t i = 0; i < frames; ++i) {
-        quiet = quiet && SilenceGate::nearSilent<uint32_t>(usableInput(input[i]));
-    }
-    return quiet;
+    return SilenceGate::allNearSilent(&input, 1, frames);
 }
 
 // A chunk the idle gate bypasses whole only counts the meters on; one the
