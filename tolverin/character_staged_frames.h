@@ -11,6 +11,7 @@
 #include "flushable_values.h"
 #include "four_column_rows.h"
 #include "gain_softening.h"
+#include "lane_reach.h"
 #include "lane_types.h"
 #include "peak_limiter.h"
 #include "sample_guards.h"
@@ -363,6 +364,11 @@ inline void compressWith(float threshold, float slope, const bool* manual, Group
         }
         Floats h[2];
         for (int c = 0; c < kGains; ++c) {
+            // Below the threshold the gain is 1.0, which Reduction keeps.
+            h[c] = Floats{} + 1.0f;
+            if (!anyLaneReaches(level[c], threshold)) {
+                continue;
+            }
             Floats g;
             gainAboveThreshold<typename Lanes::Bits>(threshold, slope, level[c], g);
             g = level[c] >= threshold ? g : Floats{} + 1.0f;

@@ -2,19 +2,26 @@
 #pragma once
 
 #include "gain_softening.h"
+#include "lane_reach.h"
 #include "sample_guards.h"
 #include "scalar_lanes.h"
 
 namespace fendwick {
 
 // Detector levels from 0.97 up are brought back to 0.97 (the raw gain
-// 0.97 / level), then the gain is softened. The division runs at every
-// level, so that it needs no branch. For a float or a vector of them (Lanes).
+// 0.97 / level), then the gain is softened; below, the gain is 1.0, which
+// softening keeps, so that a vector with no lane at 0.97 skips the work.
+// Otherwise the division runs at every lane, so that it needs no branch per
+// lane. For a float or a vector of them (Lanes).
 template <class Lanes>
 inline void limitGain(const typename Lanes::Floats& level, typename Lanes::Floats& gain)
 {
     using Floats = typename Lanes::Floats;
     constexpr float kLimiterThreshold = 0.97f;
+    if (!anyLaneReaches(level, kLimiterThreshold)) {
+        gain = Floats{} + 1.0f;
+        return;
+    }
     Floats limiting = kLimiterThreshold / level;
     flushToZeroInPlace<typename Lanes::Bits>(limiting);
     softenLimiterGain<Lanes>(level < kLimiterThreshold ? Floats{} + 1.0f : limiting, gain);

@@ -7,6 +7,7 @@
 #include "character_band_settings.h"
 #include "compressor_gain.h"
 #include "gain_softening.h"
+#include "lane_reach.h"
 #include "lane_types.h"
 #include "multiband_character_scalar_frames.h"
 #include "sample_guards.h"
@@ -52,10 +53,13 @@ struct BandGainVectors {
         if (s.compression > 0.5f && powered) {
             Floats level;
             load(level, &c.level[b][first]);
-            gainAboveThreshold<Bits>(s.threshold, s.slope, level, h);
-            h = level >= s.threshold ? h : one;
-            if (s.type < 0.5f) {
-                reduceGain<VectorLanes<Width>>(h, h);
+            // Below the threshold the gain stays 1.0, which Type keeps.
+            if (anyLaneReaches(level, s.threshold)) {
+                gainAboveThreshold<Bits>(s.threshold, s.slope, level, h);
+                h = level >= s.threshold ? h : one;
+                if (s.type < 0.5f) {
+                    reduceGain<VectorLanes<Width>>(h, h);
+                }
             }
             out = h * sample;
             flushToZeroInPlace<Bits>(out);
