@@ -4,10 +4,33 @@
 // paths are.
 #pragma once
 
+#include "avx512_target.h"
+#include "lane_types.h"
+
+#include <immintrin.h>
+
 #include <cstdint>
 #include <cstring>
 
 namespace fendwick {
+
+// Whether any lane of keys is below key, unsigned: one compare into a lane
+// mask, where the generic vectors' compare would be stored and looked
+// through in words.
+inline bool anyKeyBelow(const LaneTypes<4>::Bits& keys, uint32_t key)
+{
+    // SSE2 compares signed: the top bit flipped on both sides orders them unsigned.
+    const __m128i flip = _mm_set1_epi32(static_cast<int32_t>(0x80000000u));
+    const __m128i lanes = _mm_xor_si128(reinterpret_cast<__m128i>(keys), flip);
+    const __m128i bound = _mm_xor_si128(_mm_set1_epi32(static_cast<int32_t>(key)), flip);
+    return _mm_movemask_epi8(_mm_cmplt_epi32(lanes, bound)) != 0;
+}
+
+FENDWICK_AVX512 inline bool anyKeyBelow(const LaneTypes<16>::Bits& keys, uint32_t key)
+{
+    return _mm512_cmplt_epu32_mask(reinterpret_cast<__m512i>(keys), _mm512_set1_epi32(static_cast<int32_t>(key))) !=
+           0;
+}
 
 // The smallest magnitude among floats looked through, 0.0 and -0.0 apart:
 // +0.0 never counts, -0.0 counts as the smallest of all (the flush would
@@ -34,9 +57,7 @@ public:
     {
         uint32_t boundBits;
         std::memcpy(&boundBits, &bound, sizeof boundBits);
-        const Bits below = least < (boundBits << 1) - 1u;
-        const Bits none{};
-        return std::memcmp(&below, &none, sizeof below) != 0;
+        return anyKeyBelow(least, (boundBits << 1) - 1u);
     }
 
     // Whether a value looked through has all exponent bits clear yet is not
