@@ -585,7 +585,8 @@ inline void gatherMeters(const CharacterBlockSettings& s, const GroupSignals& si
 // recurrences (low cut, compressor detector, character detector, limiter
 // detector) run in one loop over four groups in turn, the low cut on the
 // newest group and each later one on the group before, so that their
-// dependency chains overlap. Their state stays in locals for the block; the
+// dependency chains overlap (with the low cut off, the compressor detector
+// takes the newest group). Their state stays in locals for the block; the
 // channels' histories are copied in once and written back once, their
 // coefficients never. A frame's inputs are read before its output is
 // written, so inputs and outputs may share their buffers. Audio thread; no
@@ -603,12 +604,18 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
     const bool manual[2] = {chains.manualRelease(0), chains.manualRelease(Channels - 1)};
     GroupSignals groups[4];
     GroupSignals* cutting = nullptr;        // the newest group, into the low cuts
-    GroupSignals* compressing = nullptr;    // the one before, into the compressor detectors
+    GroupSignals* compressing = nullptr;    // the one before (the newest with the low cut off), into the compressor detectors
     GroupSignals* characterising = nullptr; // the one before that, into the character detectors
     GroupSignals* limiting = nullptr;       // the oldest, into the limiter detectors
+    const bool enhanced = Channels == 2 && s.enhancer;
     for (int32_t g = 0;; ++g) {
         GroupSignals* next = &groups[g % 4];
         cutting = stream.next(*next) > 0 ? next : nullptr;
+        if (!s.loCut) {
+            // With the low cut off, a group goes straight on to the
+            // compressor detectors: a stage less to fill and drain in a block.
+            compressing = cutting;
+        }
         if (cutting == nullptr && compressing == nullptr && characterising == nullptr && limiting == nullptr) {
             break;
         }
@@ -616,11 +623,14 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
             staged_frames::clearPastEnd(*cutting);
             if (!s.loCut) {
                 chains.bypassLowCut();
+                if (enhanced) {
+                    staged_frames::enhance<Lanes>(s, *cutting);
+                }
             }
         }
         staged_frames::stepChains<Lanes, Channels>(chains, {s.loCut ? cutting : nullptr, compressing, characterising,
                                                      s.limiter ? limiting : nullptr});
-        if (cutting != nullptr && Channels == 2 && s.enhancer) {
+        if (cutting != nullptr && s.loCut && enhanced) {
             staged_frames::enhance<Lanes>(s, *cutting);
         }
         if (compressing != nullptr) {
@@ -636,7 +646,7 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
         }
         limiting = characterising;
         characterising = compressing;
-        compressing = cutting;
+        compressing = s.loCut ? cutting : nullptr;
     }
     meters.skipRun<Channels>(stream.bypassedAtEnd(), s.meterInterval, publish);
     chains.keepIn(channels);
