@@ -604,7 +604,7 @@ void runStagedCharacterFrames(const CharacterBlockSettings& s, CharacterChannel*
     const bool manual[2] = {chains.manualRelease(0), chains.manualRelease(Channels - 1)};
     GroupSignals groups[4];
     GroupSignals* cutting = nullptr;        // the newest group, into the low cuts
-    GroupSignals* compressing = nullptr;    // the one before (the newest with the low cut off), into the compressor detectors
+    GroupSignals* compressing = nullptr;    // the one before, into the compressor detectors (low cut off: the newest)
     GroupSignals* characterising = nullptr; // the one before that, into the character detectors
     GroupSignals* limiting = nullptr;       // the oldest, into the limiter detectors
     const bool enhanced = Channels == 2 && s.enhancer;
