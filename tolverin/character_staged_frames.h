@@ -61,10 +61,14 @@ inline void clearPastEnd(GroupSignals& g)
         for (int c = 0; c < 2; ++c) {
             g.x[c][i] = 0.0f;
         }
-        std::memset(g.envelopes[i], 0, sizeof g.envelopes[i]);
-        std::memset(g.characterPeaks[i], 0, sizeof g.characterPeaks[i]);
-        std::memset(g.limiterPeaks[0][i], 0, sizeof g.limiterPeaks[0][i]);
-        std::memset(g.limiterPeaks[1][i], 0, sizeof g.limiterPeaks[1][i]);
+        // Element by element: memsets of the rows here trip the compiler's
+        // overflow warning in the sanitizer build.
+        for (int32_t k = 0; k < 4; ++k) {
+            g.envelopes[i][k] = 0.0f;
+            g.characterPeaks[i][k] = 0.0f;
+            g.limiterPeaks[0][i][k] = 0.0f;
+            g.limiterPeaks[1][i][k] = 0.0f;
+        }
     }
 }
 
