@@ -6,7 +6,6 @@
 #include "envelope_detector.h"
 #include "silence_gate.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -41,14 +40,8 @@ inline bool passedIdleSilence(const EnvelopeDetector::Envelope (*detectors)[2], 
     if (!SilenceGate::allNearSilent(inputs, Channels, frames)) {
         return false;
     }
-    if (!Accumulate) {
-        for (int c = 0; c < Channels; ++c) {
-            std::fill_n(outputs[c], frames, 0.0f);
-        }
-    }
-    SilenceGate gate(silenceCount, processingActive);
-    gate.passIdle(frames);
-    silenceCount = gate.silenceCount();
+    SilenceGate::silenceOutputs<Accumulate>(outputs, Channels, 0, frames);
+    silenceCount = SilenceGate::countAfterIdle(silenceCount, frames);
     return true;
 }
 

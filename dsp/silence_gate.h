@@ -3,6 +3,7 @@
 
 #include "sample_guards.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -82,9 +83,24 @@ public:
 
     // n near-silent frames in a row while the gate is idle, as n steps
     // would take them: all bypassed.
-    void passIdle(int32_t n)
+    void passIdle(int32_t n) { silence = countAfterIdle(silence, n); }
+
+    // The silence count of an idle gate after n near-silent frames.
+    static int32_t countAfterIdle(int32_t silenceCount, int32_t n)
     {
-        silence = silence + n > kSilentFramesBeforeIdle ? kIdleSilenceCount : silence + n;
+        return silenceCount + n > kSilentFramesBeforeIdle ? kIdleSilenceCount : silenceCount + n;
+    }
+
+    // The outputs of n frames the gate bypasses from `first` on, in each
+    // of channels: silent, or left alone when accumulating.
+    template <bool Accumulate>
+    static void silenceOutputs(float* const* outputs, int channels, int32_t first, int32_t n)
+    {
+        if (!Accumulate) {
+            for (int c = 0; c < channels; ++c) {
+                std::fill_n(outputs[c] + first, n, 0.0f);
+            }
+        }
     }
 
     int32_t silenceCount() const { return silence; }

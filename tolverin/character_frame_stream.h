@@ -9,7 +9,6 @@
 #include "sample_guards.h"
 #include "silence_gate.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -130,11 +129,7 @@ private:
         if (gate.idle() && allQuiet(n)) {
             // Silence goes on: every frame is bypassed.
             gate.passIdle(n);
-            if (!Accumulate) {
-                for (int c = 0; c < Channels; ++c) {
-                    std::fill_n(outputs[c] + read, n, 0.0f);
-                }
-            }
+            SilenceGate::silenceOutputs<Accumulate>(outputs, Channels, read, n);
             bypassed += n;
             read += n;
             return;

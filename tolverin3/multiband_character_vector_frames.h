@@ -21,7 +21,6 @@
 
 #include <xmmintrin.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -382,12 +381,9 @@ public:
     void passSilence(int32_t start, int32_t frames)
     {
         drain();
-        if (!Accumulate) {
-            std::fill_n(output + start, frames, 0.0f);
-        }
-        SilenceGate gate(state.silenceCount, state.processingActive);
-        gate.passIdle(frames);
-        state.silenceCount = gate.silenceCount();
+        float* const outputs[1] = {output};
+        SilenceGate::silenceOutputs<Accumulate>(outputs, 1, start, frames);
+        state.silenceCount = SilenceGate::countAfterIdle(state.silenceCount, frames);
         state.meters.skipRun(frames, settings.meterInterval, publish);
     }
 
