@@ -87,10 +87,7 @@ public:
     FENDWICK_AVX512 void stepEnvelopes(float xl, float xr, float* levelRow, float yl, float yr,
                                               float* characterRow)
     {
-        const __m128 pair = _mm_unpacklo_ps(_mm_set_ss(xl), _mm_set_ss(xr));
-        const __m128 quad = _mm_movelh_ps(pair, _mm_unpacklo_ps(_mm_set_ss(yl), _mm_set_ss(yr)));
-        const __m256 spread =
-            _mm256_permutexvar_ps(_mm256_setr_epi32(0, 0, 1, 1, 2, 2, 3, 3), _mm256_castps128_ps256(quad));
+        const __m256 spread = spreadPairs(xl, xr, yl, yr);
         const __m256 a = _mm256_castsi256_ps(_mm256_and_si256(_mm256_castps_si256(spread), magnitudeBits));
         const __m256 env = state.envelopes;
         const __mmask8 rising = _mm256_cmp_ps_mask(a, env, _CMP_GE_OQ);
@@ -114,9 +111,7 @@ public:
     template <bool Exact>
     FENDWICK_AVX512 void stepLimiters(float zl, float zr, float* leftRow, float* rightRow)
     {
-        const __m128 pair = _mm_unpacklo_ps(_mm_set_ss(zl), _mm_set_ss(zr));
-        const __m256 spread =
-            _mm256_permutexvar_ps(_mm256_setr_epi32(0, 0, 0, 0, 1, 1, 1, 1), _mm256_castps128_ps256(pair));
+        const __m256 spread = spreadHalves(zl, zr);
         // The output level 0 makes -0.0, which the magnitude keeps.
         const __m256 a = magnitudes(spread);
         stepHeldPeaks<Exact>(a, limiterFall, state.peaks, state.held);
@@ -158,6 +153,29 @@ public:
 
 private:
     static constexpr int32_t kMagnitudeBits = 0x7fffffff;
+
+    // {al, al, ar, ar, bl, bl, br, br}. A mono build, whose right is its
+    // left, broadcasts al and bl from memory and blends them, in place of
+    // the shuffles, which cost the detectors' loop more than loads do.
+    FENDWICK_AVX512 static __m256 spreadPairs(float al, float ar, float bl, float br)
+    {
+        if (Channels == 1) {
+            return _mm256_blend_ps(_mm256_set1_ps(al), _mm256_set1_ps(bl), 0xf0);
+        }
+        const __m128 pair = _mm_unpacklo_ps(_mm_set_ss(al), _mm_set_ss(ar));
+        const __m128 quad = _mm_movelh_ps(pair, _mm_unpacklo_ps(_mm_set_ss(bl), _mm_set_ss(br)));
+        return _mm256_permutexvar_ps(_mm256_setr_epi32(0, 0, 1, 1, 2, 2, 3, 3), _mm256_castps128_ps256(quad));
+    }
+
+    // l in every lane of the low half, r in every lane of the high half,
+    // as broadcasts (one in a mono build).
+    FENDWICK_AVX512 static __m256 spreadHalves(float l, float r)
+    {
+        if (Channels == 1) {
+            return _mm256_set1_ps(l);
+        }
+        return _mm256_blend_ps(_mm256_set1_ps(l), _mm256_set1_ps(r), 0xf0);
+    }
 
     static float firstRelease(const LevelDetector& d)
     {
