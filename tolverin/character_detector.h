@@ -2,6 +2,7 @@
 #pragma once
 
 #include "sample_guards.h"
+#include "scalar_lanes.h"
 
 namespace fendwick {
 
@@ -19,7 +20,18 @@ public:
         const float a = x < 0.0f ? -x : x;
         p1 = followPeak(p1, a, c30);
         p2 = followPeak(p2, a, c150);
-        return (p1 + p2) * 0.5f;
+        float level;
+        levelsOf<ScalarLanes>(p1, p2, level);
+        return level;
+    }
+
+    // The level of the 30 ms and the 150 ms peak; for a float or a vector
+    // of them (Lanes), into level.
+    template <class Lanes>
+    static void levelsOf(const typename Lanes::Floats& fast, const typename Lanes::Floats& slow,
+                         typename Lanes::Floats& level)
+    {
+        level = (fast + slow) * 0.5f;
     }
 
     void setSampleRate(float rateHz);
@@ -44,6 +56,14 @@ public:
     float slowFall() const { return c150; }
     float fastPeak() const { return p1; }
     float slowPeak() const { return p2; }
+
+    // {30 ms, 150 ms, 0, 0}, as the lane loops store a frame's peaks.
+    void peaksInto(float* row) const
+    {
+        row[0] = p1;
+        row[1] = p2;
+        row[2] = row[3] = 0.0f;
+    }
 
 private:
     // The fall is the else branch, so a NaN magnitude never enters a peak.

@@ -5,6 +5,7 @@
 
 #include "character_block_settings.h"
 #include "character_channel.h"
+#include "character_detector.h"
 #include "character_frame_stream.h"
 #include "character_meters.h"
 #include "compressor_gain.h"
@@ -421,7 +422,7 @@ inline void characterise(const CharacterBlockSettings& s, GroupSignals& sig)
         Floats v[2];
         Floats gain[2];
         for (int c = 0; c < Channels; ++c) {
-            v[c] = (peaks[2 * c] + peaks[2 * c + 1]) * 0.5f;
+            CharacterDetector::levelsOf<Lanes>(peaks[2 * c], peaks[2 * c + 1], v[c]);
             characteriseGain<Lanes>(s.curve, v[c], gain[c]);
         }
         Floats m = gain[0];

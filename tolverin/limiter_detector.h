@@ -73,6 +73,15 @@ public:
     int32_t heldFor(int index) const { return peaks[index].held; }
     float fallOf(int index) const { return peaks[index].fall; }
 
+    // {100 ms, 1 s, 10 ms, 0}, as the lane loops store a frame's peaks.
+    void peaksInto(float* row) const
+    {
+        for (int k = 0; k < 3; ++k) {
+            row[k] = peaks[k].level;
+        }
+        row[3] = 0.0f;
+    }
+
 private:
     struct HeldPeak {
         float level;

@@ -34,14 +34,12 @@ public:
         detector.keepPeaks(peaks[0], peaks[1]);
     }
 
-    // count frames (1 to kRunFrames) of samples in, their detected levels
-    // out; kRunFrames of each are read and written, the lanes past count of
-    // no meaning.
-    FENDWICK_AVX512 void run(const float* samples, float* levels, int32_t count)
+    // count frames (1 to kRunFrames) of samples in, each frame's peaks out
+    // as a row {30 ms, 150 ms, -, -}; kRunFrames of each are read and
+    // written, the rows past count of no meaning.
+    FENDWICK_AVX512 void run(const float* samples, float (*rows)[4], int32_t count)
     {
-        __m128 byPeak[kRunFrames];
-        stepPeakLanes(*this, samples, byPeak, count);
-        _mm_storeu_ps(levels, _mm_mul_ps(_mm_add_ps(byPeak[0], byPeak[1]), _mm_set1_ps(0.5f)));
+        stepPeakLanes(*this, samples, rows, count);
     }
 
     // For stepPeakLanes: the magnitudes a of count frames in, the peaks

@@ -44,19 +44,12 @@ public:
         }
     }
 
-    // count frames (1 to kRunFrames) of samples in, their detected levels
-    // out; kRunFrames of each are read and written, the lanes past count of
-    // no meaning.
-    FENDWICK_AVX512 void run(const float* samples, float* levels, int32_t count)
+    // count frames (1 to kRunFrames) of samples in, each frame's peaks out
+    // as a row {100 ms, 1 s, 10 ms, -}; kRunFrames of each are read and
+    // written, the rows past count of no meaning.
+    FENDWICK_AVX512 void run(const float* samples, float (*rows)[4], int32_t count)
     {
-        __m128 byPeak[kRunFrames];
-        stepPeakLanes(*this, samples, byPeak, count);
-        using Floats = LaneTypes<4>::Floats;
-        Floats detected;
-        LimiterDetector::levelsOf<VectorLanes<4>>(reinterpret_cast<Floats>(byPeak[0]),
-                                                  reinterpret_cast<Floats>(byPeak[1]),
-                                                  reinterpret_cast<Floats>(byPeak[2]), detected);
-        _mm_storeu_ps(levels, reinterpret_cast<__m128>(detected));
+        stepPeakLanes(*this, samples, rows, count);
     }
 
     // For stepPeakLanes: the magnitudes a of count frames in, the peaks

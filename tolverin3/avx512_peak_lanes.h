@@ -13,25 +13,27 @@ namespace fendwick {
 
 // count frames (1 to 4) of samples (four read) through Lanes, which holds
 // its peaks in the lanes of one vector and steps them with follow<Flush>;
-// the peaks after each frame out by peak: byPeak[p] holds peak p of the
-// four frames (those past count 0.0). The flush almost never changes a
+// the peaks after each frame out as rows of four floats (those past count
+// 0.0), for the vector stages to take apart. The flush almost never changes a
 // peak, so the frames go without it and are taken again from the start
 // with it only where it would have changed one: the values are those of
 // the flushed steps either way. No peak is negative.
 template <class Lanes>
-FENDWICK_AVX512 inline void stepPeakLanes(Lanes& lanes, const float* samples, __m128 (&byPeak)[4], int32_t count)
+FENDWICK_AVX512 inline void stepPeakLanes(Lanes& lanes, const float* samples, float (*rows)[4], int32_t count)
 {
     const __m128 a = magnitudes(_mm_loadu_ps(samples));
     const Lanes start = lanes;
     const __m128 zero = _mm_setzero_ps();
-    byPeak[0] = byPeak[1] = byPeak[2] = byPeak[3] = zero;
+    __m128 byFrame[4] = {zero, zero, zero, zero};
     __m128i lowest = _mm_set1_epi32(-1);
-    lanes.template follow<false>(a, byPeak, count, lowest);
+    lanes.template follow<false>(a, byFrame, count, lowest);
     if (__builtin_expect(anyFlushable(lowest), 0)) {
         lanes = start;
-        lanes.template follow<true>(a, byPeak, count, lowest);
+        lanes.template follow<true>(a, byFrame, count, lowest);
     }
-    _MM_TRANSPOSE4_PS(byPeak[0], byPeak[1], byPeak[2], byPeak[3]);
+    for (int32_t k = 0; k < 4; ++k) {
+        _mm_storeu_ps(rows[k], byFrame[k]);
+    }
 }
 
 }  // namespace fendwick

@@ -41,9 +41,9 @@ static_assert(kGroupFrames == CrossoverLanes::kRunFrames, "the gate's groups are
 //   gain    each band's shaped gain (1.0 silent or uncompressed)
 //   share   each band's output times its band gain
 //   u       the band mix
-//   sonic   the SonicFilter detector's level
+//   sonicPeaks    the SonicFilter detector's peaks {30 ms, 150 ms} per frame
 //   s       the SonicFilter's output at the output level
-//   peak    the limiter detector's level
+//   limiterPeaks  the limiter detector's peaks {100 ms, 1 s, 10 ms} per frame
 //   out     the output sample;  limit the limiter gain
 // Rows are cleared nowhere: a stage reads only what the stage before wrote,
 // and a chunk short of kFrames pads the rows its vectors read past its frames.
@@ -52,9 +52,9 @@ struct Chunk {
     BandChunk bands;
     alignas(64) float x[kFrames];
     alignas(64) float byFrame[kFrames][4];
-    alignas(64) float sonic[kFrames];
+    alignas(64) float sonicPeaks[kFrames][4];
     alignas(64) float s[kFrames];
-    alignas(64) float peak[kFrames];
+    alignas(64) float limiterPeaks[kFrames][4];
     alignas(64) float out[kFrames];
     alignas(64) float limit[kFrames];
     int32_t start;   // first frame in the host's block
@@ -248,8 +248,15 @@ inline void padChunk(Chunk& c)
         pad(c.bands.sample[b]);
         pad(c.bands.level[b]);
     }
-    pad(c.sonic);
-    pad(c.peak);
+    const auto padRows = [&c](float (*rows)[4]) {
+        for (int32_t i = c.frames; i < Chunk::kFrames; ++i) {
+            for (int32_t k = 0; k < 4; ++k) {
+                rows[i][k] = 0.0f;
+            }
+        }
+    };
+    padRows(c.sonicPeaks);
+    padRows(c.limiterPeaks);
 }
 
 // The serial chains of five chunks in one loop, so that the processor runs
@@ -282,10 +289,10 @@ inline void runChains(const OutputSettings& o, ChainLanes<Width>& lanes, Chunk* 
             detectGroup(lanes, *enveloping, g);
         }
         if (g < detect) {
-            lanes.character.run(&detecting->bands.mix[g], &detecting->sonic[g], groupFrames(detect, g));
+            lanes.character.run(&detecting->bands.mix[g], &detecting->sonicPeaks[g], groupFrames(detect, g));
         }
         if (g < limit) {
-            lanes.limiter.run(&limiting->s[g], &limiting->peak[g], groupFrames(limit, g));
+            lanes.limiter.run(&limiting->s[g], &limiting->limiterPeaks[g], groupFrames(limit, g));
         }
     }
 }
@@ -298,7 +305,7 @@ inline void finishChunk(const MultibandCharacterBlockSettings& s, const OutputSe
 {
     const int32_t n = c.frames;
     if (o.limiter) {
-        OutputStageVectors<Width>::limit(o.ceiling, c.peak, c.s, c.limit, c.out, n);
+        OutputStageVectors<Width>::limit(o.ceiling, c.limiterPeaks, c.s, c.limit, c.out, n);
     } else {
         for (int32_t i = 0; i < n; ++i) {
             c.limit[i] = 1.0f;
@@ -403,7 +410,7 @@ private:
             mixBands<Width>(settings, enveloping->bands, enveloping->frames);
         }
         if (detecting != nullptr) {
-            OutputStageVectors<Width>::shape(*o.curve, o.outputGain, detecting->bands.mix, detecting->sonic,
+            OutputStageVectors<Width>::shape(*o.curve, o.outputGain, detecting->bands.mix, detecting->sonicPeaks,
                                              detecting->s, detecting->frames);
         }
         if (limiting != nullptr) {

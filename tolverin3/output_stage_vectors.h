@@ -4,7 +4,10 @@
 #pragma once
 
 #include "character_curve.h"
+#include "character_detector.h"
+#include "four_column_rows.h"
 #include "lane_types.h"
+#include "limiter_detector.h"
 #include "peak_limiter.h"
 #include "sample_guards.h"
 
@@ -27,17 +30,20 @@ struct OutputStageVectors {
     static void load(Floats& v, const float* x) { std::memcpy(&v, x, sizeof v); }
     static void store(float* x, const Floats& v) { std::memcpy(x, &v, sizeof v); }
 
-    // The mix u shaped at the SonicFilter's detected levels, then scaled by
-    // outputGain (twice "OutLevel"), each product flushed: into s.
-    static void shape(const CharacterCurve& curve, float outputGain, const float* u, const float* level, float* s,
-                      int32_t frames)
+    // The mix u shaped at the levels of the SonicFilter detector's peaks
+    // (rows {30 ms, 150 ms, -, -} per frame), then scaled by outputGain
+    // (twice "OutLevel"), each product flushed: into s.
+    static void shape(const CharacterCurve& curve, float outputGain, const float* u, const float (*peaks)[4],
+                      float* s, int32_t frames)
     {
         for (int32_t i = 0; i < frames; i += Width) {
             Floats mix;
+            Floats columns[4];
             Floats detected;
             Floats gain;
             load(mix, u + i);
-            load(detected, level + i);
+            columnsOf(peaks, i, columns);
+            CharacterDetector::levelsOf<Lanes>(columns[0], columns[1], detected);
             characteriseGain<Lanes>(curve, detected, gain);
             Floats shaped = gain * mix;
             flushToZeroInPlace<Bits>(shaped);
@@ -47,16 +53,20 @@ struct OutputStageVectors {
         }
     }
 
-    // The limiter's gains at its detector's levels and the outputs s makes
-    // under them and the ceiling, flushed.
-    static void limit(float ceiling, const float* level, const float* s, float* gain, float* out, int32_t frames)
+    // The limiter's gains at the levels of its detector's peaks (rows
+    // {100 ms, 1 s, 10 ms, -} per frame) and the outputs s makes under them
+    // and the ceiling, flushed.
+    static void limit(float ceiling, const float (*peaks)[4], const float* s, float* gain, float* out,
+                      int32_t frames)
     {
         for (int32_t i = 0; i < frames; i += Width) {
+            Floats columns[4];
             Floats detected;
             Floats sample;
             Floats e;
             Floats o;
-            load(detected, level + i);
+            columnsOf(peaks, i, columns);
+            LimiterDetector::levelsOf<Lanes>(columns[0], columns[1], columns[2], detected);
             load(sample, s + i);
             limitGain<Lanes>(detected, e);
             limitOutput<Lanes>(e, sample, ceiling, o);

@@ -17,11 +17,13 @@ public:
 
     void keepIn(Detector& detector) const { detector.keepPeaksOf(worked); }
 
-    // count frames (1 to kRunFrames) of samples in, their detected levels out.
-    void run(const float* samples, float* levels, int32_t count)
+    // count frames (1 to kRunFrames) of samples in, each frame's peaks out
+    // as a row of four floats.
+    void run(const float* samples, float (*rows)[4], int32_t count)
     {
         for (int32_t k = 0; k < count; ++k) {
-            levels[k] = worked.step(samples[k]);
+            worked.step(samples[k]);
+            worked.peaksInto(rows[k]);
         }
     }
 
