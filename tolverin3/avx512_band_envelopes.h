@@ -4,16 +4,18 @@
 #pragma once
 
 #include "ascarell3_parameters.h"
-#include "avx512_frame_pairs.h"
 #include "avx512_sample_steps.h"
 #include "avx512_target.h"
 #include "character_band_settings.h"
+#include "four_column_rows.h"
+#include "lane_types.h"
 #include "level_detector.h"
 #include "sample_guards.h"
 
 #include <immintrin.h>
 
 #include <cstdint>
+#include <cstring>
 
 namespace fendwick {
 
@@ -58,7 +60,7 @@ public:
         attack = _mm256_load_ps(lanes[1]);
         release = _mm256_load_ps(lanes[2]);
         magnitudeBits = _mm256_load_si256(reinterpret_cast<const __m256i*>(taken));
-        manualPairs = static_cast<__mmask16>(manualBands | manualBands << 8);
+        manual = manualBands;
     }
 
     FENDWICK_AVX512 void keepIn(LevelDetector (&detectors)[kMultibandBandCount]) const
@@ -71,12 +73,13 @@ public:
     }
 
     // count frames (1 to kRunFrames) of band samples {Hi, Mid, Lo, 0} in,
-    // the levels of each band to levels[b][0..kRunFrames) out (lanes of
-    // bands not stepped and frames past count of no meaning). The flush
+    // each frame's envelopes out as rows {Hi, Mid, Lo, -}, the fast (or
+    // manual) ones to fast and the slow ones to slow, for levelsInto (lanes
+    // of bands not stepped and rows past count of no meaning). The flush
     // almost never changes an envelope, so a run goes without it and is
     // taken again from its start with it only where it would have changed
     // one: the values are those of the flushed steps either way.
-    FENDWICK_AVX512 void run(const float (*bands)[4], float* const (&levels)[kMultibandBandCount], int32_t count)
+    FENDWICK_AVX512 void run(const float (*bands)[4], float (*fast)[4], float (*slow)[4], int32_t count)
     {
         const __m256 start = env;
         __m256 after[kRunFrames] = {start, start, start, start};
@@ -94,27 +97,37 @@ public:
                 after[k] = env;
             }
         }
-        // Two frames to a vector, then lane b of each frame to row b.
-        const __m512 early = levelsOf(framePair(after[0], after[1]));
-        const __m512 late = levelsOf(framePair(after[2], after[3]));
-        for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-            _mm_storeu_ps(levels[b], laneOfFrames(early, late, b));
+        for (int32_t k = 0; k < kRunFrames; ++k) {
+            _mm_storeu_ps(fast[k], _mm256_castps256_ps128(after[k]));
+            _mm_storeu_ps(slow[k], _mm256_extractf128_ps(after[k], 1));
+        }
+    }
+
+    // Each band's levels from the rows run stored, sixteen frames at a time
+    // over `frames` rounded up: the fast envelope with manual release, else
+    // the mean of both. Into levels[b], by band.
+    FENDWICK_AVX512 void levelsInto(const float (*fast)[4], const float (*slow)[4],
+                                    float* const (&levels)[kMultibandBandCount], int32_t frames) const
+    {
+        using Floats = LaneTypes<16>::Floats;
+        for (int32_t i = 0; i < frames; i += 16) {
+            Floats fastColumns[4];
+            Floats slowColumns[4];
+            columnsOf(fast, i, fastColumns);
+            columnsOf(slow, i, slowColumns);
+            for (int32_t b = 0; b < kMultibandBandCount; ++b) {
+                Floats level = fastColumns[b];
+                if ((manual & 1u << b) == 0) {
+                    LevelDetector::levelsOf<VectorLanes<16>>(fastColumns[b], slowColumns[b], level);
+                }
+                std::memcpy(levels[b] + i, &level, sizeof level);
+            }
         }
     }
 
 private:
     static constexpr int32_t kLanes = 8;
     static constexpr int32_t kSlow = 4;
-
-    // The levels of two frames' envelopes {fast, slow} side by side: each
-    // band's in its fast lane. The merge-masked shuffle, as the plain one
-    // trips the compiler's uninitialized-value warning.
-    FENDWICK_AVX512 __m512 levelsOf(__m512 both) const
-    {
-        const __m512 swapped = _mm512_mask_shuffle_f32x4(both, 0xffff, both, both, _MM_SHUFFLE(2, 3, 0, 1));
-        const __m512 average = _mm512_mul_ps(_mm512_add_ps(both, swapped), _mm512_set1_ps(0.5f));
-        return _mm512_mask_mov_ps(average, manualPairs, both);
-    }
 
     // The envelopes e after one frame {Hi, Mid, Lo, 0} of band samples, unflushed.
     FENDWICK_AVX512 __m256 next(__m256 e, const float* band) const
@@ -130,7 +143,7 @@ private:
     __m256 attack;
     __m256 release;          // 1 in lanes not stepped, 0 in the slow lanes of manual release
     __m256i magnitudeBits;   // the magnitude bits of a lane's sample where it is stepped, else none
-    __mmask16 manualPairs;   // the fast lanes of bands with manual release, in two frames side by side
+    uint32_t manual;         // bit b set where band b has manual release
 };
 
 }  // namespace fendwick

@@ -101,7 +101,8 @@ public:
         for (int32_t k = 0; k < count; ++k) {
             const Floats fast = after[kFast][k];
             // Chosen by bits, as the mask is one for the block.
-            const Floats average = (fast + after[kSlow][k]) * 0.5f;
+            Floats average;
+            LevelDetector::levelsOf<VectorLanes<4>>(fast, after[kSlow][k], average);
             levels[k] = reinterpret_cast<Floats>((reinterpret_cast<Ints>(fast) & manual) |
                                                  (reinterpret_cast<Ints>(average) & ~manual));
         }

@@ -37,6 +37,8 @@ static_assert(kGroupFrames == CrossoverLanes::kRunFrames, "the gate's groups are
 //   x       the usable input, then after the low cut
 //   band    the crossover's Hi, Mid, Lo samples of the low cut's output,
 //           by band and again by frame {Hi, Mid, Lo, 0} for the detectors
+//   fastEnvelopes, slowEnvelopes  the band detectors' envelopes {Hi, Mid, Lo}
+//           per frame (the AVX-512 path's, which works out the levels from them)
 //   level   each band detector's level
 //   gain    each band's shaped gain (1.0 silent or uncompressed)
 //   share   each band's output times its band gain
@@ -52,6 +54,8 @@ struct Chunk {
     BandChunk bands;
     alignas(64) float x[kFrames];
     alignas(64) float byFrame[kFrames][4];
+    alignas(64) float fastEnvelopes[kFrames][4];
+    alignas(64) float slowEnvelopes[kFrames][4];
     alignas(64) float sonicPeaks[kFrames][4];
     alignas(64) float s[kFrames];
     alignas(64) float limiterPeaks[kFrames][4];
@@ -215,8 +219,7 @@ inline void detectGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
 {
     const int32_t valid = groupFrames(c.frames, g);
     if constexpr (Width == 16) {
-        float* const rows[kMultibandBandCount] = {&c.bands.level[0][g], &c.bands.level[1][g], &c.bands.level[2][g]};
-        lanes.envelopes.run(&c.byFrame[g], rows, valid);
+        lanes.envelopes.run(&c.byFrame[g], &c.fastEnvelopes[g], &c.slowEnvelopes[g], valid);
     } else {
         using Floats4 = LaneTypes<4>::Floats;
         Floats4 bands[kGroupFrames];
@@ -255,6 +258,8 @@ inline void padChunk(Chunk& c)
             }
         }
     };
+    padRows(c.fastEnvelopes);
+    padRows(c.slowEnvelopes);
     padRows(c.sonicPeaks);
     padRows(c.limiterPeaks);
 }
@@ -407,6 +412,12 @@ private:
     {
         runChains<FlushCheck>(o, lanes, fresh, splitting, enveloping, detecting, limiting);
         if (enveloping != nullptr) {
+            if constexpr (Width == 16) {
+                float* const levels[kMultibandBandCount] = {enveloping->bands.level[0], enveloping->bands.level[1],
+                                                            enveloping->bands.level[2]};
+                lanes.envelopes.levelsInto(enveloping->fastEnvelopes, enveloping->slowEnvelopes, levels,
+                                           enveloping->frames);
+            }
             mixBands<Width>(settings, enveloping->bands, enveloping->frames);
         }
         if (detecting != nullptr) {
