@@ -12,8 +12,10 @@
 #include "limiter_detector.h"
 #include "multiband_character_meters.h"
 #include "crossover_lanes.h"
+#include "four_column_rows.h"
 #include "frame_group_lanes.h"
 #include "input_guard_avx512.h"
+#include "lane_types.h"
 #include "meter_fold_vectors.h"
 #include "multiband_character_scalar_frames.h"
 #include "output_stage_vectors.h"
@@ -35,6 +37,7 @@ static_assert(kGroupFrames == CrossoverLanes::kRunFrames, "the gate's groups are
 
 // What the stages hand on for each frame of a chunk, all linear amplitude:
 //   x       the usable input, then after the low cut
+//   crossover  the crossover's outputs {lo, 0, low-pass, 0} per frame
 //   band    the crossover's Hi, Mid, Lo samples of the low cut's output,
 //           by band and again by frame {Hi, Mid, Lo, 0} for the detectors
 //   fastEnvelopes, slowEnvelopes  the band detectors' envelopes {Hi, Mid, Lo}
@@ -53,6 +56,7 @@ struct Chunk {
     static constexpr int32_t kFrames = BandChunk::kFrames;
     BandChunk bands;
     alignas(64) float x[kFrames];
+    alignas(64) float crossover[kFrames][4];
     alignas(64) float byFrame[kFrames][4];
     alignas(64) float fastEnvelopes[kFrames][4];
     alignas(64) float slowEnvelopes[kFrames][4];
@@ -182,13 +186,11 @@ inline void cutGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
     }
 }
 
-// The crossover over the group of frames from g on.
+// The crossover over the group of frames from g on, its outputs a row per
+// frame for splitBands.
 template <class FlushCheck, int Width>
 inline void splitGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
 {
-    constexpr auto kHi = static_cast<int32_t>(MultibandBand::hi);
-    constexpr auto kMid = static_cast<int32_t>(MultibandBand::mid);
-    constexpr auto kLo = static_cast<int32_t>(MultibandBand::lo);
     const int32_t valid = groupFrames(c.frames, g);
     const __m128 zero = _mm_setzero_ps();
     const __m128 v = _mm_load_ps(&c.x[g]);  // zeros past the chunk's frames, as guardAndGate stores them
@@ -196,20 +198,38 @@ inline void splitGroup(ChainLanes<Width>& lanes, Chunk& c, int32_t g)
     __m128 split[kGroupFrames] = {zero, zero, zero, zero};
     CrossoverLanes::spreadInputs(v, zero, laneInputs);
     lanes.crossover.template run<FlushCheck>(laneInputs, split, (1u << valid) - 1u, valid);
-    // Frame by frame {lo, 0, low-pass, 0} into lanes by frame.
-    _MM_TRANSPOSE4_PS(split[0], split[1], split[2], split[3]);
-    __m128 bands[4] = {zero, zero, zero, zero};
-    bands[kLo] = split[0];
-    bands[kMid] = _mm_sub_ps(split[2], split[0]);
-    bands[kHi] = _mm_sub_ps(v, split[2]);
-    flushToZeroInPlace<frame_group::Bits>(bands[kMid]);
-    flushToZeroInPlace<frame_group::Bits>(bands[kHi]);
-    for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        _mm_store_ps(&c.bands.sample[b][g], bands[b]);
-    }
-    _MM_TRANSPOSE4_PS(bands[0], bands[1], bands[2], bands[3]);
     for (int32_t k = 0; k < kGroupFrames; ++k) {
-        _mm_store_ps(c.byFrame[g + k], bands[k]);
+        _mm_store_ps(c.crossover[g + k], split[k]);
+    }
+}
+
+// The bands of a chunk from the crossover's rows, Width frames at a time:
+// Lo its low output, Mid its low-pass less Lo, Hi the input less the
+// low-pass. Into the rows by band for the band gains and, frame by frame
+// {Hi, Mid, Lo, 0}, for the band detectors.
+template <int Width>
+inline void splitBands(Chunk& c)
+{
+    using Floats = typename LaneTypes<Width>::Floats;
+    using Bits = typename LaneTypes<Width>::Bits;
+    constexpr auto kHi = static_cast<int32_t>(MultibandBand::hi);
+    constexpr auto kMid = static_cast<int32_t>(MultibandBand::mid);
+    constexpr auto kLo = static_cast<int32_t>(MultibandBand::lo);
+    for (int32_t i = 0; i < c.frames; i += Width) {
+        Floats outputs[4];
+        columnsOf(c.crossover, i, outputs);
+        Floats x;
+        std::memcpy(&x, &c.x[i], sizeof x);
+        Floats bands[4] = {};
+        bands[kLo] = outputs[0];
+        bands[kMid] = outputs[2] - outputs[0];
+        bands[kHi] = x - outputs[2];
+        flushToZeroInPlace<Bits>(bands[kMid]);
+        flushToZeroInPlace<Bits>(bands[kHi]);
+        for (int32_t b = 0; b < kMultibandBandCount; ++b) {
+            std::memcpy(&c.bands.sample[b][i], &bands[b], sizeof bands[b]);
+        }
+        rowsOf(bands, c.byFrame, i);
     }
 }
 
@@ -247,8 +267,8 @@ inline void padChunk(Chunk& c)
             row[i] = 0.0f;
         }
     };
+    pad(c.x);
     for (int32_t b = 0; b < kMultibandBandCount; ++b) {
-        pad(c.bands.sample[b]);
         pad(c.bands.level[b]);
     }
     const auto padRows = [&c](float (*rows)[4]) {
@@ -258,6 +278,7 @@ inline void padChunk(Chunk& c)
             }
         }
     };
+    padRows(c.crossover);
     padRows(c.fastEnvelopes);
     padRows(c.slowEnvelopes);
     padRows(c.sonicPeaks);
@@ -411,6 +432,9 @@ private:
     void advance(Chunk* fresh)
     {
         runChains<FlushCheck>(o, lanes, fresh, splitting, enveloping, detecting, limiting);
+        if (splitting != nullptr) {
+            splitBands<Width>(*splitting);
+        }
         if (enveloping != nullptr) {
             if constexpr (Width == 16) {
                 float* const levels[kMultibandBandCount] = {enveloping->bands.level[0], enveloping->bands.level[1],
