@@ -316,7 +316,8 @@ INSTANTIATE_TEST_SUITE_P(EveryFastLanes, CharacterFrameLoop,
 
 #if FENDWICK_X86_VECTOR_PATHS
 // Rows of four per frame as the frame loop stores the detectors' lanes,
-// read back as columns of frames by both vector widths.
+// read back as columns of frames by both vector widths, and the columns
+// laid out as the same rows again.
 template <class Floats>
 void expectColumnsOfRows()
 {
@@ -335,10 +336,17 @@ void expectColumnsOfRows()
                 EXPECT_EQ(columns[k][i], rows[start + i][k]) << "width " << kWidth << ", column " << k;
             }
         }
+        float again[2 * kWidth][4] = {};
+        rowsOf(columns, again, start);
+        for (int i = 0; i < kWidth; ++i) {
+            for (int k = 0; k < 4; ++k) {
+                EXPECT_EQ(again[start + i][k], rows[start + i][k]) << "width " << kWidth << ", frame " << i;
+            }
+        }
     }
 }
 
-TEST(CharacterGainLanes, RowsComeBackAsColumnsFrameByFrame)
+TEST(CharacterGainLanes, RowsComeBackAsColumnsFrameByFrameAndBack)
 {
     expectColumnsOfRows<LaneTypes<4>::Floats>();
     expectColumnsOfRows<LaneTypes<16>::Floats>();
