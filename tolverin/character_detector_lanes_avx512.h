@@ -154,17 +154,17 @@ public:
 private:
     static constexpr int32_t kMagnitudeBits = 0x7fffffff;
 
-    // {al, al, ar, ar, bl, bl, br, br}. A mono build, whose right is its
-    // left, broadcasts al and bl from memory and blends them, in place of
-    // the shuffles, which cost the detectors' loop more than loads do.
+    // {al, al, ar, ar, bl, bl, br, br}: each sample broadcast from memory,
+    // then blends (one in a mono build, whose right is its left), in place
+    // of the shuffles, which cost the detectors' loop more than loads do.
     FENDWICK_AVX512 static __m256 spreadPairs(float al, float ar, float bl, float br)
     {
         if (Channels == 1) {
             return _mm256_blend_ps(_mm256_set1_ps(al), _mm256_set1_ps(bl), 0xf0);
         }
-        const __m128 pair = _mm_unpacklo_ps(_mm_set_ss(al), _mm_set_ss(ar));
-        const __m128 quad = _mm_movelh_ps(pair, _mm_unpacklo_ps(_mm_set_ss(bl), _mm_set_ss(br)));
-        return _mm256_permutexvar_ps(_mm256_setr_epi32(0, 0, 1, 1, 2, 2, 3, 3), _mm256_castps128_ps256(quad));
+        const __m256 a = _mm256_blend_ps(_mm256_set1_ps(al), _mm256_set1_ps(ar), 0xcc);
+        const __m256 b = _mm256_blend_ps(_mm256_set1_ps(bl), _mm256_set1_ps(br), 0xcc);
+        return _mm256_blend_ps(a, b, 0xf0);
     }
 
     // l in every lane of the low half, r in every lane of the high half,
