@@ -19,12 +19,6 @@ FENDWICK_AVX512 inline __m128 magnitudes(__m128 x)
     return _mm_mask_sub_ps(x, _mm_cmp_ps_mask(x, zero, _CMP_LT_OQ), zero, x);
 }
 
-FENDWICK_AVX512 inline __m256 magnitudes(__m256 x)
-{
-    const __m256 zero = _mm256_setzero_ps();
-    return _mm256_mask_sub_ps(x, _mm256_cmp_ps_mask(x, zero, _CMP_LT_OQ), zero, x);
-}
-
 // flushToZero of lanes that hold no negative value but -0.0: below the
 // smallest normal, these have all exponent bits clear.
 FENDWICK_AVX512 inline __m128 flushedNonNegative(__m128 x)

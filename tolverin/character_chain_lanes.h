@@ -133,12 +133,11 @@ public:
     {
     }
 
-    // Takes the sample of channel c; Exact as for LevelLanes.
+    // Takes the magnitude of channel c's sample; Exact as for LevelLanes.
     template <bool Exact>
     void step(int c, float x)
     {
-        Floats4 a = {x, x, x, x};
-        magnitudeInPlace(a);
+        const Floats4 a = {x, x, x, x};
         const Ints4 rising = a >= level[c];
         const Ints4 holding = held[c] < LimiterDetector::kHoldSamples;
         Floats4 fallen = level[c] * fall[c];
@@ -236,7 +235,7 @@ public:
         }
     }
 
-    // The limiter detectors take zl, zr into rows of their peaks.
+    // The limiter detectors take the magnitudes zl, zr into rows of their peaks.
     template <bool Exact>
     void stepLimiters(float zl, float zr, float* leftRow, float* rightRow)
     {

@@ -106,15 +106,12 @@ public:
         }
     }
 
-    // The limiter detectors take the samples zl, zr and store their peaks
+    // The limiter detectors take the magnitudes zl, zr and store their peaks
     // {100 ms, 1 s, 10 ms, unused} into rows of four floats.
     template <bool Exact>
     FENDWICK_AVX512 void stepLimiters(float zl, float zr, float* leftRow, float* rightRow)
     {
-        const __m256 spread = spreadHalves(zl, zr);
-        // The output level 0 makes -0.0, which the magnitude keeps.
-        const __m256 a = magnitudes(spread);
-        stepHeldPeaks<Exact>(a, limiterFall, state.peaks, state.held);
+        stepHeldPeaks<Exact>(spreadHalves(zl, zr), limiterFall, state.peaks, state.held);
         const __m256 next = state.peaks;
         _mm_storeu_ps(leftRow, _mm256_castps256_ps128(next));
         if (Channels == 2) {

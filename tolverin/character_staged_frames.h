@@ -34,7 +34,8 @@ namespace staged_frames {
 //   characterPeaks  the character detectors' peaks {30 ms, 150 ms} per channel and frame
 //   limiterPeaks  the limiter detector's peaks {100 ms, 1 s, 10 ms, 0} per frame
 //   h      the softened compressor gain;  y the compressed sample
-//   z      the characterised sample at the output level
+//   z      the characterised sample at the output level, zMagnitude its
+//          magnitude as the limiter detectors take it
 //   e      the limiter gain (1.0 with the limiter off); o the output, outputLevel its magnitude
 struct GroupSignals : GroupInputs {
     alignas(64) float envelopes[kGroupFrames][4];
@@ -43,6 +44,7 @@ struct GroupSignals : GroupInputs {
     alignas(64) float h[2][kGroupFrames];
     alignas(64) float y[2][kGroupFrames];
     alignas(64) float z[2][kGroupFrames];
+    alignas(64) float zMagnitude[2][kGroupFrames];
     alignas(64) float e[2][kGroupFrames];
     alignas(64) float o[2][kGroupFrames];
     alignas(64) float outputLevel[2][kGroupFrames];
@@ -110,8 +112,8 @@ public:
     template <bool Exact>
     void stepLimiter(GroupSignals& g, int32_t i)
     {
-        detectors.template stepLimiters<Exact>(g.z[0][i], g.z[Channels - 1][i], g.limiterPeaks[0][i],
-                                               g.limiterPeaks[1][i]);
+        detectors.template stepLimiters<Exact>(g.zMagnitude[0][i], g.zMagnitude[Channels - 1][i],
+                                               g.limiterPeaks[0][i], g.limiterPeaks[1][i]);
     }
 
     // What the detectors carry from frame to frame, to step frames again from.
@@ -434,7 +436,10 @@ inline void characterise(const CharacterBlockSettings& s, GroupSignals& sig)
             loadLanes<Lanes>(sig.y[c], i, z);
             z *= m;
             flushToZeroInPlace<typename Lanes::Bits>(z);
-            storeLanes<Lanes>(z * s.outputGain, sig.z[c], i);
+            const Floats level = z * s.outputGain;
+            storeLanes<Lanes>(level, sig.z[c], i);
+            // The output level 0 makes -0.0, which the magnitude keeps.
+            storeLanes<Lanes>(level < 0.0f ? -level : level, sig.zMagnitude[c], i);
         }
     });
 }
