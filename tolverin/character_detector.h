@@ -1,6 +1,7 @@
 // The character stage's level detector of one channel: two peak followers.
 #pragma once
 
+#include "pair_mean.h"
 #include "sample_guards.h"
 #include "scalar_lanes.h"
 
@@ -21,17 +22,8 @@ public:
         p1 = followPeak(p1, a, c30);
         p2 = followPeak(p2, a, c150);
         float level;
-        levelsOf<ScalarLanes>(p1, p2, level);
+        meanOfPair<ScalarLanes>(p1, p2, level);
         return level;
-    }
-
-    // The level of the 30 ms and the 150 ms peak; for a float or a vector
-    // of them (Lanes), into level.
-    template <class Lanes>
-    static void levelsOf(const typename Lanes::Floats& fast, const typename Lanes::Floats& slow,
-                         typename Lanes::Floats& level)
-    {
-        level = (fast + slow) * 0.5f;
     }
 
     void setSampleRate(float rateHz);

@@ -5,7 +5,6 @@
 
 #include "character_block_settings.h"
 #include "character_channel.h"
-#include "character_detector.h"
 #include "character_frame_stream.h"
 #include "character_meters.h"
 #include "compressor_gain.h"
@@ -14,6 +13,7 @@
 #include "gain_softening.h"
 #include "lane_reach.h"
 #include "lane_types.h"
+#include "pair_mean.h"
 #include "peak_limiter.h"
 #include "sample_guards.h"
 #include "silence_gate.h"
@@ -361,7 +361,9 @@ inline void compressWith(float threshold, float slope, const bool* manual, Group
         columnsOf(sig.envelopes, i, envelope);
         Floats level[2];
         for (int c = 0; c < Channels; ++c) {
-            level[c] = manual[c] ? envelope[2 * c] : (envelope[2 * c] + envelope[2 * c + 1]) * 0.5f;
+            Floats mean;
+            meanOfPair<Lanes>(envelope[2 * c], envelope[2 * c + 1], mean);
+            level[c] = manual[c] ? envelope[2 * c] : mean;
         }
         // Linked, the louder channel's level (the left one's when they are
         // level) sets one gain for both.
@@ -424,7 +426,7 @@ inline void characterise(const CharacterBlockSettings& s, GroupSignals& sig)
         Floats v[2];
         Floats gain[2];
         for (int c = 0; c < Channels; ++c) {
-            CharacterDetector::levelsOf<Lanes>(peaks[2 * c], peaks[2 * c + 1], v[c]);
+            meanOfPair<Lanes>(peaks[2 * c], peaks[2 * c + 1], v[c]);
             characteriseGain<Lanes>(s.curve, v[c], gain[c]);
         }
         Floats m = gain[0];

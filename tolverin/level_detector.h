@@ -4,6 +4,7 @@
 
 #include "envelope_follower.h"
 #include "envelope_timing.h"
+#include "pair_mean.h"
 #include "scalar_lanes.h"
 
 #include <cstdint>
@@ -34,17 +35,8 @@ public:
         env1 = followEnvelope(env1, a, timing.attack(), timing.fastRelease());
         env2 = followEnvelope(env2, a, timing.attack(), timing.slowRelease());
         float level;
-        levelsOf<ScalarLanes>(env1, env2, level);
+        meanOfPair<ScalarLanes>(env1, env2, level);
         return level;
-    }
-
-    // The level of the two envelopes of the automatic release; for a float
-    // or a vector of them (Lanes), into level.
-    template <class Lanes>
-    static void levelsOf(const typename Lanes::Floats& fast, const typename Lanes::Floats& slow,
-                         typename Lanes::Floats& level)
-    {
-        level = (fast + slow) * 0.5f;
     }
 
     void setSampleRate(float rateHz) { timing.setSampleRate(rateHz); }

@@ -10,6 +10,7 @@
 #include "four_column_rows.h"
 #include "lane_types.h"
 #include "level_detector.h"
+#include "pair_mean.h"
 #include "sample_guards.h"
 
 #include <immintrin.h>
@@ -118,7 +119,7 @@ public:
             for (int32_t b = 0; b < kMultibandBandCount; ++b) {
                 Floats level = fastColumns[b];
                 if ((manual & 1u << b) == 0) {
-                    LevelDetector::levelsOf<VectorLanes<16>>(fastColumns[b], slowColumns[b], level);
+                    meanOfPair<VectorLanes<16>>(fastColumns[b], slowColumns[b], level);
                 }
                 std::memcpy(levels[b] + i, &level, sizeof level);
             }

@@ -8,6 +8,7 @@
 #include "lane_types.h"
 #include "level_detector.h"
 #include "level_envelope_lanes.h"
+#include "pair_mean.h"
 #include "sample_guards.h"
 
 #include <cstdint>
@@ -102,7 +103,7 @@ public:
             const Floats fast = after[kFast][k];
             // Chosen by bits, as the mask is one for the block.
             Floats average;
-            LevelDetector::levelsOf<VectorLanes<4>>(fast, after[kSlow][k], average);
+            meanOfPair<VectorLanes<4>>(fast, after[kSlow][k], average);
             levels[k] = reinterpret_cast<Floats>((reinterpret_cast<Ints>(fast) & manual) |
                                                  (reinterpret_cast<Ints>(average) & ~manual));
         }

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "character_curve.h"
-#include "character_detector.h"
 #include "four_column_rows.h"
 #include "lane_types.h"
 #include "limiter_detector.h"
+#include "pair_mean.h"
 #include "peak_limiter.h"
 #include "sample_guards.h"
 
@@ -43,7 +43,7 @@ struct OutputStageVectors {
             Floats gain;
             load(mix, u + i);
             columnsOf(peaks, i, columns);
-            CharacterDetector::levelsOf<Lanes>(columns[0], columns[1], detected);
+            meanOfPair<Lanes>(columns[0], columns[1], detected);
             characteriseGain<Lanes>(curve, detected, gain);
             Floats shaped = gain * mix;
             flushToZeroInPlace<Bits>(shaped);
