@@ -30,6 +30,14 @@ inline uint32_t floatBits(float x)
 // passed by value would change the calling convention between code built
 // with and without AVX-512.
 
+// The magnitude as the detectors take it, x < 0 ? -x : x: -0.0 stays -0.0
+// (where a mask of the sign bit would make it +0.0), and a NaN stays a NaN.
+template <class Value>
+inline void detectorMagnitudeInPlace(Value& x)
+{
+    x = x < 0.0f ? -x : x;
+}
+
 // Zero and denormals (all exponent bits clear) become 0.0.
 template <class Bits, class Value>
 inline void flushToZeroInPlace(Value& x)

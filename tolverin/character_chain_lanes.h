@@ -19,14 +19,6 @@ using Floats4 = LaneTypes<4>::Floats;
 using Ints4 = LaneTypes<4>::Ints;
 using Bits4 = LaneTypes<4>::Bits;
 
-// The magnitude as the detectors take it, in place (see flushToZeroInPlace
-// for why): a NaN stays a NaN.
-template <class Floats>
-inline void magnitudeInPlace(Floats& x)
-{
-    x = x < 0.0f ? -x : x;
-}
-
 // Both channels' level detectors, lanes {fast left, slow left, fast right,
 // slow right}. A channel with manual release runs its one envelope in the
 // fast lane with the Release factor, and its slow lane is held at 0.
@@ -52,7 +44,7 @@ public:
     void step(float left, float right, float* row)
     {
         Floats4 a = {left, left, right, right};
-        magnitudeInPlace(a);
+        detectorMagnitudeInPlace(a);
         Floats4 next;
         if (Exact) {
             followEnvelopes<Bits4>(a, env, attack, release, next);
@@ -102,7 +94,7 @@ public:
     void step(float left, float right, float* row)
     {
         Floats4 a = {left, left, right, right};
-        magnitudeInPlace(a);
+        detectorMagnitudeInPlace(a);
         Floats4 next = a >= peaks ? a : peaks * fall;
         if (Exact) {
             flushToZeroInPlace<Bits4>(next);

@@ -438,10 +438,11 @@ inline void characterise(const CharacterBlockSettings& s, GroupSignals& sig)
             loadLanes<Lanes>(sig.y[c], i, z);
             z *= m;
             flushToZeroInPlace<typename Lanes::Bits>(z);
-            const Floats level = z * s.outputGain;
+            Floats level = z * s.outputGain;
             storeLanes<Lanes>(level, sig.z[c], i);
             // The output level 0 makes -0.0, which the magnitude keeps.
-            storeLanes<Lanes>(level < 0.0f ? -level : level, sig.zMagnitude[c], i);
+            detectorMagnitudeInPlace(level);
+            storeLanes<Lanes>(level, sig.zMagnitude[c], i);
         }
     });
 }
